@@ -1,0 +1,172 @@
+// Helpers shared by the test suites: temporary folders, whole-file I/O and
+// running a child program. Everything here is plain POSIX so that it works
+// for the foundation tests (no Qt) as well as for the launcher tests.
+#pragma once
+
+#include <fcntl.h>
+#include <ftw.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace testutil {
+
+// Removes a whole tree without following symbolic links.
+inline void remove_tree(const std::string& path) {
+  nftw(
+      path.c_str(),
+      [](const char* p, const struct stat*, int, struct FTW*) { return ::remove(p) == 0 ? 0 : 0; },
+      64, FTW_DEPTH | FTW_PHYS);
+}
+
+// A fresh folder below $TMPDIR (or /tmp) that is removed with its contents.
+class TempDir {
+ public:
+  explicit TempDir(const std::string& base = "") {
+    std::string root = base;
+    if (root.empty()) {
+      const char* t = getenv("TMPDIR");
+      root = (t && *t) ? t : "/tmp";
+    }
+    std::string tmpl = root + "/nimbora-test-XXXXXX";
+    std::vector<char> buf(tmpl.begin(), tmpl.end());
+    buf.push_back('\0');
+    if (!mkdtemp(buf.data())) throw std::runtime_error("mkdtemp: " + std::string(strerror(errno)));
+    path_ = buf.data();
+  }
+  ~TempDir() {
+    // Leave no read-only folders behind that would stop the removal.
+    nftw(
+        path_.c_str(),
+        [](const char* p, const struct stat* st, int type, struct FTW*) {
+          if (type == FTW_D || type == FTW_DP) chmod(p, st->st_mode | S_IRWXU);
+          return 0;
+        },
+        64, FTW_PHYS);
+    remove_tree(path_);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::string& path() const { return path_; }
+  std::string operator/(const std::string& rel) const { return path_ + "/" + rel; }
+
+ private:
+  std::string path_;
+};
+
+inline void write_file(const std::string& path, const std::string& content, mode_t mode = 0644) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) throw std::runtime_error("cannot write " + path);
+  out << content;
+  out.close();
+  chmod(path.c_str(), mode);
+}
+
+inline std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+inline bool exists(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0;
+}
+
+inline bool is_dir(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// mkdir -p
+inline void make_dirs(const std::string& path, mode_t mode = 0755) {
+  std::string cur;
+  std::stringstream ss(path);
+  std::string part;
+  if (!path.empty() && path[0] == '/') cur = "";
+  while (std::getline(ss, part, '/')) {
+    if (part.empty()) continue;
+    cur += "/" + part;
+    if (path[0] != '/' && cur[0] == '/') cur = cur.substr(1);
+    mkdir(cur.c_str(), mode);
+  }
+}
+
+struct RunResult {
+  int status = -1;       // exit status, or 128 + signal number
+  std::string out;       // standard output and standard error, interleaved
+};
+
+// Runs argv with extra environment entries ("NAME=value"; "NAME=" with an
+// empty value unsets nothing, use "-NAME" to unset) and collects its output.
+inline RunResult run(const std::vector<std::string>& argv, const std::vector<std::string>& env = {},
+                     const std::string& cwd = "") {
+  int fds[2];
+  if (pipe(fds) != 0) throw std::runtime_error("pipe");
+  pid_t pid = fork();
+  if (pid < 0) throw std::runtime_error("fork");
+  if (pid == 0) {
+    dup2(fds[1], 1);
+    dup2(fds[1], 2);
+    close(fds[0]);
+    close(fds[1]);
+    for (const auto& e : env) {
+      if (!e.empty() && e[0] == '-') {
+        unsetenv(e.c_str() + 1);
+      } else {
+        auto eq = e.find('=');
+        if (eq != std::string::npos) setenv(e.substr(0, eq).c_str(), e.substr(eq + 1).c_str(), 1);
+      }
+    }
+    if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(126);
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    _exit(127);
+  }
+  close(fds[1]);
+  RunResult r;
+  char buf[4096];
+  ssize_t n;
+  while ((n = read(fds[0], buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR)) {
+    if (n > 0) r.out.append(buf, static_cast<size_t>(n));
+  }
+  close(fds[0]);
+  int st = 0;
+  while (waitpid(pid, &st, 0) < 0 && errno == EINTR) {
+  }
+  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+  return r;
+}
+
+// Runs a shell snippet with /bin/sh -c.
+inline RunResult sh(const std::string& script, const std::vector<std::string>& env = {}) {
+  return run({"/bin/sh", "-c", script}, env);
+}
+
+// Where the build and the source tree are (set by CTest, see tests/CMakeLists.txt).
+inline std::string build_dir() {
+  const char* d = getenv("NIMBORA_BUILD_DIR");
+  return d ? d : ".";
+}
+inline std::string source_dir() {
+  const char* d = getenv("NIMBORA_SOURCE_DIR");
+  return d ? d : "..";
+}
+
+}  // namespace testutil
