@@ -159,14 +159,10 @@ inline RunResult sh(const std::string& script, const std::vector<std::string>& e
   return run({"/bin/sh", "-c", script}, env);
 }
 
-// Where the build and the source tree are (set by CTest, see tests/CMakeLists.txt).
-inline std::string build_dir() {
-  const char* d = getenv("NIMBORA_BUILD_DIR");
-  return d ? d : ".";
-}
-inline std::string source_dir() {
-  const char* d = getenv("NIMBORA_SOURCE_DIR");
-  return d ? d : "..";
-}
+// Where the source tree, the build and the installed test tree are
+// (compiled in by tests/CMakeLists.txt).
+inline std::string source_dir() { return NIMBORA_SOURCE_DIR; }
+inline std::string build_dir() { return NIMBORA_BUILD_DIR; }
+inline std::string installed_root() { return NIMBORA_TEST_ROOT; }
 
 }  // namespace testutil
