@@ -1,0 +1,124 @@
+// A system tree and a home folder in a temporary folder, for tests that run
+// the real launcher binary: the installed launcher (from the tree that
+// "cmake --install" laid out for the tests), a package built from a client
+// folder with tools/mkpackage, and the per-user tree below the home.
+#pragma once
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "testutil.h"
+
+namespace testutil {
+
+// Writes a small client folder: INFO with the given build number, a client
+// executable that records its pid in ~/.NimboraBackup/ui.pid and runs until
+// SIGTERM, and a start script that appends "start" to <home>/started and runs
+// the client in the background.
+inline void write_client(const std::string& dir, const std::string& build,
+                         const std::string& marker = "") {
+  make_dirs(dir + "/bin");
+  make_dirs(dir + "/package");
+  write_file(dir + "/INFO", "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" + build +
+                                "\nicon_overlay_version=1\n");
+  write_file(dir + "/bin/nimbora-backup-ui",
+             "#!/bin/sh\n"
+             "mkdir -p \"$HOME/.NimboraBackup\"\n"
+             "printf 'pid=%s\\n' \"$$\" > \"$HOME/.NimboraBackup/ui.pid\"\n"
+             "trap 'exit 0' TERM\n"
+             "while :; do sleep 1 & wait $!; done\n",
+             0755);
+  write_file(dir + "/package/start-stop",
+             "#!/bin/sh\n"
+             "echo \"$1 " + build + "\" >> \"$HOME/started\"\n"
+             "[ \"$1\" = start ] || exit 0\n"
+             "nohup \"$(dirname \"$0\")/../bin/nimbora-backup-ui\" >/dev/null 2>&1 </dev/null &\n"
+             "exit 0\n",
+             0755);
+  if (!marker.empty()) write_file(dir + "/" + marker, marker + " of build " + build + "\n");
+}
+
+class LaunchTree {
+ public:
+  LaunchTree() : root_(tmp_ / "opt/Zorvane/Nimbora"), home_(tmp_ / "home/user") {
+    make_dirs(root_ + "/bin");
+    make_dirs(root_ + "/images");
+    make_dirs(root_ + "/log");
+    make_dirs(home_);
+    const std::string inst = installed_root();
+    // The system root is found from the executable's real location, so the
+    // binary is copied; the plug-ins are found from argv[0] and can be shared.
+    sh("cp '" + inst + "/bin/launcher' '" + root_ + "/bin/launcher' && cp -r '" + inst + "/images/.' '" +
+       root_ + "/images/' && ln -s '" + inst + "/lib' '" + root_ + "/lib'");
+  }
+  ~LaunchTree() { stop_client(); }
+  LaunchTree(const LaunchTree&) = delete;
+  LaunchTree& operator=(const LaunchTree&) = delete;
+
+  const std::string& tmp() const { return tmp_.path(); }
+  const std::string& root() const { return root_; }
+  const std::string& home() const { return home_; }
+  std::string user_dir() const { return home_ + "/.NimboraBackup"; }
+  std::string app_dir() const { return user_dir() + "/Nimbora.app"; }
+  std::string launcher() const { return root_ + "/bin/launcher"; }
+  std::string log() const { return read_file(user_dir() + "/log/launcher.log"); }
+  std::string started() const { return read_file(home_ + "/started"); }
+
+  // Packages a client folder into the system tree (INFO and nimbora.nbpk).
+  RunResult package(const std::string& client_dir) const {
+    return run({source_dir() + "/tools/mkpackage", client_dir, root_});
+  }
+
+  // Writes a fresh client of the given build and packages it.
+  void package_client(const std::string& build, const std::string& marker = "") const {
+    std::string dir = tmp_ / ("client-" + build);
+    write_client(dir, build, marker);
+    package(dir);
+  }
+
+  void set_levels(const std::string& lines = "launcher_debug=7\nservice_debug=7\nextractor_debug=7\n") const {
+    write_file(root_ + "/log/launcher.debug", lines);
+  }
+
+  RunResult launch(const std::vector<std::string>& env = {}) const {
+    std::vector<std::string> e = {"HOME=" + home_, "QT_QPA_PLATFORM=offscreen"};
+    e.insert(e.end(), env.begin(), env.end());
+    return run({launcher()}, e);
+  }
+
+  // The pid the client wrote, or 0.
+  pid_t client_pid() const {
+    std::string s = read_file(user_dir() + "/ui.pid");
+    auto p = s.find("pid=");
+    return p == std::string::npos ? 0 : static_cast<pid_t>(atol(s.c_str() + p + 4));
+  }
+
+  // Waits (bounded) until the client has written its pid file.
+  pid_t wait_client(int tenths = 50) const {
+    for (int i = 0; i < tenths; ++i) {
+      pid_t p = client_pid();
+      if (p > 0 && kill(p, 0) == 0) return p;
+      usleep(100000);
+    }
+    return 0;
+  }
+
+  // Kills the client of this tree, never a process that merely reused its pid.
+  void stop_client() const {
+    pid_t p = client_pid();
+    if (p <= 1 || p == getpid()) return;
+    std::string cmd = read_file("/proc/" + std::to_string(p) + "/cmdline");
+    if (cmd.find(tmp_.path()) != std::string::npos) kill(p, SIGKILL);
+  }
+
+ private:
+  TempDir tmp_;
+  std::string root_;
+  std::string home_;
+};
+
+}  // namespace testutil
