@@ -1,0 +1,751 @@
+// File operations over the POSIX file system. Every descriptor and directory
+// stream opened here is owned by an RAII holder, so no early return leaks one;
+// the recursive walks hold exactly one directory stream per level.
+#include "file-op.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "log.h"
+#include "tmp_name_gen.h"
+
+namespace {
+
+const char* const kLogComp = "file_op_debug";
+
+// Large blocks keep the number of system calls low for the package-sized
+// files the installer copies, while staying well below any memory limit.
+const int kCopyBlockSize = 33554432;
+// The "<prefix>/XXXXXX" template of FSMktemp; one page, like PATH_MAX.
+const size_t kTempTemplateSize = 4096;
+// realpath needs at least PATH_MAX bytes; twice that leaves room to spare.
+const size_t kRealPathBufferSize = 8192;
+// A link target on Linux is shorter than PATH_MAX; a read that fills the
+// whole buffer may have been cut and is refused.
+const size_t kLinkBufferSize = 4096;
+// Room for the longest message strerror_r produces.
+const size_t kErrTextSize = 256;
+// File-system magic numbers (statfs f_type).
+const uint32_t kNfsMagic = 0x6969;
+const uint32_t kCifsMagic = 0xFF534D42;
+const uint32_t kMsdosMagic = 0x4D44;
+// Permission bits a cross-file-system move carries over. Set-user and
+// set-group bits are dropped: the new object belongs to whoever moved it.
+const mode_t kMovedPermBits = 01777;
+
+std::string err_text(int e) {
+  char buf[kErrTextSize];
+  return std::string(strerror_r(e, buf, sizeof buf));
+}
+
+// A file descriptor closed when the holder goes out of scope.
+class UniqueFd {
+ public:
+  explicit UniqueFd(int fd) : fd_(fd) {}
+  ~UniqueFd() { reset(); }
+  UniqueFd(const UniqueFd&) = delete;
+  UniqueFd& operator=(const UniqueFd&) = delete;
+
+  int get() const { return fd_; }
+  explicit operator bool() const { return fd_ >= 0; }
+  // Closes the held descriptor (reporting close's own result, 0 when
+  // nothing was open) and takes fd instead.
+  int reset(int fd = -1) {
+    int rc = 0;
+    if (fd_ >= 0) rc = ::close(fd_);
+    fd_ = fd;
+    return rc;
+  }
+
+ private:
+  int fd_;
+};
+
+struct DirCloser {
+  void operator()(DIR* dp) const { closedir(dp); }
+};
+using DirPtr = std::unique_ptr<DIR, DirCloser>;
+
+struct FreeDeleter {
+  void operator()(void* p) const { free(p); }
+};
+
+FILE_TYPE type_from_mode(mode_t mode) {
+  if (S_ISREG(mode)) return FT_FILE;
+  if (S_ISDIR(mode)) return FT_DIR;
+  if (S_ISLNK(mode)) return FT_SLINK;
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return FT_DEV;
+  if (S_ISFIFO(mode)) return FT_FIFO;
+  if (S_ISSOCK(mode)) return FT_SOCK;
+  return FT_ERR;
+}
+
+FILE_TYPE type_from_dirent(unsigned char d_type) {
+  switch (d_type) {
+    case DT_REG:
+      return FT_FILE;
+    case DT_DIR:
+      return FT_DIR;
+    case DT_LNK:
+      return FT_SLINK;
+    case DT_CHR:
+    case DT_BLK:
+      return FT_DEV;
+    case DT_FIFO:
+      return FT_FIFO;
+    case DT_SOCK:
+      return FT_SOCK;
+    default:
+      return FT_ERR;
+  }
+}
+
+bool is_dot_entry(const char* name) { return strcmp(name, ".") == 0 || strcmp(name, "..") == 0; }
+
+// The next entry of dp, or null at the end (errno 0) or on error (errno set).
+struct dirent* next_entry(DIR* dp) {
+  errno = 0;
+  return readdir(dp);
+}
+
+// ---- FSMKDirP helpers ------------------------------------------------------
+
+// Sets the umask to 0 for the lifetime of the guard when asked to.
+class UmaskGuard {
+ public:
+  explicit UmaskGuard(bool clear) : active_(clear), saved_(clear ? umask(0) : 0) {}
+  ~UmaskGuard() {
+    if (active_) umask(saved_);
+  }
+  UmaskGuard(const UmaskGuard&) = delete;
+  UmaskGuard& operator=(const UmaskGuard&) = delete;
+
+ private:
+  bool active_;
+  mode_t saved_;
+};
+
+// mkdir that also accepts a directory created by someone else in the
+// moment between our query and our mkdir.
+int make_dir(const char* path, mode_t mode) {
+  if (mkdir(path, mode) == 0) return 0;
+  const int e = errno;
+  struct stat st;
+  if (e == EEXIST && stat(path, &st) == 0 && S_ISDIR(st.st_mode)) return 0;
+  errno = e;
+  return -1;
+}
+
+// Makes sure the directory prefix exists (links followed). 0, or -1 with errno.
+int make_level(const char* prefix, bool last, bool force, mode_t mode) {
+  struct stat st;
+  if (stat(prefix, &st) != 0) return make_dir(prefix, mode);
+  if (S_ISDIR(st.st_mode)) return 0;
+  if (!force) {
+    errno = last ? EEXIST : ENOTDIR;
+    return -1;
+  }
+  ::remove(prefix);  // a failure shows as EEXIST from the mkdir below
+  return make_dir(prefix, mode);
+}
+
+// Walks text (a private, writable copy), cutting it at every '/' and at the
+// end. Returns 0 or -1 with errno; *stop is the offset where the walk ended.
+int mkdir_walk(char* text, bool force, mode_t mode, size_t* stop) {
+  size_t k = text[0] == '/' ? 1 : 0;
+  int rc = 0;
+  for (;; ++k) {
+    if (text[k] != '/' && text[k] != '\0') continue;
+    const bool last = text[k] == '\0' || text[k + 1] == '\0';
+    const char saved = text[k];
+    text[k] = '\0';
+    rc = make_level(text, last, force, mode);
+    text[k] = saved;
+    if (rc != 0 || last) break;
+  }
+  *stop = k;
+  return rc;
+}
+
+// ---- FSCopy helpers ----------------------------------------------------------
+
+bool is_out_of_space(int e) { return e == ENOSPC || e == EDQUOT; }
+
+// Writes all n bytes, going on after partial writes and interruptions.
+// 0, or -1 with errno (a write that makes no progress keeps its errno).
+int write_all(int fd, const char* buf, size_t n) {
+  while (n > 0) {
+    const ssize_t w = write(fd, buf, n);
+    if (w < 0 && errno == EINTR) continue;
+    if (w <= 0) return -1;
+    buf += w;
+    n -= static_cast<size_t>(w);
+  }
+  return 0;
+}
+
+// Moves the bytes of in to out. 0, -1, or -2 for lack of space or quota.
+int copy_bytes(int in, int out) {
+  std::unique_ptr<char, FreeDeleter> buf(static_cast<char*>(malloc(kCopyBlockSize)));
+  if (!buf) {
+    const int e = errno;
+    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", kCopyBlockSize,
+            err_text(e).c_str(), e);
+    return -1;
+  }
+  for (;;) {
+    const ssize_t n = read(in, buf.get(), kCopyBlockSize);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int e = errno;
+      LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", err_text(e).c_str(), e);
+      return -1;
+    }
+    if (n == 0) return 0;
+    if (write_all(out, buf.get(), static_cast<size_t>(n)) != 0) {
+      const int e = errno;
+      LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", err_text(e).c_str(), e);
+      return is_out_of_space(e) ? -2 : -1;
+    }
+  }
+}
+
+// Flushes dst to disk and closes it. Write errors that the file system only
+// reports now (delayed allocation, network file systems) count like failed
+// writes; special files that cannot be synchronised (EINVAL) are fine.
+int finish_output(UniqueFd& out, const ustring& dst) {
+  int rc = fsync(out.get());
+  if (rc != 0 && (errno == EINVAL || errno == EROFS)) rc = 0;
+  int e = errno;
+  if (out.reset() != 0 && rc == 0) {
+    rc = -1;
+    e = errno;
+  }
+  if (rc == 0) return 0;
+  LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): CopyFile: fsync(%s): %s (%d)\n", dst.c_str(),
+          err_text(e).c_str(), e);
+  return is_out_of_space(e) ? -2 : -1;
+}
+
+// Opens dst for writing without truncating it yet, so that a copy of a file
+// onto itself (same path, a hard link, a link to it) is refused before it
+// destroys the only copy of the data. 0, or -1 (logged).
+int open_output(const ustring& src, const struct stat& src_st, const ustring& dst, UniqueFd& out) {
+  out.reset(open(dst.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+  struct stat st;
+  if (out && fstat(out.get(), &st) == 0) {
+    if (st.st_dev == src_st.st_dev && st.st_ino == src_st.st_ino) {
+      LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n",
+              src.c_str(), dst.c_str());
+      out.reset();
+      return -1;
+    }
+    if (S_ISREG(st.st_mode) && ftruncate(out.get(), 0) != 0) {
+      const int e = errno;
+      out.reset();
+      errno = e;
+    }
+  }
+  if (!out) {
+    const int e = errno;
+    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", dst.c_str(),
+            err_text(e).c_str(), e);
+    return -1;
+  }
+  return 0;
+}
+
+// ---- FSRename helpers --------------------------------------------------------
+
+// Reads the target text of a symbolic link. 0, or -1 with errno.
+int read_link_text(const char* path, std::string& target) {
+  char buf[kLinkBufferSize] = {0};
+  const ssize_t n = readlink(path, buf, sizeof buf);
+  if (n < 0) return -1;
+  if (static_cast<size_t>(n) >= sizeof buf) {
+    errno = ENAMETOOLONG;
+    return -1;
+  }
+  target.assign(buf, static_cast<size_t>(n));
+  return 0;
+}
+
+// Runs create(); when a non-directory is in the way it is replaced, as
+// rename() would replace it. 0, or -1 with errno.
+template <typename Create>
+int create_replacing(const char* path, Create create) {
+  if (create() == 0) return 0;
+  struct stat st;
+  if (errno != EEXIST || lstat(path, &st) != 0 || S_ISDIR(st.st_mode)) return -1;
+  if (unlink(path) != 0) return -1;
+  return create();
+}
+
+// Gives the moved object the times (and, unless it is a link, the permission
+// bits) of the original, as rename() would have kept them. Best effort: the
+// data has already arrived.
+void keep_metadata(const ustring& to, const struct stat& st) {
+  if (!S_ISLNK(st.st_mode)) chmod(to.c_str(), st.st_mode & kMovedPermBits);
+  const struct timespec times[2] = {st.st_atim, st.st_mtim};
+  utimensat(AT_FDCWD, to.c_str(), times, AT_SYMLINK_NOFOLLOW);
+}
+
+int move_file(const ustring& from, const ustring& to, const struct stat& st) {
+  if (FSCopy(from, to, true) < 0) return -3;
+  keep_metadata(to, st);
+  return 0;
+}
+
+int move_link(const ustring& from, const ustring& to, const struct stat& st) {
+  std::string target;
+  if (read_link_text(from.c_str(), target) != 0) return -3;
+  if (create_replacing(to.c_str(), [&] { return symlink(target.c_str(), to.c_str()); }) != 0) return -3;
+  keep_metadata(to, st);
+  return unlink(from.c_str()) == 0 ? 0 : -3;
+}
+
+int move_fifo(const ustring& from, const ustring& to, const struct stat& st) {
+  const mode_t perm = st.st_mode & kMovedPermBits;
+  if (create_replacing(to.c_str(), [&] { return mkfifo(to.c_str(), perm); }) != 0) return -3;
+  keep_metadata(to, st);
+  return unlink(from.c_str()) == 0 ? 0 : -3;
+}
+
+// Moves the entries one by one (each may cross the boundary again), then
+// removes the emptied source. A failure part-way leaves what has moved.
+int move_dir(const ustring& from, const ustring& to, const struct stat& st, bool do_case_check) {
+  if (FSMKDir(to, true) != 0) return -3;
+  {
+    DirPtr dir(opendir(from.c_str()));
+    if (!dir) return -3;
+    struct dirent* de;
+    while ((de = next_entry(dir.get())) != nullptr) {
+      if (is_dot_entry(de->d_name)) continue;
+      const ustring name(de->d_name);
+      if (FSRename(from + "/" + name, to + "/" + name, do_case_check) != 0) return -3;
+    }
+    if (errno != 0) return -3;
+  }
+  keep_metadata(to, st);
+  return rmdir(from.c_str()) == 0 ? 0 : -3;
+}
+
+// The rename fallback between file systems. Devices and sockets cannot be
+// recreated faithfully, so they stay where they are and the move fails.
+int move_across(const ustring& from, const ustring& to, bool do_case_check) {
+  struct stat st;
+  if (lstat(from.c_str(), &st) != 0) return -3;
+  switch (type_from_mode(st.st_mode)) {
+    case FT_FILE:
+      return move_file(from, to, st);
+    case FT_DIR:
+      return move_dir(from, to, st, do_case_check);
+    case FT_SLINK:
+      return move_link(from, to, st);
+    case FT_FIFO:
+      return move_fifo(from, to, st);
+    default:
+      return -3;
+  }
+}
+
+// ---- FSRemove helper ---------------------------------------------------------
+
+int remove_dir(const ustring& path) {
+  {
+    DirPtr dir(opendir(path.c_str()));
+    if (!dir) return -3;
+    struct dirent* de;
+    // A read error ends the listing like its end; the rmdir below then
+    // reports whatever was left behind.
+    while ((de = next_entry(dir.get())) != nullptr) {
+      if (is_dot_entry(de->d_name)) continue;
+      if (FSRemove(path + "/" + ustring(de->d_name)) != 0) return -3;
+    }
+  }
+  return rmdir(path.c_str()) == 0 ? 0 : -3;
+}
+
+}  // namespace
+
+// ---- Records -----------------------------------------------------------------
+
+bool FILE_INFO::operator==(const FILE_INFO& other) const {
+  return isExist == other.isExist && size == other.size && mtime == other.mtime && type == other.type &&
+         path == other.path && name == other.name;
+}
+
+DIR_HANDLE::DIR_HANDLE(DIR_HANDLE&& other) noexcept : path(other.path), flag(other.flag), dp(other.dp) {
+  other.dp = nullptr;
+  other.path.clear();
+}
+
+DIR_HANDLE& DIR_HANDLE::operator=(DIR_HANDLE&& other) noexcept {
+  if (this != &other) {
+    FSCloseDir(*this);
+    path.swap(other.path);
+    flag = other.flag;
+    dp = other.dp;
+    other.dp = nullptr;
+    other.path.clear();
+  }
+  return *this;
+}
+
+DIR_HANDLE::~DIR_HANDLE() {
+  if (dp) closedir(dp);
+}
+
+// ---- Information -------------------------------------------------------------
+
+int GetFileInfo(const ustring& path, FILE_INFO& info) {
+  struct stat st;
+  if (lstat(path.c_str(), &st) != 0) {
+    // Only ENOENT says the path is absent; anything else (a component that is
+    // not a directory, a parent we may not search) says nothing about it.
+    if (errno != ENOENT) return -1;
+    info.isExist = false;
+    info.mtime = 0;
+    info.name = FSBaseName(path);
+    info.path = path;
+    info.size = 0;
+    info.type = FT_ERR;
+    info.uid = info.gid = info.mode = 0;
+    info.dev_id = 0;
+    return 0;
+  }
+  info.isExist = true;
+  info.mtime = static_cast<uint32_t>(st.st_mtime);
+  info.name = FSBaseName(path);
+  info.path = path;
+  info.size = static_cast<uint64_t>(st.st_size);
+  info.dev_id = static_cast<uint64_t>(st.st_dev);
+  info.uid = st.st_uid;
+  info.gid = st.st_gid;
+  info.mode = st.st_mode;
+  info.type = type_from_mode(st.st_mode);
+  return info.type == FT_ERR ? -1 : 0;
+}
+
+int FSStat(const ustring& path, FILE_INFO& info, bool) {
+  if (path.empty()) return -1;
+  return GetFileInfo(path, info) == 0 ? 0 : -2;
+}
+
+bool IsFileExist(const ustring& path, bool) {
+  if (path.empty()) return false;
+  FILE_INFO info;
+  if (GetFileInfo(path, info) != 0) return false;
+  return info.isExist;
+}
+
+// ---- Path text ---------------------------------------------------------------
+
+ustring FSParentPath(const ustring& path) {
+  const size_t pos = path.rfind('/');
+  if (pos == ustring::npos || pos == 0) return ustring("/");
+  return path.substr(0, pos);
+}
+
+ustring FSBaseName(const ustring& path) {
+  const size_t pos = path.rfind('/');
+  if (pos == ustring::npos) return path;
+  return path.substr(pos + 1);
+}
+
+bool FSIsParentFolder(const ustring& parent, const ustring& child) {
+  const size_t n = parent.length();
+  if (child.length() < n) return false;
+  if (child.length() > n && child[n] != '/') return false;
+  return child.compare(parent, n) == 0;
+}
+
+// ---- Directories -------------------------------------------------------------
+
+int FSMKDirP(const ustring& path, char** endptr, bool blForceCreate, mode_t mode) {
+  if (path.empty()) {
+    errno = ENOENT;
+    return -1;
+  }
+  int rc;
+  int err;
+  size_t stop = 0;
+  {
+    std::unique_ptr<char, FreeDeleter> copy(strdup(path.c_str()));
+    if (!copy) return -1;
+    const bool explicit_mode = mode != FS_MKDIR_DEFAULT_MODE;
+    UmaskGuard umask_guard(explicit_mode);
+    rc = mkdir_walk(copy.get(), blForceCreate, explicit_mode ? mode : 0777, &stop);
+    err = errno;
+  }
+  if (endptr) *endptr = const_cast<char*>(path.c_str()) + stop;
+  errno = err;
+  return rc;
+}
+
+int FSMKDir(const ustring& path, bool isCreateParent) {
+  if (path.empty()) return -1;
+  FILE_INFO info;
+  if (GetFileInfo(path, info) != 0) {
+    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): FSMKDir: Failed to to file info '%s'\n", path.c_str());
+    return -1;
+  }
+  if (info.isExist) {
+    if (info.type == FT_DIR) return 0;
+    LOG_MSG(
+        L_ERR, kLogComp,
+        "[ERROR] file-op(%d): FSMKDir: Create a folder but local file system is not directory '%s' (%d)\n",
+        path.c_str(), static_cast<int>(info.type));
+    return -1;
+  }
+  const int rc =
+      isCreateParent ? FSMKDirP(path, nullptr, false, FS_MKDIR_DEFAULT_MODE) : mkdir(path.c_str(), 0777);
+  return rc == 0 ? 0 : -2;
+}
+
+int FSMKDirFromRoot(const ustring& path, const ustring& from) {
+  if (from.length() > path.length()) {
+    LOG_MSG(L_ERR, kLogComp,
+            "[ERROR] file-op(%d): Giving a root '%s' whose length is larger then target's '%s'.\n",
+            from.c_str(), path.c_str());
+    return -1;
+  }
+  if (!FSIsParentFolder(from, path)) {
+    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): root '%s' is not a parent folder of target '%s'\n",
+            from.c_str(), path.c_str());
+    return -1;
+  }
+  const ustring rel = path.substr(from.length());
+  ustring cur;
+  while (cur != rel) {
+    // Each step reaches one '/' further, so the loop ends at rel.
+    const size_t p = rel.find_first_of('/', cur.length() + 1);
+    cur = p == ustring::npos ? rel : rel.substr(0, p);
+    LOG_MSG(L_DEBUG, kLogComp, "[DEBUG] file-op(%d): FSMKDirFromRoot: create %s\n", cur.c_str());
+    if (FSMKDir(from + cur, false) < 0) return -1;
+  }
+  return 0;
+}
+
+// ---- Copy, rename, remove ----------------------------------------------------
+
+int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
+  UniqueFd in(open(src.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat src_st;
+  if (!in || fstat(in.get(), &src_st) != 0) {
+    const int e = errno;
+    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", src.c_str(),
+            err_text(e).c_str(), e);
+    return -1;
+  }
+  UniqueFd out(-1);
+  if (open_output(src, src_st, dst, out) != 0) return -1;
+
+  int rc = copy_bytes(in.get(), out.get());
+  in.reset();
+  // The source goes only once its copy is safely on disk.
+  const int sync_rc = finish_output(out, dst);
+  if (rc == 0) rc = sync_rc;
+  if (rc == 0 && isDelOrigin && ::remove(src.c_str()) != 0) rc = -1;
+  return rc;
+}
+
+int FSRename(const ustring& from, const ustring& to, bool do_case_check) {
+  if (from.empty() || to.empty()) return -1;
+  FILE_INFO info;
+  if (FSStat(from, info, do_case_check) != 0 || !info.isExist) return -2;
+  if (rename(from.c_str(), to.c_str()) == 0) return 0;
+  if (errno == ENAMETOOLONG) return -100;
+  if (errno != EXDEV) return -3;
+  return move_across(from, to, do_case_check);
+}
+
+int FSRemove(const ustring& path, bool) {
+  if (path.empty()) return -1;
+  FILE_INFO info;
+  if (GetFileInfo(path, info) != 0) return -1;
+  if (!info.isExist) return 0;
+  // Links are not followed: a link to a directory goes, the directory stays.
+  if (info.type != FT_DIR) return ::unlink(path.c_str()) == 0 ? 0 : -3;
+  return remove_dir(path);
+}
+
+// ---- Directory listing -------------------------------------------------------
+
+int FSOpenDir(const ustring& path, int flag, DIR_HANDLE& dh) {
+  DIR* dp = opendir(path.c_str());
+  if (!dp) {
+    const int e = errno;
+    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): FSOpenDir: Failed to open directory '%s'. %s\n",
+            path.c_str(), err_text(e).c_str());
+    return -1;
+  }
+  // A handle opened twice without closing would otherwise leak its stream.
+  if (dh.dp) closedir(dh.dp);
+  dh.dp = dp;
+  dh.path = path;
+  dh.flag = flag;
+  return 0;
+}
+
+int FSReadDir(DIR_HANDLE& dh, DIR_ENTRY& entry) {
+  // A closed handle is refused rather than dereferenced.
+  struct dirent* de = nullptr;
+  if (dh.dp)
+    de = next_entry(dh.dp);
+  else
+    errno = EBADF;
+  if (!de) {
+    if (errno == 0) return 0;
+    const int e = errno;
+    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): FSOpenDir: Failed to read directory '%s'. %s\n",
+            dh.path.c_str(), err_text(e).c_str());
+    return -1;
+  }
+  uint32_t mtime = 0;
+  uint64_t size = 0;
+  if (dh.flag & FS_READDIR_STAT) {
+    const ustring full = dh.path + "/" + ustring(de->d_name);
+    FILE_INFO info;
+    if (FSStat(full, info) != 0) {
+      LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): FSOpenDir: Failed to get info for '%s'\n", full.c_str());
+      return -1;
+    }
+    mtime = info.mtime;
+    size = info.size;
+  }
+  entry.name = de->d_name;
+  entry.type = type_from_dirent(de->d_type);
+  entry.mtime = mtime;
+  entry.size = size;
+  return 1;
+}
+
+void FSCloseDir(DIR_HANDLE& dh) {
+  if (!dh.dp) return;
+  closedir(dh.dp);
+  dh.dp = nullptr;
+  dh.path.clear();
+}
+
+// ---- Temporary files ---------------------------------------------------------
+
+int FSMktemp(const ustring& prefix, ustring& path) {
+  char tmpl[kTempTemplateSize];
+  // A prefix too long for the template cuts off its X's, and mkstemp refuses it.
+  snprintf(tmpl, sizeof tmpl, "%s/XXXXXX", prefix.c_str());
+  UniqueFd fd(mkostemp(tmpl, O_CLOEXEC));
+  if (!fd) {
+    const int e = errno;
+    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): mkstemp(%s): %s\n", tmpl, err_text(e).c_str());
+    return -1;
+  }
+  fchmod(fd.get(), 0644);  // whatever the umask
+  path = tmpl;
+  return 0;
+}
+
+int FSCreateTempPath(const ustring& prefix, ustring& path) {
+  path = TmpNameGen::getInstance().getTmpPath(prefix);
+  return path.empty() ? -1 : 0;
+}
+
+// ---- Times, access, file systems ---------------------------------------------
+
+int FSUTime(const ustring& path, time_t atime, time_t mtime) {
+  struct timeval tv[2];
+  tv[0].tv_sec = atime;
+  tv[0].tv_usec = 0;
+  tv[1].tv_sec = mtime;
+  tv[1].tv_usec = 0;
+  return lutimes(path.c_str(), tv) == 0 ? 0 : -1;
+}
+
+bool FSTimeEqual(time_t a, time_t b) { return a == b; }
+
+bool isFileLocked(const ustring& path, int flag) {
+  if (access(path.c_str(), flag) == 0) return false;
+  return errno == EPERM || errno == EACCES;
+}
+
+bool hasFilePermission(const ustring& path, int flag) { return !isFileLocked(path, flag); }
+
+bool isMountPoint(const ustring& path) {
+  struct statfs fs;
+  if (statfs(path.c_str(), &fs) != 0) {
+    const int e = errno;
+    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): isMountPoint: Failed to get file system info '%s'. %s\n",
+            path.c_str(), err_text(e).c_str());
+    return false;
+  }
+  const uint32_t magic = static_cast<uint32_t>(fs.f_type);
+  return magic == kNfsMagic || magic == kCifsMagic;
+}
+
+bool IsMSDOS(const ustring& path) {
+  struct statfs fs;
+  if (statfs(path.c_str(), &fs) != 0) {
+    const int e = errno;
+    LOG_MSG(L_ERR, kLogComp,
+            "[ERROR] file-op(%d): IsSupportLargeFile: Failed to get file system info '%s'. %s\n",
+            path.c_str(), err_text(e).c_str());
+    return false;
+  }
+  if (static_cast<uint32_t>(fs.f_type) != kMsdosMagic) return false;
+  LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): Detect a MSDOS platform for path '%s'.\n",
+          path.c_str());
+  return true;
+}
+
+// ---- Real path, links, ownership ---------------------------------------------
+
+int FSGetRealPath(ustring& path) {
+  LOG_MSG(L_DEBUG, kLogComp, "[DEBUG] file-op(%d):  org path [%s]\n", path.c_str());
+  std::unique_ptr<char, FreeDeleter> buf(static_cast<char*>(malloc(kRealPathBufferSize)));
+  if (!buf || !realpath(path.c_str(), buf.get())) return -1;
+  path = buf.get();
+  LOG_MSG(L_DEBUG, kLogComp, "[DEBUG] file-op(%d):  get full path [%s]\n", path.c_str());
+  return 0;
+}
+
+int FSCreateSymbolicLink(const ustring& target_path, const ustring& link_path) {
+  if (symlink(target_path.c_str(), link_path.c_str()) == 0) return 0;
+  const int e = errno;
+  LOG_MSG(L_ERR, kLogComp,
+          "[ERROR] file-op(%d): FSCreateSymbolicLink: Failed to create symbolic link '%s' -> '%s' (code: %d, "
+          "msg: %s)\n",
+          target_path.c_str(), link_path.c_str(), e, err_text(e).c_str());
+  return -1;
+}
+
+int FSReadSymbolicLink(const ustring& link_path, ustring& target_path) {
+  std::string target;
+  if (read_link_text(link_path.c_str(), target) != 0) {
+    const int e = errno;
+    LOG_MSG(
+        L_ERR, kLogComp,
+        "[ERROR] file-op(%d): FSReadSymbolicLink: Failed to read symbolic link '%s' (code: %d, msg: %s)\n",
+        link_path.c_str(), e, err_text(e).c_str());
+    return -1;
+  }
+  target_path = target;
+  return 0;
+}
+
+int FSChown(const ustring& path, uid_t owner, gid_t group) {
+  if (fchownat(AT_FDCWD, path.c_str(), owner, group, AT_SYMLINK_NOFOLLOW) == 0) return 0;
+  const int e = errno;
+  LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): FSChown: Failed to chown '%s' (code: %d, msg: %s)\n",
+          path.c_str(), e, err_text(e).c_str());
+  return -1;
+}
