@@ -67,18 +67,23 @@ int Config::read(const ustring& path) {
   FilePtr fp(fopen(path.c_str(), "r"));
   if (!fp) return -1;
 
+  // Pairs are collected apart so that a read error (a folder, a failing
+  // disk) leaves the store as it was instead of half-filled.
+  std::map<ustring, ustring> pairs;
   char buf[kLineBufferSize];
   while (fgets(buf, sizeof buf, fp.get())) {
     ustring key;
     ustring value;
     int result = parse(buf, static_cast<int>(strlen(buf)), key, value);
     if (result == OK) {
-      store[key] = value;
+      pairs[key] = value;
     } else if (result == INVALID) {
       store.clear();
       return -1;
     }
   }
+  if (ferror(fp.get())) return -1;
+  for (auto& pair : pairs) store[pair.first] = pair.second;
   return 0;
 }
 

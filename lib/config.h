@@ -14,8 +14,9 @@ class Config {
   Config() = default;
 
   // Adds the pairs of the file at path to the store: 0, or -1 for an empty
-  // path, a file that cannot be opened or a malformed line (which also
-  // empties the whole store, so a caller sees all pairs of a file or none).
+  // path, a file that cannot be opened or read (the store is left as it was)
+  // or a malformed line (which empties the whole store, so a caller sees all
+  // pairs of a file or none).
   int read(const ustring& path);
 
   // The value of key; a missing key is inserted with an empty value.
