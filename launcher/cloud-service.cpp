@@ -1,18 +1,209 @@
 #include "cloud-service.h"
 
-// Placeholder bodies; the real ones follow.
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+#include <cstdio>
+
+#include "extractor.h"
+#include "file-op.h"
+#include "log.h"
+
+namespace {
+
+// Backup names tried: <app dir>_tmp, then _tmp1 to _tmp9.
+constexpr int MAX_RENAME_COUNT = 10;
+
+// Room for the decimal retry number; 1 to 9 always fit.
+constexpr size_t kRetryTextSize = 8;
+
+ustring FromQt(const QString& s) { return ustring(s.toUtf8().constData()); }
+
+ustring GetAppBackupDir(const ustring& app_dir, int tries) {
+  ustring dir = app_dir + "_tmp";
+  if (tries == 0) return dir;
+  char postfix[kRetryTextSize];
+  int n = snprintf(postfix, sizeof postfix, "%d", tries);
+  if (n < 0 || static_cast<size_t>(n) >= sizeof postfix) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): snprintf failed (continuing without postfix)");
+    postfix[0] = '\0';
+  }
+  return dir + postfix;
+}
+
+// Reads the [Version] section of an INFO file; a key that is absent leaves
+// its field as it was.
+void ReadVersionFile(const ustring& path, Service::VersionInfo& version) {
+  static const struct {
+    const char* key;
+    ustring Service::VersionInfo::*field;
+  } kKeys[] = {
+      {"major_version", &Service::VersionInfo::major_version},
+      {"minor_version", &Service::VersionInfo::minor_version},
+      {"build_version", &Service::VersionInfo::build_version},
+      {"icon_overlay_version", &Service::VersionInfo::icon_overlay_version},
+  };
+  QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
+  // Without it Qt 5 decodes bytes beyond ASCII as Latin-1.
+  settings.setIniCodec("UTF-8");
+  settings.beginGroup("Version");
+  for (const auto& k : kKeys) {
+    if (settings.contains(k.key)) version.*k.field = FromQt(settings.value(k.key).toString());
+  }
+}
+
+}  // namespace
+
 Service::Service() {}
+
 Service::~Service() {}
-void Service::SetTimeout(int t) { timeout = t; }
-int Service::ExtractPackage() { return -1; }
-void Service::LoadSourceVersion() {}
-void Service::LoadTargetVersion() {}
-int Service::PrepareUserEnv() { return -1; }
-void Service::RemoveAgedFolders() {}
-ustring Service::GetUserInstallPath() { return ustring(); }
-ustring Service::GetRootNimboraInstallPath() { return ustring(); }
-ustring Service::GetRootNimboraResourceInstallPath() { return ustring(); }
-ustring Service::GetUserNimboraInstallPath() { return ustring(); }
-ustring Service::GetUserNimboraAppInstallPath() { return ustring(); }
-ustring Service::GetUserNimboraDataInstallPath() { return ustring(); }
-int Service::FSCopyPath(const ustring&, const ustring&) { return -1; }
+
+void Service::SetTimeout(int timeout) { this->timeout = timeout; }
+
+// Locations ------------------------------------------------------------------
+
+ustring Service::GetUserInstallPath() { return FromQt(QDir::homePath()); }
+
+ustring Service::GetRootNimboraInstallPath() {
+  return FromQt(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" + ".."));
+}
+
+ustring Service::GetRootNimboraResourceInstallPath() { return GetRootNimboraInstallPath() + ""; }
+
+ustring Service::GetUserNimboraInstallPath() { return GetUserInstallPath() + "/" + ".NimboraBackup"; }
+
+ustring Service::GetUserNimboraAppInstallPath() { return GetUserNimboraInstallPath() + "/" + "Nimbora.app"; }
+
+ustring Service::GetUserNimboraDataInstallPath() { return GetUserNimboraInstallPath() + "/" + "data"; }
+
+// Versions -------------------------------------------------------------------
+
+void Service::LoadSourceVersion() {
+  ustring path = GetUserNimboraAppInstallPath() + "/" + "INFO";
+  if (!IsFileExist(path, false)) {
+    LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): source does not exist\n");
+    return;
+  }
+  ReadVersionFile(path, source_version);
+  LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): source_version = (%s, %s, %s, %s)\n",
+          source_version.major_version.c_str(), source_version.minor_version.c_str(),
+          source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
+}
+
+void Service::LoadTargetVersion() {
+  // A missing file simply holds no keys.
+  ReadVersionFile(GetRootNimboraResourceInstallPath() + "/" + "INFO", target_version);
+  LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n",
+          target_version.major_version.c_str(), target_version.minor_version.c_str(),
+          target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+}
+
+// Per-user installation ------------------------------------------------------
+
+int Service::PrepareUserEnv() {
+  const ustring app_dir = per_user_install_path;
+  ustring backup_dir;
+  int rename_count = 0;
+
+  if (IsFileExist(app_dir, false)) {
+    for (;;) {
+      backup_dir = GetAppBackupDir(app_dir, rename_count);
+      if (FSRename(app_dir, backup_dir, false) == 0) break;
+      LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
+              app_dir.c_str(), backup_dir.c_str());
+      if (++rename_count == MAX_RENAME_COUNT) {
+        LOG_MSG(L_ERR, "service_debug",
+                "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s' at max retries, exiting\n",
+                app_dir.c_str(), backup_dir.c_str());
+        return -1;
+      }
+    }
+  }
+
+  // The extractor puts INFO in place only after the new copy is complete and
+  // on disk, so the backups are never removed before that.
+  if (ExtractPackage() == 0) {
+    LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): user installation is ready, removing backup app\n");
+    for (int i = 0; i <= rename_count; ++i) FSRemove(GetAppBackupDir(app_dir, i), false);
+    return 0;
+  }
+
+  if (backup_dir.empty()) {
+    LOG_MSG(L_ERR, "service_debug",
+            "[ERROR] cloud-service(%d): Failed to extract package, and no old installation to rollback\n");
+    return -1;
+  }
+  LOG_MSG(L_ERR, "service_debug",
+          "[ERROR] cloud-service(%d): Failed to extract package, rollback to old installation\n");
+  FSRemove(app_dir, false);
+  FSRename(backup_dir, app_dir, false);
+  return -1;
+}
+
+int Service::ExtractPackage() {
+  const ustring source = GetRootNimboraResourceInstallPath() + "/package/nimbora.nbpk";
+  const ustring destination = GetUserNimboraAppInstallPath();
+  if (FSMKDir(destination, true) < 0) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to create folder: '%s'\n",
+            destination.c_str());
+    return -1;
+  }
+  LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): extract package: '%s' -> '%s'\n", source.c_str(),
+          destination.c_str());
+  Extractor extractor;
+  extractor.SetSource(source);
+  extractor.SetTarget(destination);
+  return extractor.Extract();
+}
+
+void Service::RemoveAgedFolders() {
+  const ustring aged = GetUserNimboraInstallPath() + "/app";
+  LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): removing aged app folder %s\n", aged.c_str());
+  FSRemove(aged, false);
+}
+
+int Service::FSCopyPath(const ustring& src, const ustring& dest) {
+  LOG_MSG(L_DEBUG, "service_debug", "[DEBUG] cloud-service(%d): copy from '%s' to '%s'\n", src.c_str(),
+          dest.c_str());
+  FILE_INFO info;
+  if (FSStat(src, info, false) < 0) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): FSCopyPath: failed to stat source '%s'\n",
+            src.c_str());
+    return -1;
+  }
+  if (!info.isExist) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): FSCopyPath: source path '%s' does not exist\n",
+            src.c_str());
+    return -1;
+  }
+  if (info.type != FT_DIR) return FSCopy(src, dest, false) < 0 ? -1 : 0;
+
+  if (FSMKDir(dest, true) < 0) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): FSCopyPath: failed to create dest folder '%s'\n",
+            dest.c_str());
+    return -1;
+  }
+  DIR_HANDLE dir;
+  if (FSOpenDir(src, 0, dir) < 0) {
+    LOG_MSG(L_WARNING, "service_debug",
+            "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for src '%s' failed\n", src.c_str());
+    return 0;
+  }
+  DIR_ENTRY entry;
+  while (FSReadDir(dir, entry) > 0) {
+    if (entry.name == ustring(".") || entry.name == ustring("..")) continue;
+    const ustring child_src = src + "/" + entry.name;
+    const ustring child_dest = dest + "/" + entry.name;
+    int r = entry.type == FT_DIR ? FSCopyPath(child_src, child_dest) : FSCopy(child_src, child_dest, false);
+    if (r < 0) {
+      LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to '%s'\n",
+              child_src.c_str(), child_dest.c_str());
+      FSCloseDir(dir);
+      return -1;
+    }
+  }
+  FSCloseDir(dir);
+  return 0;
+}

@@ -1,0 +1,352 @@
+#include "extractor.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <fcntl.h>
+#include <langinfo.h>
+#include <locale.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "adapter.h"
+#include "log.h"
+#include "strtab.h"
+
+namespace {
+
+// One tar record; libarchive reads the archive file in blocks of this size.
+constexpr size_t kReadBlockSize = 10240;
+
+// Unlink before replacing (also read-only files), refuse "..", and (no effect
+// on Linux) Mac metadata; owners, modes beyond the umask and times are not
+// restored. Secure symlinks stop a planted link ("lnk -> /tmp") from carrying
+// a later entry ("lnk/x") out of the target: the link is replaced instead.
+constexpr int kDiskWriteOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT |
+                                  ARCHIVE_EXTRACT_MAC_METADATA | ARCHIVE_EXTRACT_SECURE_SYMLINKS;
+static_assert((kDiskWriteOptions & ~ARCHIVE_EXTRACT_SECURE_SYMLINKS) == 0x2210, "disk writer options");
+
+// The version file is the commit record of an installation: it is written
+// under this name and renamed to INFO once everything else is on disk.
+constexpr char kInfoName[] = "INFO";
+constexpr char kPendingInfoName[] = ".INFO.partial";
+
+// libarchive converts entry names to the locale's character set; under the C
+// locale a UTF-8 name fails to convert and the header read only warns. Names
+// are UTF-8 throughout the system, so this thread reads archives in UTF-8.
+constexpr char kUtf8Locale[] = "C.UTF-8";
+
+struct ReadFree {
+  void operator()(archive* a) const { archive_read_free(a); }
+};
+struct WriteFree {
+  void operator()(archive* a) const { archive_write_free(a); }
+};
+using ReadHandle = std::unique_ptr<archive, ReadFree>;
+using WriteHandle = std::unique_ptr<archive, WriteFree>;
+
+struct FdClose {
+  void operator()(int* fd) const {
+    close(*fd);
+    delete fd;
+  }
+};
+using UniqueFd = std::unique_ptr<int, FdClose>;
+
+UniqueFd OpenFd(const char* path, int flags) {
+  int fd = open(path, flags);
+  return fd < 0 ? UniqueFd() : UniqueFd(new int(fd));
+}
+
+// Switches the calling thread's character classification to UTF-8 for its
+// lifetime, unless it already is UTF-8; other threads are not affected.
+class Utf8Names {
+ public:
+  Utf8Names() {
+    const char* codeset = nl_langinfo(CODESET);
+    if (codeset && strcmp(codeset, "UTF-8") == 0) return;
+    locale_t base = duplocale(uselocale(static_cast<locale_t>(0)));
+    if (!base) return;
+    utf8_ = newlocale(LC_CTYPE_MASK, kUtf8Locale, base);
+    if (!utf8_) {
+      freelocale(base);
+      return;
+    }
+    previous_ = uselocale(utf8_);
+  }
+  ~Utf8Names() {
+    if (!utf8_) return;
+    uselocale(previous_);
+    freelocale(utf8_);
+  }
+  Utf8Names(const Utf8Names&) = delete;
+  Utf8Names& operator=(const Utf8Names&) = delete;
+
+ private:
+  locale_t utf8_ = static_cast<locale_t>(0);
+  locale_t previous_ = static_cast<locale_t>(0);
+};
+
+const char* ErrorText(archive* a) {
+  const char* s = archive_error_string(a);
+  return s ? s : "";
+}
+
+ReadHandle NewReader() {
+  ReadHandle a(archive_read_new());
+  if (a) {
+    archive_read_support_filter_all(a.get());
+    archive_read_support_format_all(a.get());
+  }
+  return a;
+}
+
+// Where an entry lands, judged by the components that name something
+// ("./bin//x" is bin/x, ".", "//" and "" are the target folder itself).
+enum class EntryPlace { kTargetItself, kInfo, kBelow };
+
+EntryPlace PlaceOf(const std::string& name) {
+  size_t named = 0;
+  bool info = false;
+  size_t pos = 0;
+  while (pos <= name.size()) {
+    size_t end = name.find('/', pos);
+    if (end == std::string::npos) end = name.size();
+    std::string part = name.substr(pos, end - pos);
+    if (!part.empty() && part != ".") {
+      ++named;
+      info = (named == 1 && part == kInfoName);
+    }
+    pos = end + 1;
+  }
+  if (named == 0) return EntryPlace::kTargetItself;
+  return (named == 1 && info) ? EntryPlace::kInfo : EntryPlace::kBelow;
+}
+
+// The on-disk path for an entry name (or a hard-link target) below dest.
+ustring PathBelow(const ustring& dest, const std::string& name) {
+  if (PlaceOf(name) == EntryPlace::kInfo) return dest + "/" + kPendingInfoName;
+  return dest + "/" + ustring(name);
+}
+
+// The target as the kernel sees it, so that secure-symlink checks do not
+// trip over a home folder that is reached through a symbolic link.
+int ResolveTarget(const ustring& target, ustring& resolved) {
+  std::unique_ptr<char, decltype(&free)> real(realpath(target.c_str(), nullptr), &free);
+  if (!real) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to resolve target folder '%s': %s\n",
+            target.c_str(), strerror(errno));
+    return -1;
+  }
+  resolved = real.get();
+  return 0;
+}
+
+void ReportProgress(int total, int progress) { Notify_Adapter::GetInstance()->UpdateProgress(total, progress); }
+
+// Flushes the new copy to disk and only then puts its INFO in place, so that
+// after a crash or power loss the copy either holds INFO and is complete or
+// has no INFO and is installed again by the next launch.
+int CommitInstallation(const ustring& dest, bool info_written) {
+  UniqueFd dir = OpenFd(dest.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (!dir) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to open target folder '%s': %s\n",
+            dest.c_str(), strerror(errno));
+    return -1;
+  }
+  if (syncfs(*dir) != 0) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to flush '%s' to disk: %s\n", dest.c_str(),
+            strerror(errno));
+    return -1;
+  }
+  if (!info_written) return 0;
+  if (renameat(*dir, kPendingInfoName, *dir, kInfoName) != 0 || fsync(*dir) != 0) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to put '%s/%s' in place: %s\n",
+            dest.c_str(), kInfoName, strerror(errno));
+    return -1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int Extractor::Count() {
+  if (source.empty() || target.empty()) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Invalid argument\n");
+    return -1;
+  }
+  Utf8Names names;
+  ReadHandle a = NewReader();
+  if (!a) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate archive failed\n");
+    return -1;
+  }
+  if (archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
+            ErrorText(a.get()));
+    return -1;
+  }
+  // A warning or an error ends the count: an archive that breaks off after n
+  // good headers counts n.
+  int count = 0;
+  archive_entry* entry = nullptr;
+  while (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
+    ++count;
+    archive_read_data_skip(a.get());
+  }
+  return count;
+}
+
+int Extractor::Extract() {
+  if (source.empty() || target.empty()) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Invalid Argument\n");
+    return -1;
+  }
+  LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n", source.c_str(),
+          target.c_str());
+  Notify_Adapter::GetInstance()->UpdateDialogText(StrTable::LoadStr(StrTable::desc_nmbr_env_preparing));
+
+  int total = Count();
+  if (total <= 0) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
+            total);
+    return -1;
+  }
+  ustring dest;
+  if (ResolveTarget(target, dest) != 0) return -1;
+
+  bool info_written = false;
+  if (ExtractEntries(dest, total, info_written) != 0) return -1;
+  return CommitInstallation(dest, info_written);
+}
+
+int Extractor::ExtractEntries(const ustring& dest, int total, bool& info_written) {
+  Utf8Names names;
+  // Declared first so that it is freed last, after the reader.
+  WriteHandle ext;
+  ReadHandle a = NewReader();
+  if (!a) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate extractor failed\n");
+    return -1;
+  }
+  ext.reset(archive_write_disk_new());
+  if (!ext) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate extractor failed\n");
+    return -1;
+  }
+  archive_write_disk_set_options(ext.get(), kDiskWriteOptions);
+  if (archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", source.c_str(),
+            ErrorText(a.get()));
+    return -1;
+  }
+
+  int progress = 0;
+  for (;;) {
+    archive_entry* entry = nullptr;
+    int r = archive_read_next_header(a.get(), &entry);
+    if (r == ARCHIVE_EOF) return 0;
+    if (r != ARCHIVE_OK) {
+      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
+              ErrorText(a.get()));
+      return -1;
+    }
+    const char* entry_pathname = archive_entry_pathname(entry);
+    if (!entry_pathname) {
+      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_entry_pathname failed\n");
+      return -1;
+    }
+    // Copied: the entry's own buffers are rewritten below.
+    const std::string name = entry_pathname;
+    const EntryPlace place = PlaceOf(name);
+
+    if (place == EntryPlace::kTargetItself) {
+      // Left to libarchive, a file named "." or "//" would unlink the target
+      // folder and take its place; a folder entry for it has nothing to add.
+      if (archive_entry_filetype(entry) != AE_IFDIR) {
+        LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Refusing entry '%s' in place of '%s'\n",
+                name.c_str(), dest.c_str());
+        return -1;
+      }
+      ReportProgress(total, ++progress);
+      continue;
+    }
+
+    archive_entry_set_pathname(entry, PathBelow(dest, name).c_str());
+    // A hard link names an earlier entry; unprefixed it would resolve against
+    // the working directory and could link (and overwrite) files elsewhere.
+    if (const char* link = archive_entry_hardlink(entry)) {
+      const std::string link_name = link;
+      archive_entry_set_hardlink(entry, PathBelow(dest, link_name).c_str());
+    }
+
+    if (archive_read_extract2(a.get(), entry, ext.get()) != ARCHIVE_OK) {
+      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
+              ErrorText(ext.get()));
+      return -1;
+    }
+    if (place == EntryPlace::kInfo) info_written = true;
+    ReportProgress(total, ++progress);
+    if (archive_write_finish_entry(ext.get()) != ARCHIVE_OK) {
+      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
+              ErrorText(ext.get()));
+      return -1;
+    }
+  }
+}
+
+int Extractor::List() {
+  if (source.empty() || target.empty()) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Invalid argument\n");
+    return -1;
+  }
+  Utf8Names names;
+  ReadHandle a = NewReader();
+  if (!a) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate archive failed\n");
+    return -1;
+  }
+  if (archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
+            ErrorText(a.get()));
+    return -1;
+  }
+  archive_entry* entry = nullptr;
+  while (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
+    const char* name = archive_entry_pathname(entry);
+    fprintf(stdout, "%s\n", name ? name : "");
+    fflush(stdout);
+    archive_read_data_skip(a.get());
+  }
+  archive_read_close(a.get());
+  return 0;
+}
+
+int Extractor::copy_data(archive* ar, archive* aw) {
+  if (!ar || !aw) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Invalid Argument\n");
+    return -1;
+  }
+  for (;;) {
+    const void* buff = nullptr;
+    size_t size = 0;
+    int64_t offset = 0;
+    int r = archive_read_data_block(ar, &buff, &size, &offset);
+    if (r == ARCHIVE_EOF) return 0;
+    if (r != ARCHIVE_OK) {
+      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n",
+              ErrorText(ar));
+      return -1;
+    }
+    if (archive_write_data_block(aw, buff, size, offset) != ARCHIVE_OK) {
+      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n",
+              ErrorText(aw));
+      return -1;
+    }
+  }
+}

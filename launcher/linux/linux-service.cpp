@@ -1,18 +1,288 @@
 #include "linux/linux-service.h"
 
-// Placeholder bodies; the real ones follow.
-LinuxService::LinuxService() { timeout = 10000; }
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "config.h"
+#include "file-op.h"
+#include "log.h"
+
+namespace {
+
+// What the service's time-out is set to; nothing reads it (the stop below
+// uses fixed waits).
+constexpr int kDefaultTimeoutMs = 10000;
+
+// A client gets this many one-second probes to exit after SIGTERM before it
+// is killed: about five seconds in all.
+constexpr int kStopProbes = 5;
+constexpr int kProbeIntervalMs = 1000;
+
+constexpr char kClientRelPath[] = "/bin/nimbora-backup-ui";
+constexpr char kStartScriptRelPath[] = "/package/start-stop";
+
+std::string ReadLink(const std::string& path) {
+  std::vector<char> buf(PATH_MAX + 1);
+  ssize_t n = readlink(path.c_str(), buf.data(), buf.size() - 1);
+  return n > 0 ? std::string(buf.data(), static_cast<size_t>(n)) : std::string();
+}
+
+std::string RealPath(const std::string& path) {
+  std::unique_ptr<char, decltype(&free)> real(realpath(path.c_str(), nullptr), &free);
+  return real ? std::string(real.get()) : std::string();
+}
+
+// The arguments of a process, split at their NUL bytes.
+std::vector<std::string> ReadCmdline(pid_t pid) {
+  std::vector<std::string> args;
+  std::unique_ptr<FILE, decltype(&fclose)> f(fopen(("/proc/" + std::to_string(pid) + "/cmdline").c_str(), "re"),
+                                             &fclose);
+  if (!f) return args;
+  std::string cur;
+  for (int c; (c = fgetc(f.get())) != EOF;) {
+    if (c == '\0') {
+      args.push_back(cur);
+      cur.clear();
+    } else {
+      cur += static_cast<char>(c);
+    }
+  }
+  if (!cur.empty()) args.push_back(cur);
+  return args;
+}
+
+bool IsBelow(const std::string& path, const std::vector<std::string>& dirs) {
+  for (const auto& dir : dirs) {
+    if (!dir.empty() && path.size() > dir.size() && path.compare(0, dir.size(), dir) == 0 &&
+        path[dir.size()] == '/')
+      return true;
+  }
+  return false;
+}
+
+// Whether pid runs a program of the per-user tree: its executable, or for a
+// client run through an interpreter the script its command line names. A pid
+// file may be stale, and its number taken by an unrelated program since.
+bool IsClientProcess(pid_t pid, const ustring& user_dir) {
+  const std::string composed = user_dir.c_str();
+  const std::vector<std::string> dirs = {composed, RealPath(composed)};
+  const std::string proc = "/proc/" + std::to_string(pid);
+
+  // A deleted executable reads as "<path> (deleted)", still below the folder.
+  if (IsBelow(ReadLink(proc + "/exe"), dirs)) return true;
+
+  const std::vector<std::string> args = ReadCmdline(pid);
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.empty() || arg[0] == '-') continue;  // interpreter options
+    std::string script = arg[0] == '/' ? arg : ReadLink(proc + "/cwd") + "/" + arg;
+    // Executable, so that an editor with a file of the folder open is not
+    // taken for the client.
+    std::string real = RealPath(script);
+    return IsBelow(real.empty() ? script : real, dirs) && access(script.c_str(), X_OK) == 0;
+  }
+  return false;
+}
+
+// The process to stop. Where the kernel offers process file descriptors, one
+// is held from the identity check to the last signal, so that every signal
+// reaches the process that was checked even if its number is reused.
+class ClientProcess {
+ public:
+  explicit ClientProcess(pid_t pid) : pid_(pid) {
+#ifdef SYS_pidfd_open
+    pidfd_ = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+    gone_ = pidfd_ < 0 && errno == ESRCH;
+#endif
+  }
+  ~ClientProcess() {
+    if (pidfd_ >= 0) close(pidfd_);
+  }
+  ClientProcess(const ClientProcess&) = delete;
+  ClientProcess& operator=(const ClientProcess&) = delete;
+
+  // The process had already gone when it was looked up.
+  bool Gone() const { return gone_; }
+
+  // 0, or -1 with errno set (ESRCH: no such process).
+  int Signal(int sig) const {
+#ifdef SYS_pidfd_send_signal
+    if (pidfd_ >= 0) return static_cast<int>(syscall(SYS_pidfd_send_signal, pidfd_, sig, nullptr, 0));
+#endif
+    return kill(pid_, sig);
+  }
+
+  // The probe: true once the process has exited.
+  bool Exited() const {
+    if (pidfd_ >= 0) {
+      // Readable once the process has exited, also while it is not yet reaped.
+      struct pollfd p = {pidfd_, POLLIN, 0};
+      return poll(&p, 1, 0) > 0;
+    }
+    return kill(pid_, 0) != 0 && errno == ESRCH;
+  }
+
+  // Waits one probe interval, returning early when the process exits.
+  void Wait() const {
+    if (pidfd_ >= 0) {
+      struct pollfd p = {pidfd_, POLLIN, 0};
+      poll(&p, 1, kProbeIntervalMs);
+      return;
+    }
+    sleep(kProbeIntervalMs / 1000);
+  }
+
+ private:
+  pid_t pid_;
+  int pidfd_ = -1;
+  bool gone_ = false;
+};
+
+// A pid that can be a client's: 0 and -1 would address the launcher's process
+// group or every process of the user, 1 is init, and the launcher is never
+// its own client.
+bool ParseClientPid(const ustring& value, pid_t& pid) {
+  errno = 0;
+  long n = strtol(value.c_str(), nullptr, 10);
+  if (errno != 0 || n <= 1 || n > INT_MAX || n == getpid()) return false;
+  pid = static_cast<pid_t>(n);
+  return true;
+}
+
+}  // namespace
+
+LinuxService::LinuxService() {
+  timeout = kDefaultTimeoutMs;
+  per_user_install_path = Service::GetUserNimboraAppInstallPath();
+}
+
 LinuxService::~LinuxService() {}
+
 LinuxService& LinuxService::GetInstace() {
   static LinuxService instance;
   return instance;
 }
-void LinuxService::StopService() {}
-int LinuxService::HandlePackageUpgrade() { return -1; }
-void LinuxService::PostUpgrade() {}
-void LinuxService::PreUpgrade() {}
-bool LinuxService::IsNeedUpgrade() { return false; }
-bool LinuxService::PerUserBinPathExist() { return false; }
-int LinuxService::LaunchPerUserBin() { return 0; }
-void LinuxService::LoadTargetVerInfo() {}
-void LinuxService::LoadSourceVerInfo() {}
+
+// Versions and the decision -------------------------------------------------
+
+void LinuxService::LoadTargetVerInfo() { Service::LoadTargetVersion(); }
+
+void LinuxService::LoadSourceVerInfo() { Service::LoadSourceVersion(); }
+
+void LinuxService::PreUpgrade() {
+  LoadTargetVerInfo();
+  LoadSourceVerInfo();
+  LOG_MSG(L_DEBUG, "service_debug", "[DEBUG] linux/linux-service(%d): Source version: ('%s', '%s')\n",
+          source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
+  LOG_MSG(L_DEBUG, "service_debug", "[DEBUG] linux/linux-service(%d): Target version: ('%s', '%s')\n",
+          target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+}
+
+bool LinuxService::IsNeedUpgrade() {
+  const int source = source_version.build_version.empty() ? 0 : atoi(source_version.build_version.c_str());
+  const int target = target_version.build_version.empty() ? 0 : atoi(target_version.build_version.c_str());
+  LOG_MSG(L_DEBUG, "service_debug", "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n",
+          source, target);
+  return target > source || !PerUserBinPathExist();
+}
+
+bool LinuxService::PerUserBinPathExist() {
+  const ustring bin = per_user_install_path + kClientRelPath;
+  return access(bin.c_str(), F_OK) == 0;
+}
+
+// Stopping and starting the client ------------------------------------------
+
+void LinuxService::StopService() {
+  const ustring pid_path = GetUserNimboraInstallPath() + "/ui.pid";
+  if (!IsFileExist(pid_path, false)) {
+    LOG_MSG(L_DEBUG, "service_debug",
+            "[DEBUG] linux/linux-service(%d): pid file '%s' does not exist, no need to terminate\n",
+            pid_path.c_str());
+    return;
+  }
+  Config pid_file;
+  if (pid_file.read(pid_path) < 0) {
+    LOG_MSG(L_NOTICE, "service_debug", "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
+            pid_path.c_str());
+    return;
+  }
+  const ustring value = pid_file["pid"];
+  if (value.empty()) return;
+
+  pid_t pid = 0;
+  if (!ParseClientPid(value, pid)) {
+    LOG_MSG(L_NOTICE, "service_debug",
+            "[NOTE] linux/linux-service(%d): pid file '%s' holds no client process id ('%s'), nothing stopped\n",
+            pid_path.c_str(), value.c_str());
+    return;
+  }
+  ClientProcess client(pid);
+  if (client.Gone()) return;
+  if (!IsClientProcess(pid, GetUserNimboraInstallPath())) {
+    LOG_MSG(L_NOTICE, "service_debug",
+            "[NOTE] linux/linux-service(%d): process %d is not the client of '%s', nothing stopped\n",
+            static_cast<int>(pid), GetUserNimboraInstallPath().c_str());
+    return;
+  }
+
+  if (client.Signal(SIGTERM) != 0) {
+    if (errno == ESRCH) return;
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): kill: %s (%d)\n", strerror(errno), errno);
+  }
+  for (int probe = 0; probe < kStopProbes; ++probe) {
+    if (client.Exited()) return;
+    client.Wait();
+  }
+  client.Signal(SIGKILL);
+}
+
+int LinuxService::HandlePackageUpgrade() {
+  if (PerUserBinPathExist()) {
+    LOG_MSG(L_DEBUG, "service_debug", "[DEBUG] linux/linux-service(%d): local appdata exist\n");
+    StopService();
+  }
+  return PrepareUserEnv();
+}
+
+void LinuxService::PostUpgrade() { LaunchPerUserBin(); }
+
+int LinuxService::LaunchPerUserBin() {
+  // Program and argument apart, so that a home folder with a blank works.
+  const ustring script = per_user_install_path + kStartScriptRelPath;
+  if (!IsFileExist(script, false)) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' does not exist\n",
+            script.c_str());
+    return 0;
+  }
+  if (access(script.c_str(), X_OK) != 0) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' is not executable: %s\n",
+            script.c_str(), strerror(errno));
+    return 0;
+  }
+  const int rc = QProcess::execute(QString::fromUtf8(script.c_str()), QStringList{QStringLiteral("start")});
+  if (rc == -2) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' could not be started\n",
+            script.c_str());
+  } else if (rc == -1) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' crashed\n", script.c_str());
+  } else if (rc != 0) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' exited with status %d\n",
+            script.c_str(), rc);
+  }
+  return 0;
+}

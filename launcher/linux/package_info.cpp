@@ -1,0 +1,16 @@
+#include "linux/package_info.h"
+
+#include <QDir>
+
+PackageInfo::PackageInfo()
+    : ImageFolder("/opt/Zorvane/Nimbora/images"),
+      // Not the per-user directory: a folder of its own below the home.
+      LogFolder(ustring(QDir::homePath().toUtf8().constData()) + "/.Nimbora"),
+      LogLevelPath("/opt/Zorvane/Nimbora/log/launcher.debug"),
+      PackagePath("/opt/Zorvane/Nimbora/package/nimbora.nbpk"),
+      ConfigFolder("/opt/Zorvane/Nimbora/conf") {}
+
+PackageInfo& PackageInfo::GetInstance() {
+  static PackageInfo instance;
+  return instance;
+}

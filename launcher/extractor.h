@@ -1,0 +1,33 @@
+// Extractor: unpacks the package archive (any format and compression that
+// libarchive reads) below a target folder, one progress report per entry.
+#pragma once
+
+#include "ustring.h"
+
+struct archive;
+
+class Extractor {
+ public:
+  Extractor() {}
+  ~Extractor() {}
+
+  void SetSource(const ustring& source) { this->source = source; }
+  void SetTarget(const ustring& target) { this->target = target; }
+
+  // Extracts the whole archive below target: 0, or -1 on any failure. The
+  // archive's top-level INFO is put in place last, after every other entry
+  // is written and flushed, so a copy that holds INFO is complete.
+  int Extract();
+  // Number of entries, or -1 when the archive cannot be opened.
+  int Count();
+  // Writes every entry's path name to standard output, one per line.
+  int List();
+  // Copies the data of the current entry from reader ar to writer aw.
+  int copy_data(archive* ar, archive* aw);
+
+ private:
+  int ExtractEntries(const ustring& dest, int total, bool& info_written);
+
+  ustring target;
+  ustring source;
+};
