@@ -1,0 +1,87 @@
+#include "qtsingleapplication.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <cerrno>
+#include <cstring>
+
+#include "log.h"
+
+namespace {
+
+// Only the user's own launchers may read or take the lock.
+constexpr mode_t kLockFileMode = 0600;
+
+// Hex digits of the executable-path hash kept in the file name: enough to
+// tell installations apart, short enough for any temporary folder.
+constexpr int kPathHashChars = 16;
+
+}  // namespace
+
+QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool GUIenabled)
+    : QApplication(argc, argv, GUIenabled) {}
+
+QtSingleApplication::~QtSingleApplication() {
+  // The file itself stays: removing it would let a launcher that opened the
+  // old file and one that creates a new file both believe they are alone.
+  if (m_lock_fd >= 0) close(m_lock_fd);
+}
+
+QString QtSingleApplication::lockFilePath() const {
+  const QByteArray exe = QCoreApplication::applicationFilePath().toUtf8();
+  const QByteArray hash =
+      QCryptographicHash::hash(exe, QCryptographicHash::Sha256).toHex().left(kPathHashChars);
+  return QDir::tempPath() + "/nimbora-launcher-" + QString::fromLatin1(hash) + "-" +
+         QString::number(geteuid()) + ".lock";
+}
+
+int QtSingleApplication::openLockFile(const QString& path) {
+  const QByteArray p = QFile::encodeName(path);
+  // O_NONBLOCK: a FIFO planted under this name must not hang the start.
+  int fd = open(p.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, kLockFileMode);
+  if (fd < 0) {
+    LOG_MSG(L_WARNING, "launcher_debug",
+            "[WARNING] qtsingleapplication(%d): cannot open lock file '%s': %s, not checking for a running "
+            "launcher\n",
+            p.constData(), strerror(errno));
+    return -1;
+  }
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
+    // Someone else's file must neither be trusted nor be able to keep us
+    // from starting by holding a lock on it.
+    LOG_MSG(L_WARNING, "launcher_debug",
+            "[WARNING] qtsingleapplication(%d): lock file '%s' is not a regular file of this user, ignored\n",
+            p.constData());
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+bool QtSingleApplication::isRunning() {
+  if (m_checked) return m_running;
+  m_checked = true;
+
+  const QString path = lockFilePath();
+  const int fd = openLockFile(path);
+  if (fd < 0) return m_running;
+
+  if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    m_lock_fd = fd;  // held until this object goes away
+    return m_running;
+  }
+  if (errno == EWOULDBLOCK) {
+    m_running = true;
+  } else {
+    LOG_MSG(L_WARNING, "launcher_debug", "[WARNING] qtsingleapplication(%d): cannot lock '%s': %s\n",
+            QFile::encodeName(path).constData(), strerror(errno));
+  }
+  close(fd);
+  return m_running;
+}

@@ -14,8 +14,9 @@ namespace {
 const QString qstrLanguageFallSafe = QStringLiteral("enu");
 
 // Indexed by the language's numeric identifier; the null entry ends the list.
-const char* const grgszLanguages[] = {"enu", "cht", "chs", "jpn", "deu", "krn", "fra", "ita", "esn", "ptb", "rus",
-                                      "dan", "nor", "sve", "nld", "plk", "hun", "ptg", "trk", "csy", nullptr};
+const char* const grgszLanguages[] = {"enu", "cht", "chs", "jpn", "deu", "krn", "fra",
+                                      "ita", "esn", "ptb", "rus", "dan", "nor", "sve",
+                                      "nld", "plk", "hun", "ptg", "trk", "csy", nullptr};
 
 const int kLanguageCount = sizeof(grgszLanguages) / sizeof(grgszLanguages[0]) - 1;
 
