@@ -27,7 +27,8 @@ ustring GetAppBackupDir(const ustring& app_dir, int tries) {
   char postfix[kRetryTextSize];
   int n = snprintf(postfix, sizeof postfix, "%d", tries);
   if (n < 0 || static_cast<size_t>(n) >= sizeof postfix) {
-    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): snprintf failed (continuing without postfix)");
+    LOG_MSG(L_ERR, "service_debug",
+            "[ERROR] cloud-service(%d): snprintf failed (continuing without postfix)");
     postfix[0] = '\0';
   }
   return dir + postfix;
@@ -125,7 +126,8 @@ int Service::PrepareUserEnv() {
   // The extractor puts INFO in place only after the new copy is complete and
   // on disk, so the backups are never removed before that.
   if (ExtractPackage() == 0) {
-    LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): user installation is ready, removing backup app\n");
+    LOG_MSG(L_INFO, "service_debug",
+            "[INFO] cloud-service(%d): user installation is ready, removing backup app\n");
     for (int i = 0; i <= rename_count; ++i) FSRemove(GetAppBackupDir(app_dir, i), false);
     return 0;
   }
@@ -150,8 +152,8 @@ int Service::ExtractPackage() {
             destination.c_str());
     return -1;
   }
-  LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): extract package: '%s' -> '%s'\n", source.c_str(),
-          destination.c_str());
+  LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): extract package: '%s' -> '%s'\n",
+          source.c_str(), destination.c_str());
   Extractor extractor;
   extractor.SetSource(source);
   extractor.SetTarget(destination);
@@ -174,21 +176,22 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest) {
     return -1;
   }
   if (!info.isExist) {
-    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): FSCopyPath: source path '%s' does not exist\n",
-            src.c_str());
+    LOG_MSG(L_ERR, "service_debug",
+            "[ERROR] cloud-service(%d): FSCopyPath: source path '%s' does not exist\n", src.c_str());
     return -1;
   }
   if (info.type != FT_DIR) return FSCopy(src, dest, false) < 0 ? -1 : 0;
 
   if (FSMKDir(dest, true) < 0) {
-    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): FSCopyPath: failed to create dest folder '%s'\n",
-            dest.c_str());
+    LOG_MSG(L_ERR, "service_debug",
+            "[ERROR] cloud-service(%d): FSCopyPath: failed to create dest folder '%s'\n", dest.c_str());
     return -1;
   }
   DIR_HANDLE dir;
   if (FSOpenDir(src, 0, dir) < 0) {
     LOG_MSG(L_WARNING, "service_debug",
-            "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for src '%s' failed\n", src.c_str());
+            "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for src '%s' failed\n",
+            src.c_str());
     return 0;
   }
   DIR_ENTRY entry;
@@ -198,8 +201,9 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest) {
     const ustring child_dest = dest + "/" + entry.name;
     int r = entry.type == FT_DIR ? FSCopyPath(child_src, child_dest) : FSCopy(child_src, child_dest, false);
     if (r < 0) {
-      LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to '%s'\n",
-              child_src.c_str(), child_dest.c_str());
+      LOG_MSG(L_ERR, "service_debug",
+              "[ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to '%s'\n", child_src.c_str(),
+              child_dest.c_str());
       FSCloseDir(dir);
       return -1;
     }

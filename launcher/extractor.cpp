@@ -147,7 +147,9 @@ int ResolveTarget(const ustring& target, ustring& resolved) {
   return 0;
 }
 
-void ReportProgress(int total, int progress) { Notify_Adapter::GetInstance()->UpdateProgress(total, progress); }
+void ReportProgress(int total, int progress) {
+  Notify_Adapter::GetInstance()->UpdateProgress(total, progress);
+}
 
 // Flushes the new copy to disk and only then puts its INFO in place, so that
 // after a crash or power loss the copy either holds INFO and is complete or
@@ -160,8 +162,8 @@ int CommitInstallation(const ustring& dest, bool info_written) {
     return -1;
   }
   if (syncfs(*dir) != 0) {
-    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to flush '%s' to disk: %s\n", dest.c_str(),
-            strerror(errno));
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to flush '%s' to disk: %s\n",
+            dest.c_str(), strerror(errno));
     return -1;
   }
   if (!info_written) return 0;
@@ -213,8 +215,8 @@ int Extractor::Extract() {
 
   int total = Count();
   if (total <= 0) {
-    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
-            total);
+    LOG_MSG(L_ERR, "extractor_debug",
+            "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n", total);
     return -1;
   }
   ustring dest;
@@ -241,8 +243,8 @@ int Extractor::ExtractEntries(const ustring& dest, int total, bool& info_written
   }
   archive_write_disk_set_options(ext.get(), kDiskWriteOptions);
   if (archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
-    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", source.c_str(),
-            ErrorText(a.get()));
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
+            source.c_str(), ErrorText(a.get()));
     return -1;
   }
 

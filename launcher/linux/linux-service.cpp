@@ -49,8 +49,8 @@ std::string RealPath(const std::string& path) {
 // The arguments of a process, split at their NUL bytes.
 std::vector<std::string> ReadCmdline(pid_t pid) {
   std::vector<std::string> args;
-  std::unique_ptr<FILE, decltype(&fclose)> f(fopen(("/proc/" + std::to_string(pid) + "/cmdline").c_str(), "re"),
-                                             &fclose);
+  std::unique_ptr<FILE, decltype(&fclose)> f(
+      fopen(("/proc/" + std::to_string(pid) + "/cmdline").c_str(), "re"), &fclose);
   if (!f) return args;
   std::string cur;
   for (int c; (c = fgetc(f.get())) != EOF;) {
@@ -195,8 +195,8 @@ void LinuxService::PreUpgrade() {
 bool LinuxService::IsNeedUpgrade() {
   const int source = source_version.build_version.empty() ? 0 : atoi(source_version.build_version.c_str());
   const int target = target_version.build_version.empty() ? 0 : atoi(target_version.build_version.c_str());
-  LOG_MSG(L_DEBUG, "service_debug", "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n",
-          source, target);
+  LOG_MSG(L_DEBUG, "service_debug",
+          "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n", source, target);
   return target > source || !PerUserBinPathExist();
 }
 
@@ -217,8 +217,8 @@ void LinuxService::StopService() {
   }
   Config pid_file;
   if (pid_file.read(pid_path) < 0) {
-    LOG_MSG(L_NOTICE, "service_debug", "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
-            pid_path.c_str());
+    LOG_MSG(L_NOTICE, "service_debug",
+            "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n", pid_path.c_str());
     return;
   }
   const ustring value = pid_file["pid"];
@@ -226,9 +226,10 @@ void LinuxService::StopService() {
 
   pid_t pid = 0;
   if (!ParseClientPid(value, pid)) {
-    LOG_MSG(L_NOTICE, "service_debug",
-            "[NOTE] linux/linux-service(%d): pid file '%s' holds no client process id ('%s'), nothing stopped\n",
-            pid_path.c_str(), value.c_str());
+    LOG_MSG(
+        L_NOTICE, "service_debug",
+        "[NOTE] linux/linux-service(%d): pid file '%s' holds no client process id ('%s'), nothing stopped\n",
+        pid_path.c_str(), value.c_str());
     return;
   }
   ClientProcess client(pid);
@@ -242,7 +243,8 @@ void LinuxService::StopService() {
 
   if (client.Signal(SIGTERM) != 0) {
     if (errno == ESRCH) return;
-    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): kill: %s (%d)\n", strerror(errno), errno);
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): kill: %s (%d)\n", strerror(errno),
+            errno);
   }
   for (int probe = 0; probe < kStopProbes; ++probe) {
     if (client.Exited()) return;
@@ -270,19 +272,21 @@ int LinuxService::LaunchPerUserBin() {
     return 0;
   }
   if (access(script.c_str(), X_OK) != 0) {
-    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' is not executable: %s\n",
-            script.c_str(), strerror(errno));
+    LOG_MSG(L_ERR, "service_debug",
+            "[ERROR] linux/linux-service(%d): start script '%s' is not executable: %s\n", script.c_str(),
+            strerror(errno));
     return 0;
   }
   const int rc = QProcess::execute(QString::fromUtf8(script.c_str()), QStringList{QStringLiteral("start")});
   if (rc == -2) {
-    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' could not be started\n",
-            script.c_str());
+    LOG_MSG(L_ERR, "service_debug",
+            "[ERROR] linux/linux-service(%d): start script '%s' could not be started\n", script.c_str());
   } else if (rc == -1) {
-    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' crashed\n", script.c_str());
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' crashed\n",
+            script.c_str());
   } else if (rc != 0) {
-    LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' exited with status %d\n",
-            script.c_str(), rc);
+    LOG_MSG(L_ERR, "service_debug",
+            "[ERROR] linux/linux-service(%d): start script '%s' exited with status %d\n", script.c_str(), rc);
   }
   return 0;
 }

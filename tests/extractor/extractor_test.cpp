@@ -1,0 +1,383 @@
+// The archive extractor against real archives in temporary folders: what
+// lands on disk, the progress reports, the messages, and hostile archives
+// that try to write outside the target.
+#include "extractor.h"
+
+#include <fcntl.h>
+#include <locale.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QObject>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "adapter.h"
+#include "archive_writer.h"
+#include "gtest/gtest.h"
+#include "log.h"
+#include "strtab.h"
+#include "testutil.h"
+#include "tree.h"
+
+using namespace testutil;
+
+namespace {
+
+class ExtractorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    StrTable::InitStrTable();
+    make_dirs(target);
+    make_dirs(outside);
+    write_file(tmp / "levels", "extractor_debug=7\n");
+    Logger::Initialize(Logger::FILE_LOGGER, ustring((tmp / "test.log").c_str()),
+                       ustring((tmp / "levels").c_str()), 50);
+    Notify_Adapter* relay = Notify_Adapter::GetInstance();
+    progress_conn = QObject::connect(relay, &Notify_Adapter::sigUpdateProgress, [this](int total, int step) {
+      reports.emplace_back(total, step);
+      pending_at_report.push_back(exists(target + "/.INFO.partial"));
+      info_at_report.push_back(exists(target + "/INFO"));
+    });
+    text_conn = QObject::connect(relay, &Notify_Adapter::sigUpdateDialogText,
+                                 [this](QString text) { texts.push_back(text.toStdString()); });
+  }
+  void TearDown() override {
+    QObject::disconnect(progress_conn);
+    QObject::disconnect(text_conn);
+    Logger::Destroy();
+  }
+
+  int Extract(const std::string& archive_path, const std::string& dest) {
+    Extractor e;
+    e.SetSource(archive_path.c_str());
+    e.SetTarget(dest.c_str());
+    return e.Extract();
+  }
+  int Extract(const std::string& archive_path) { return Extract(archive_path, target); }
+
+  std::string Log() const { return read_file(tmp / "test.log"); }
+
+  TempDir tmp;
+  std::string target = tmp / "home/.NimboraBackup/Nimbora.app";
+  std::string outside = tmp / "outside";
+  std::string pkg = tmp / "nimbora.nbpk";
+  std::vector<std::pair<int, int>> reports;
+  std::vector<bool> pending_at_report;
+  std::vector<bool> info_at_report;
+  std::vector<std::string> texts;
+  QMetaObject::Connection progress_conn;
+  QMetaObject::Connection text_conn;
+};
+
+const std::vector<ArchiveEntry> kClient = {
+    File("INFO", "[Version]\nbuild_version=7\n"),
+    Dir("bin"),
+    File("bin/nimbora-backup-ui", "#!/bin/sh\n", 0755),
+    Symlink("package", "bin"),
+};
+
+TEST_F(ExtractorTest, EmptyArgumentsAreRefusedWithTheirOwnSpelling) {
+  struct Row {
+    const char* name;
+    std::string source, dest;
+    int (Extractor::*op)();
+    const char* message;
+  };
+  write_archive(pkg, kClient);
+  const std::vector<Row> rows = {
+      {"extract without source", "", target, &Extractor::Extract, "Invalid Argument\n"},
+      {"extract without target", pkg, "", &Extractor::Extract, "Invalid Argument\n"},
+      {"count without source", "", target, &Extractor::Count, "Invalid argument\n"},
+      {"count without target", pkg, "", &Extractor::Count, "Invalid argument\n"},
+      {"list without source", "", target, &Extractor::List, "Invalid argument\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const size_t before = Log().size();
+    Extractor e;
+    e.SetSource(row.source.c_str());
+    e.SetTarget(row.dest.c_str());
+    EXPECT_EQ((e.*row.op)(), -1);
+    EXPECT_NE(Log().find(std::string("[ERROR] extractor("), before), std::string::npos);
+    EXPECT_NE(Log().find(std::string("): ") + row.message, before), std::string::npos) << Log();
+  }
+  Extractor e;
+  EXPECT_EQ(e.copy_data(nullptr, nullptr), -1);
+  EXPECT_NE(Log().rfind("): Invalid Argument\n"), std::string::npos);
+  EXPECT_TRUE(snapshot(target).empty());
+  EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(ExtractorTest, UnusableArchivesFailBeforeTheTargetIsTouched) {
+  struct Row {
+    const char* name;
+    std::string content;
+    bool create;  // false: no file at all
+    const char* count_text;
+  };
+  const std::vector<Row> rows = {
+      {"missing file", "", false, "ret: -1\n"},
+      {"zero-length file", "", true, "ret: 0\n"},
+      {"empty tar", std::string(10240, '\0'), true, "ret: 0\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    ::unlink(pkg.c_str());
+    if (row.create) write_file(pkg, row.content);
+    const size_t before = Log().size();
+    EXPECT_EQ(Extract(pkg), -1);
+    const std::string log = Log().substr(before);
+    EXPECT_NE(log.find(std::string("Failed to calculate total file numbers, ") + row.count_text),
+              std::string::npos)
+        << log;
+    const bool open_failed = log.find("[ERROR] extractor(") != std::string::npos &&
+                             log.find("): archive_read_open_filename failed: '") != std::string::npos;
+    EXPECT_EQ(open_failed, !row.create) << log;
+  }
+  // Random bytes are no archive at all.
+  std::string noise;
+  for (int i = 0; i < 4096; ++i) noise += static_cast<char>((i * 7919 + 13) % 251);
+  write_file(pkg, noise);
+  EXPECT_EQ(Extract(pkg), -1);
+  EXPECT_TRUE(snapshot(target).empty());
+  EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(ExtractorTest, EveryEntryIsReportedAfterItIsWrittenAndInfoIsCommittedLast) {
+  write_archive(pkg, kClient, "pax", "gzip");
+  ASSERT_EQ(Extract(pkg), 0) << Log();
+  const std::vector<std::pair<int, int>> expected = {{4, 1}, {4, 2}, {4, 3}, {4, 4}};
+  EXPECT_EQ(reports, expected);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0], "Nimbora Backup is initializing...");
+  // INFO comes first in the archive but appears only once all is written.
+  EXPECT_EQ(pending_at_report, std::vector<bool>(4, true));
+  EXPECT_EQ(info_at_report, std::vector<bool>(4, false));
+  const TreeSnapshot want = {{"INFO", "f [Version]\nbuild_version=7\n"},
+                             {"bin", "d"},
+                             {"bin/nimbora-backup-ui", "f #!/bin/sh\n"},
+                             {"package", "l bin"}};
+  EXPECT_EQ(snapshot(target), want) << tree_diff(snapshot(target), want);
+  EXPECT_EQ(access((target + "/bin/nimbora-backup-ui").c_str(), X_OK), 0);
+  EXPECT_NE(Log().find("[DEBUG] extractor("), std::string::npos);
+  EXPECT_NE(Log().find("): decompress from '" + pkg + "' to '" + target + "'\n"), std::string::npos);
+}
+
+TEST_F(ExtractorTest, DotSlashNamesLandInsideTheTarget) {
+  write_archive(pkg, {Dir("./"), File("./INFO", "v"), File("./bin/x", "x"), File(".//bin/./y", "y")});
+  ASSERT_EQ(Extract(pkg), 0) << Log();
+  EXPECT_EQ(read_file(target + "/bin/x"), "x");
+  EXPECT_EQ(read_file(target + "/bin/y"), "y");
+  EXPECT_EQ(read_file(target + "/INFO"), "v");
+  EXPECT_FALSE(exists(target + "/.INFO.partial"));
+  EXPECT_EQ(reports.size(), 4u);
+  EXPECT_TRUE(is_dir(target));
+}
+
+TEST_F(ExtractorTest, ReadOnlyFileAtAnEntrysPlaceIsReplaced) {
+  make_dirs(target + "/bin");
+  write_file(target + "/bin/nimbora-backup-ui", "old", 0444);
+  write_file(target + "/INFO", "old info", 0444);
+  write_archive(pkg, kClient);
+  ASSERT_EQ(Extract(pkg), 0) << Log();
+  EXPECT_EQ(read_file(target + "/bin/nimbora-backup-ui"), "#!/bin/sh\n");
+  EXPECT_EQ(read_file(target + "/INFO"), "[Version]\nbuild_version=7\n");
+}
+
+TEST_F(ExtractorTest, ArchiveCorruptedAfterItsFirstEntriesKeepsThemButHasNoInfo) {
+  // ustar: every member is a 512-byte header and its data rounded up to 512.
+  std::vector<ArchiveEntry> entries = {File("INFO", std::string(1000, 'i'))};
+  for (const char* n : {"a", "b", "c", "d"}) entries.push_back(File(n, std::string(1000, n[0])));
+  write_archive(pkg, entries, "ustar");
+  const off_t member = 512 + 1024;
+  ASSERT_EQ(truncate(pkg.c_str(), 3 * member + 100), 0);  // the fourth header breaks off
+
+  EXPECT_EQ(Extract(pkg), -1);
+  EXPECT_NE(Log().find("): archive_read_next_header failed: '"), std::string::npos) << Log();
+  const std::vector<std::pair<int, int>> expected = {{3, 1}, {3, 2}, {3, 3}};
+  EXPECT_EQ(reports, expected);
+  EXPECT_EQ(read_file(target + "/a"), std::string(1000, 'a'));
+  EXPECT_EQ(read_file(target + "/b"), std::string(1000, 'b'));
+  // Not a current copy: its version file was never put in place.
+  EXPECT_FALSE(exists(target + "/INFO"));
+  EXPECT_FALSE(exists(target + "/c"));
+}
+
+TEST_F(ExtractorTest, FormatIsRecognisedFromTheContentWhateverTheName) {
+  struct Row {
+    const char* format;
+    const char* filter;
+    const char* file_name;
+  };
+  const std::vector<Row> rows = {
+      {"pax", "gzip", "package.zip"}, {"ustar", "", "package.tgz"}, {"gnutar", "bzip2", "nimbora.nbpk"},
+      {"pax", "xz", "nimbora.nbpk"},  {"zip", "", "package.tar"},   {"cpio", "", "nimbora.nbpk"},
+      {"7zip", "", "nimbora.nbpk"},
+  };
+  const std::vector<ArchiveEntry> entries = {Dir("bin"), File("bin/nimbora-backup-ui", "client", 0755),
+                                             File("INFO", "info"),
+                                             File("package/start-stop", "script", 0755)};
+  const TreeSnapshot want = {{"bin", "d"},
+                             {"bin/nimbora-backup-ui", "f client"},
+                             {"INFO", "f info"},
+                             {"package", "d"},
+                             {"package/start-stop", "f script"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.format) + "+" + row.filter + " as " + row.file_name);
+    const std::string path = tmp / row.file_name;
+    const std::string dest = tmp / (std::string("out-") + row.format + row.filter);
+    make_dirs(dest);
+    write_archive(path, entries, row.format, row.filter);
+    EXPECT_EQ(Extract(path, dest), 0) << Log();
+    EXPECT_EQ(snapshot(dest), want) << tree_diff(snapshot(dest), want);
+    ::unlink(path.c_str());
+  }
+  // And one made by GNU tar, gzip-compressed, under the package's own name.
+  const std::string src = tmp / "client";
+  make_dirs(src + "/bin");
+  write_file(src + "/INFO", "gnu");
+  write_file(src + "/bin/nimbora-backup-ui", "ui", 0755);
+  ASSERT_EQ(sh("cd '" + src + "' && tar -czf '" + pkg + "' INFO bin").status, 0);
+  EXPECT_EQ(Extract(pkg), 0) << Log();
+  EXPECT_EQ(read_file(target + "/bin/nimbora-backup-ui"), "ui");
+  EXPECT_EQ(read_file(target + "/INFO"), "gnu");
+}
+
+TEST_F(ExtractorTest, HostileEntriesNeverWriteOutsideTheTarget) {
+  const std::string victim = outside + "/victim";
+  struct Row {
+    const char* name;
+    std::vector<ArchiveEntry> entries;
+    std::string format;
+    int result;
+    std::string inside;  // a path below the target that must hold "x", or ""
+  };
+  const std::vector<Row> rows = {
+      {"dot-dot component", {File("a", "x"), File("../escape", "x")}, "pax", -1, "a"},
+      {"dot-dot deeper", {File("bin/../../escape", "x")}, "pax", -1, ""},
+      {"absolute path", {File(outside + "/abs", "x")}, "pax", 0, outside.substr(1) + "/abs"},
+      {"hard link to an outside file", {Hardlink("pw", victim)}, "pax", -1, ""},
+      {"hard link to outside carrying data", {Hardlink("pw", victim, "EVIL")}, "pax", -1, ""},
+      {"symlink then an entry through it", {Symlink("lnk", outside), File("lnk/x", "x")}, "pax", 0, "lnk/x"},
+      {"symlink dir then a deeper entry", {Symlink("d", outside), File("d/sub/x", "x")}, "pax", 0, "d/sub/x"},
+      {"file named dot", {File(".", "x")}, "pax", -1, ""},
+      {"file named double slash", {File("//", "x")}, "pax", -1, ""},
+      {"symlink named dot", {Symlink(".", outside)}, "pax", -1, ""},
+      {"folder named dot", {Dir("."), File("a", "x")}, "pax", 0, "a"},
+      {"cpio hard link carrying data to an absolute path",
+       {ArchiveEntry{victim, ArchiveEntry::kFile, "", "", 0644, 7, 2},
+        ArchiveEntry{"x", ArchiveEntry::kFile, "x", "", 0644, 7, 2}},
+       "cpio",
+       0,
+       "x"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    testutil::remove_tree(target);
+    make_dirs(target);
+    write_file(victim, "precious");
+    const TreeSnapshot outside_before = snapshot(outside);
+    write_archive(pkg, row.entries, row.format);
+    EXPECT_EQ(Extract(pkg), row.result) << Log();
+    EXPECT_EQ(snapshot(outside), outside_before) << tree_diff(snapshot(outside), outside_before);
+    EXPECT_TRUE(is_dir(target));
+    if (!row.inside.empty()) {
+      EXPECT_EQ(read_file(target + "/" + row.inside), "x");
+    }
+  }
+}
+
+TEST_F(ExtractorTest, RelativeHardLinkDoesNotPickUpFilesOfTheWorkingDirectory) {
+  write_file(outside + "/a", "unrelated");
+  write_archive(pkg, {File("INFO", "i"), Hardlink("b", "a")});
+  char cwd[4096];
+  ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+  ASSERT_EQ(chdir(outside.c_str()), 0);
+  const int r = Extract(pkg);
+  ASSERT_EQ(chdir(cwd), 0);
+  EXPECT_EQ(r, -1);
+  EXPECT_FALSE(exists(target + "/b"));
+  EXPECT_EQ(read_file(outside + "/a"), "unrelated");
+  struct stat st;
+  ASSERT_EQ(stat((outside + "/a").c_str(), &st), 0);
+  EXPECT_EQ(st.st_nlink, 1u);
+}
+
+TEST_F(ExtractorTest, HardLinksOfThePackageAreLinkedInside) {
+  write_archive(
+      pkg, {File("INFO", "i"), File("bin/a", "same"), Hardlink("bin/b", "bin/a"), Hardlink("c", "INFO")});
+  ASSERT_EQ(Extract(pkg), 0) << Log();
+  struct stat a, b, info, c;
+  ASSERT_EQ(stat((target + "/bin/a").c_str(), &a), 0);
+  ASSERT_EQ(stat((target + "/bin/b").c_str(), &b), 0);
+  EXPECT_EQ(a.st_ino, b.st_ino);
+  // A link to INFO follows it to its final name.
+  ASSERT_EQ(stat((target + "/INFO").c_str(), &info), 0);
+  ASSERT_EQ(stat((target + "/c").c_str(), &c), 0);
+  EXPECT_EQ(info.st_ino, c.st_ino);
+}
+
+TEST_F(ExtractorTest, TargetReachedThroughASymbolicLink) {
+  const std::string link = tmp / "linked-app";
+  ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
+  write_archive(pkg, kClient);
+  ASSERT_EQ(Extract(pkg, link), 0) << Log();
+  EXPECT_EQ(read_file(target + "/bin/nimbora-backup-ui"), "#!/bin/sh\n");
+  EXPECT_EQ(read_file(target + "/INFO"), "[Version]\nbuild_version=7\n");
+}
+
+TEST_F(ExtractorTest, NamesAreTakenAsUtf8WhateverTheProcessLocale) {
+  const std::string utf8_name = "r\xc3\xa9sum\xc3\xa9";  // two U+00E9
+  const std::string raw_name = "bad\xff";                // not UTF-8
+  const std::string saved = setlocale(LC_ALL, nullptr);
+  // Written the way a packager in a UTF-8 locale writes it: pax headers
+  // that declare UTF-8 names, which a reader converts to its own locale.
+  if (!setlocale(LC_ALL, "C.UTF-8")) GTEST_SKIP() << "no C.UTF-8 locale to write the archive in";
+  write_archive(pkg, {File("INFO", "i"), File(utf8_name, "u"), File("caf\xc3\xa9/x", "v")}, "pax");
+  setlocale(LC_ALL, "C");
+  const int r = Extract(pkg);
+  setlocale(LC_ALL, saved.c_str());
+  ASSERT_EQ(r, 0) << Log();
+  EXPECT_EQ(read_file(target + "/" + utf8_name), "u");
+  EXPECT_EQ(read_file(target + "/caf\xc3\xa9/x"), "v");
+
+  // A name that is not UTF-8 at all is written with its bytes as they are.
+  write_archive(pkg, {File(raw_name, "r")}, "gnutar");
+  ASSERT_EQ(Extract(pkg), 0) << Log();
+  EXPECT_EQ(read_file(target + "/" + raw_name), "r");
+}
+
+TEST_F(ExtractorTest, OverlongNameFailsCleanly) {
+  write_archive(pkg, {File("INFO", "i"), File(std::string(4000, 'n'), "x")});
+  EXPECT_EQ(Extract(pkg), -1);
+  EXPECT_NE(Log().find("): archive_read_extract2 failed: '"), std::string::npos) << Log();
+  EXPECT_FALSE(exists(target + "/INFO"));
+}
+
+TEST_F(ExtractorTest, CountAndListSeeEveryEntry) {
+  write_archive(pkg, kClient, "zip");
+  Extractor e;
+  e.SetSource(pkg.c_str());
+  e.SetTarget(target.c_str());
+  EXPECT_EQ(e.Count(), 4);
+
+  const std::string out_path = tmp / "stdout";
+  fflush(stdout);
+  const int saved = dup(1);
+  const int fd = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  ASSERT_GE(fd, 0);
+  dup2(fd, 1);
+  close(fd);
+  const int r = e.List();
+  fflush(stdout);
+  dup2(saved, 1);
+  close(saved);
+  EXPECT_EQ(r, 0);
+  EXPECT_EQ(read_file(out_path), "INFO\nbin/\nbin/nimbora-backup-ui\npackage\n");
+  // Neither writes anything.
+  EXPECT_TRUE(snapshot(target).empty());
+}
+
+}  // namespace
