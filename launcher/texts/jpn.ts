@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Downloading the update...</source>
-        <translation>アップデートをダウンロードしています…</translation>
+        <translation>更新プログラムをダウンロードしています…</translation>
     </message>
     <message>
         <source>Welcome to Nimbora Backup. This wizard connects you to your server and helps you choose what to back up.</source>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Excluded folders</source>
-        <translation>除外フォルダー</translation>
+        <translation>除外するフォルダー</translation>
     </message>
     <message>
         <source>You do not have permission to write to the shared folder on the server. Please ask your administrator for access.</source>
