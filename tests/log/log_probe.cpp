@@ -8,9 +8,13 @@
 //   exists PATH                           prints "PATH yes" or "PATH no"
 //   mkdir DIR | rmtree DIR | chmod MODE PATH
 //   destroy
+//   syslog-listen | syslog-read           own /dev/log (in a private mount
+//                                         namespace) and print what arrived
 // Results go to standard output, as lines starting with "probe: ".
 #include <pthread.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <clocale>
@@ -58,6 +62,27 @@ void fill(Logger::Level level, const char* comp, int count, int bytes) {
     std::string text = "fill " + std::to_string(seq++) + " ";
     if (static_cast<int>(text.size()) < bytes - 1) text.append(bytes - 1 - text.size(), 'x');
     Logger::LogMsg(level, comp, "%s\n", text.c_str());
+  }
+}
+
+int syslog_socket = -1;
+
+void syslog_listen() {
+  syslog_socket = socket(AF_UNIX, SOCK_DGRAM, 0);
+  sockaddr_un addr = {};
+  addr.sun_family = AF_UNIX;
+  strcpy(addr.sun_path, "/dev/log");
+  unlink(addr.sun_path);
+  if (bind(syslog_socket, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0)
+    printf("probe: bind failed\n");
+}
+
+void syslog_read() {
+  char buf[4096];
+  ssize_t n;
+  while ((n = recv(syslog_socket, buf, sizeof buf - 1, MSG_DONTWAIT)) > 0) {
+    buf[n] = 0;
+    printf("probe: syslog %s\n", buf);
   }
 }
 
@@ -114,6 +139,10 @@ int main(int argc, char** argv) {
       need(2);
       chmod(argv[i + 1], static_cast<mode_t>(strtol(argv[i], nullptr, 8)));
       i += 2;
+    } else if (step == "syslog-listen") {
+      syslog_listen();
+    } else if (step == "syslog-read") {
+      syslog_read();
     } else if (step == "destroy") {
       Logger::Destroy();
     } else {

@@ -181,6 +181,24 @@ TEST(LoggerConsole, StdoutBackEnd) {
   EXPECT_EQ(testutil::read_file(dir / "err"), "");
 }
 
+TEST(LoggerConsole, SyslogBackEndSendsEveryLevelAsError) {
+  if (geteuid() != 0) GTEST_SKIP() << "a private /dev/log needs root";
+  testutil::TempDir dir;
+  testutil::write_file(dir / "launcher.debug", "service_debug=7\n");
+  // A tmpfs over /dev in a private mount namespace: the probe itself owns
+  // /dev/log there, and the machine's log is never touched.
+  auto r = testutil::sh(
+      "unshare -m sh -c 'mount -t tmpfs none /dev && LC_ALL=C \"$0\" syslog-listen init 1 - \"$1\" 0"
+      " msg 7 service_debug to-syslog msg 7 extractor_debug dropped syslog-read' '" +
+      std::string(LOG_PROBE) + "' '" + (dir / "launcher.debug") + "'");
+  if (contains(r.out, "unshare") || contains(r.out, "mount:"))
+    GTEST_SKIP() << "no mount namespace: " << r.out;
+  ASSERT_EQ(r.status, 0) << r.out;
+  // LOG_USER | LOG_ERR = 8 + 3, and no time stamp of the logger's own.
+  EXPECT_TRUE(std::regex_search(r.out, std::regex("probe: syslog <11>[^\n]*: to-syslog\n"))) << r.out;
+  EXPECT_FALSE(contains(r.out, "dropped"));
+}
+
 // ---- size counting and rotation ------------------------------------------------
 
 TEST(LoggerRotation, CrossingMessageIsWrittenWholeIntoTheRotatedFile) {
