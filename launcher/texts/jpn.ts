@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Your administrator requires 2-step verification for this account. Please turn it on in your web browser, then sign in again.</source>
-        <translation>このアカウントでは、管理者によって 2 段階認証が必須に設定されています。Web ブラウザーで 2 段階認証を有効にしてから、もう一度サインインしてください。</translation>
+        <translation>このアカウントでは、管理者によって 2 段階認証が必須に設定されています。ブラウザーで 2 段階認証を有効にしてから、もう一度サインインしてください。</translation>
     </message>
     <message>
         <source>Next</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Back up files and folders with the prefix %1.</source>
-        <translation>접두사가 %1인 파일 및 폴더를 백업합니다.</translation>
+        <translation>접두사가 %1인 파일 및 폴더 백업</translation>
     </message>
     <message>
         <source>Please enter your password to continue.</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>Keep files on the server when they are deleted on this computer</source>
-        <translation>이 컴퓨터에서 삭제한 파일을 서버에는 유지</translation>
+        <translation>이 컴퓨터에서 파일을 삭제해도 서버의 파일 유지</translation>
     </message>
     <message>
         <source>Connection failed. Please check your network settings and try again.</source>

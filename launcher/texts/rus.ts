@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation>Ручная настройка прокси-сервера</translation>
+        <translation>Настроить прокси-сервер вручную</translation>
     </message>
     <message>
         <source>Backup destination</source>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>No proxy</source>
-        <translation>Без прокси-сервера</translation>
+        <translation>Не использовать прокси-сервер</translation>
     </message>
     <message>
         <source>Help</source>

@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation>El ile ara sunucu yapılandırması</translation>
+        <translation>Ara sunucuyu el ile yapılandır</translation>
     </message>
     <message>
         <source>Backup destination</source>
