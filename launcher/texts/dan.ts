@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>An error occurred (error code: %1). Please contact Zorvane Online Support for help.</source>
-        <translation>Der opstod en fejl (fejlkode: %1). Kontakt Zorvanes onlinesupport for at få hjælp.</translation>
+        <translation>Der opstod en fejl (fejlkode: %1). Kontakt Zorvanes kundeservice online for at få hjælp.</translation>
     </message>
     <message>
         <source>The destination folder no longer exists on the server. Please choose another destination.</source>
