@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>The local folder %1 cannot be found. Reconnect its drive or choose the folder again.</source>
-        <translation>Finner ikke den lokale mappen %1. Koble til stasjonen den ligger på, igjen, eller velg mappen på nytt.</translation>
+        <translation>Finner ikke den lokale mappen %1. Koble stasjonen til igjen, eller velg mappen på nytt.</translation>
     </message>
     <message>
         <source>Server address</source>
