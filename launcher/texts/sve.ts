@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>An error occurred (error code: %1). Please contact Zorvane Online Support for help.</source>
-        <translation>Ett fel inträffade (felkod: %1). Kontakta Zorvanes onlinesupport för att få hjälp.</translation>
+        <translation>Ett fel inträffade (felkod: %1). Kontakta Zorvanes kundtjänst online för att få hjälp.</translation>
     </message>
     <message>
         <source>The destination folder no longer exists on the server. Please choose another destination.</source>
