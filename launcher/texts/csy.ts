@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Open Nimbora Backup</source>
-        <translation>Otevřít Nimbora Backup</translation>
+        <translation>Otevřít aplikaci Nimbora Backup</translation>
     </message>
     <message>
         <source>The server sent a response that could not be understood. Please update Nimbora Backup and try again.</source>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>Select a folder on this computer</source>
-        <translation>Vyberte složku v tomto počítači</translation>
+        <translation>Výběr složky v tomto počítači</translation>
     </message>
     <message>
         <source>Specify the file size between 0-10240000 MB, with 0 MB being unlimited.</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Security warning</source>
-        <translation>Upozornění zabezpečení</translation>
+        <translation>Bezpečnostní upozornění</translation>
     </message>
     <message>
         <source>Waiting</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>A new version is available. Click to update.</source>
-        <translation>Je k dispozici nová verze. Kliknutím ji nainstalujete.</translation>
+        <translation>Je k dispozici nová verze. Aktualizujte ji kliknutím.</translation>
     </message>
     <message>
         <source>Read-only</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
-        <translation>Zpracování souborů (%1)...</translation>
+        <translation>Zpracování souborů: %1...</translation>
     </message>
     <message>
         <source>Excluded folders</source>
@@ -641,7 +641,7 @@
     </message>
     <message>
         <source>Start Nimbora Backup when I sign in</source>
-        <translation>Spouštět Nimbora Backup po přihlášení</translation>
+        <translation>Spouštět aplikaci Nimbora Backup po přihlášení</translation>
     </message>
     <message>
         <source>Check the settings below, then click Done to start backing up.</source>
