@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Need help getting started? Click Help to open the user guide.</source>
-        <translation>Potrzebujesz pomocy na start? Kliknij „Pomoc”, aby otworzyć podręcznik użytkownika.</translation>
+        <translation>Nie wiesz, od czego zacząć? Kliknij „Pomoc”, aby otworzyć podręcznik użytkownika.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>Some of the selected folders are read-only. Their files can be backed up but cannot be restored into them. Do you want to continue?</source>
-        <translation>Niektóre z wybranych folderów są tylko do odczytu. Można utworzyć kopię zapasową ich plików, ale nie można przywrócić do nich plików. Czy chcesz kontynuować?</translation>
+        <translation>Niektóre z wybranych folderów są tylko do odczytu. Ich pliki mogą zostać objęte kopią zapasową, ale nie będzie można przywrócić ich do tych folderów. Czy chcesz kontynuować?</translation>
     </message>
     <message>
         <source>Address</source>
