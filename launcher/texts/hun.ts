@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Your files, safely backed up.</source>
-        <translation>Fájljai biztonságos mentésben.</translation>
+        <translation>Fájljai biztonságosan elmentve.</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>Select the folder on the server where your backup is stored.</source>
-        <translation>Válassza ki a kiszolgálón azt a mappát, ahol a biztonsági mentését tárolja.</translation>
+        <translation>Válassza ki azt a mappát a kiszolgálón, amelyben a biztonsági mentés tárolódik.</translation>
     </message>
     <message>
         <source>The sign-in test failed. Please check your username and password.</source>
