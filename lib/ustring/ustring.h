@@ -12,7 +12,8 @@ typedef uint16_t uchar16_t;
 
 class ustring {
  public:
-  static const size_t npos = static_cast<size_t>(-1);
+  // constexpr, so that binding it to a const reference needs no definition.
+  static constexpr size_t npos = static_cast<size_t>(-1);
 
   enum normalization_form { NFC = 0, NFD = 1 };
 

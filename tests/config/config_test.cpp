@@ -136,10 +136,4 @@ TEST(ConfigRead, SecondFileAddsAndOverridesButMalformedDropsEverything) {
   EXPECT_TRUE(config.items().empty());
 }
 
-TEST(ConfigIndex, MissingKeyIsInsertedEmpty) {
-  Config config;
-  EXPECT_EQ(std::string(config[ustring("pid")].c_str()), "");
-  EXPECT_EQ(config.items().size(), 1u);
-}
-
 }  // namespace
