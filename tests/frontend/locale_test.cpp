@@ -55,6 +55,8 @@ struct LocaleCase {
   const char* expected;
 };
 
+void PrintTo(const LocaleCase& c, std::ostream* os) { *os << c.name; }
+
 class LocaleMapping : public ::testing::TestWithParam<LocaleCase> {};
 
 TEST_P(LocaleMapping, PicksTheCodeWhoseTranslationExists) {

@@ -117,8 +117,8 @@ class LauncherTest : public ::testing::Test {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     app_ = std::make_unique<QApplication>(argc_, argv_);
     write_file(logs_ / "launcher.debug", "launcher_debug=7\n");
-    Logger::Initialize(Logger::FILE_LOGGER, (logs_ / "launcher.log").c_str(), (logs_ / "launcher.debug").c_str(),
-                       50);
+    Logger::Initialize(Logger::FILE_LOGGER, (logs_ / "launcher.log").c_str(),
+                       (logs_ / "launcher.debug").c_str(), 50);
     StrTable::InitStrTable();
   }
   void TearDown() override {
@@ -178,6 +178,8 @@ struct ProgressCase {
   std::vector<std::pair<int, int>> shown;
 };
 
+void PrintTo(const ProgressCase& c, std::ostream* os) { *os << c.name; }
+
 class ProgressDisplay : public LauncherTest, public ::testing::WithParamInterface<ProgressCase> {};
 
 TEST_P(ProgressDisplay, ReportsReachTheDialogOnTheMainThreadInOrder) {
@@ -207,22 +209,34 @@ std::vector<Report> entries(int total) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProgressDisplay,
-    ::testing::Values(
-        ProgressCase{"one_entry_goes_straight_to_100", entries(1), {{100, 0}}},
-        ProgressCase{"three_entries_truncate", entries(3), {{33, 0}, {66, 1}, {100, 2}}},
-        ProgressCase{"thirteen_entries_show_53_at_the_seventh",
-                     entries(13),
-                     {{7, 0}, {15, 1}, {23, 2}, {30, 3}, {38, 4}, {46, 5}, {53, 6},
-                      {61, 7}, {69, 8}, {76, 9}, {84, 10}, {92, 11}, {100, 12}}},
-        ProgressCase{"repeated_report_changes_nothing", {{4, 1}, {4, 1}, {4, 2}}, {{25, 0}, {50, 2}, {100, 2}}},
-        // A zero total would divide by zero; a negative one is nonsense.
-        ProgressCase{"zero_and_negative_totals_change_nothing",
-                     {{3, 1}, {0, 2}, {-4, 2}, {0, 0}, {3, 2}},
-                     {{33, 0}, {66, 4}, {100, 4}}},
-        // steps * 100 does not fit in 32 bits here.
-        ProgressCase{"huge_counts_do_not_overflow",
-                     {{INT_MAX, INT_MAX / 2}, {INT_MAX, INT_MAX}},
-                     {{49, 0}, {100, 1}}}),
+    ::testing::Values(ProgressCase{"one_entry_goes_straight_to_100", entries(1), {{100, 0}}},
+                      ProgressCase{"three_entries_truncate", entries(3), {{33, 0}, {66, 1}, {100, 2}}},
+                      ProgressCase{"thirteen_entries_show_53_at_the_seventh",
+                                   entries(13),
+                                   {{7, 0},
+                                    {15, 1},
+                                    {23, 2},
+                                    {30, 3},
+                                    {38, 4},
+                                    {46, 5},
+                                    {53, 6},
+                                    {61, 7},
+                                    {69, 8},
+                                    {76, 9},
+                                    {84, 10},
+                                    {92, 11},
+                                    {100, 12}}},
+                      ProgressCase{"repeated_report_changes_nothing",
+                                   {{4, 1}, {4, 1}, {4, 2}},
+                                   {{25, 0}, {50, 2}, {100, 2}}},
+                      // A zero total would divide by zero; a negative one is nonsense.
+                      ProgressCase{"zero_and_negative_totals_change_nothing",
+                                   {{3, 1}, {0, 2}, {-4, 2}, {0, 0}, {3, 2}},
+                                   {{33, 0}, {66, 4}, {100, 4}}},
+                      // steps * 100 does not fit in 32 bits here.
+                      ProgressCase{"huge_counts_do_not_overflow",
+                                   {{INT_MAX, INT_MAX / 2}, {INT_MAX, INT_MAX}},
+                                   {{49, 0}, {100, 1}}}),
     [](const ::testing::TestParamInfo<ProgressCase>& i) { return std::string(i.param.name); });
 
 // ----------------------------------------------------------------- the sequence

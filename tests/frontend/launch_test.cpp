@@ -1,0 +1,430 @@
+// The installed launcher binary as a user starts it: the launch of a current
+// per-user copy, the start without a display, the plug-in path from argv[0],
+// and the single-instance guard (second start, another user, a killed
+// launcher, the client started by the script, planted lock files).
+#include <dirent.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "launch_tree.h"
+#include "testutil.h"
+
+using namespace testutil;
+
+namespace {
+
+// Bound on every wait for a child process to reach a point; only a broken
+// launcher gets near it.
+constexpr int kWaitMillis = 60000;
+
+bool contains(const std::string& text, const std::string& what) {
+  return text.find(what) != std::string::npos;
+}
+
+// A FIFO through which a start script and the test meet. The test holds it
+// open for reading and writing, so neither side's open ever blocks; a script
+// that reads waits until release() writes a line.
+class Fifo {
+ public:
+  explicit Fifo(std::string path) : path_(std::move(path)) {
+    mkfifo(path_.c_str(), 0666);
+    chmod(path_.c_str(), 0666);
+    fd_ = open(path_.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+  }
+  ~Fifo() {
+    release();
+    close(fd_);
+  }
+  Fifo(const Fifo&) = delete;
+  Fifo& operator=(const Fifo&) = delete;
+
+  void release() {
+    if (!released_ && write(fd_, "go\n", 3) == 3) released_ = true;
+  }
+  // True once a script has written a line.
+  bool wait_line() {
+    pollfd p{fd_, POLLIN, 0};
+    if (poll(&p, 1, kWaitMillis) != 1) return false;
+    char buf[256];
+    return read(fd_, buf, sizeof buf) > 0;
+  }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  bool released_ = false;
+};
+
+// A launcher running in the background, its output going to a file.
+class Running {
+ public:
+  Running(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out)
+      : out_(out) {
+    pid_ = fork();
+    if (pid_ == 0) {
+      int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      dup2(fd, 1);
+      dup2(fd, 2);
+      for (const auto& e : env) {
+        if (e[0] == '-') {
+          unsetenv(e.c_str() + 1);
+        } else {
+          auto eq = e.find('=');
+          setenv(e.substr(0, eq).c_str(), e.substr(eq + 1).c_str(), 1);
+        }
+      }
+      std::vector<char*> args;
+      for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+      args.push_back(nullptr);
+      execvp(args[0], args.data());
+      _exit(127);
+    }
+  }
+  ~Running() {
+    if (pid_ > 0 && status_ < 0) {
+      kill(pid_, SIGKILL);
+      wait();
+    }
+  }
+  Running(const Running&) = delete;
+  Running& operator=(const Running&) = delete;
+
+  pid_t pid() const { return pid_; }
+  bool exited() {
+    if (status_ >= 0) return true;
+    int st = 0;
+    if (waitpid(pid_, &st, WNOHANG) != pid_) return false;
+    status_ = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+    return true;
+  }
+  int wait() {
+    int st = 0;
+    if (status_ < 0 && waitpid(pid_, &st, 0) == pid_)
+      status_ = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+    return status_;
+  }
+  std::string output() const { return read_file(out_); }
+
+ private:
+  std::string out_;
+  pid_t pid_ = -1;
+  int status_ = -1;
+};
+
+// The start script of the per-user copy. Each run is numbered in $HOME/runs
+// and leaves its environment in $HOME/env.<n>; the first run reports to the
+// FIFO $HOME/started and then waits on $HOME/release, when those exist.
+// With a client, the first run also leaves a background process behind that
+// records its open descriptors and waits on $HOME/client-release, as a real
+// client outlives the script.
+std::string start_script(bool with_client) {
+  std::string s =
+      "#!/bin/sh\n"
+      "n=$(cat \"$HOME/runs\" 2>/dev/null || echo 0)\n"
+      "n=$((n + 1))\n"
+      "echo $n > \"$HOME/runs\"\n"
+      "env > \"$HOME/env.$n\"\n";
+  if (with_client) {
+    s += "if [ $n = 1 ]; then\n"
+         "  ( exec </dev/null >/dev/null 2>&1; ls -l /proc/self/fd > \"$HOME/client-fds\";\n"
+         "    timeout 120 sh -c 'read x < \"$HOME/client-release\"' ) &\n"
+         "fi\n";
+  }
+  s += "if [ $n = 1 ] && [ -p \"$HOME/started\" ]; then\n"
+       "  echo started > \"$HOME/started\"\n"
+       "  timeout 120 sh -c 'read x < \"$HOME/release\"'\n"
+       "fi\n"
+       "echo \"end $n\" >> \"$HOME/ends\"\n"
+       "exit 0\n";
+  return s;
+}
+
+// A system tree and a home whose per-user copy is current (equal builds, the
+// client executable present), so the launch goes straight to the start.
+class CurrentCopy {
+ public:
+  explicit CurrentCopy(bool with_client = false) {
+    t_.set_levels("launcher_debug=7\n");
+    make_current(t_.home(), with_client);
+    write_file(t_.root() + "/INFO", read_file(t_.app_dir() + "/INFO"));
+    make_dirs(tmpdir());
+    chmod(tmpdir().c_str(), 01777);
+  }
+
+  // Lays out a current copy below `home`.
+  void make_current(const std::string& home, bool with_client) const {
+    std::string app = home + "/.NimboraBackup/Nimbora.app";
+    write_client(app, "1001");
+    write_file(app + "/package/start-stop", start_script(with_client), 0755);
+  }
+
+  const LaunchTree& tree() const { return t_; }
+  std::string tmpdir() const { return t_.tmp() + "/tmp"; }
+  std::string home(const std::string& rel) const { return t_.home() + "/" + rel; }
+  int runs() const { return atoi(read_file(home("runs")).c_str()); }
+
+  std::vector<std::string> env(const std::string& home) const {
+    return {"HOME=" + home, "TMPDIR=" + tmpdir(), "QT_QPA_PLATFORM=offscreen", "-LC_ALL", "-LANG"};
+  }
+  std::vector<std::string> env() const { return env(t_.home()); }
+
+  RunResult launch(std::vector<std::string> extra = {}) const {
+    std::vector<std::string> e = env();
+    e.insert(e.end(), extra.begin(), extra.end());
+    return run({t_.launcher()}, e);
+  }
+  std::unique_ptr<Running> start(const std::string& out_name) const {
+    return std::make_unique<Running>(std::vector<std::string>{t_.launcher()}, env(),
+                                     t_.tmp() + "/" + out_name);
+  }
+
+  // The lock file that a finished launch of this tree left in TMPDIR.
+  std::string lock_file() const {
+    std::string found;
+    DIR* d = opendir(tmpdir().c_str());
+    if (!d) return found;
+    while (dirent* e = readdir(d)) {
+      std::string n = e->d_name;
+      if (n.size() > 5 && n.compare(n.size() - 5, 5, ".lock") == 0) found = tmpdir() + "/" + n;
+    }
+    closedir(d);
+    return found;
+  }
+
+ private:
+  LaunchTree t_;
+};
+
+// -------------------------------------------------------------- launching
+
+TEST(InstalledLaunch, CurrentCopyExitsZeroOnlyAfterTheStartScriptReturned) {
+  CurrentCopy c;
+  Fifo started(c.home("started")), release(c.home("release"));
+  auto first = c.start("first.out");
+
+  ASSERT_TRUE(started.wait_line()) << first->output();
+  EXPECT_FALSE(first->exited()) << "the launcher did not wait for its start script";
+  release.release();
+  EXPECT_EQ(first->wait(), 0) << first->output();
+
+  EXPECT_EQ(read_file(c.home("ends")), "end 1\n");
+  EXPECT_TRUE(contains(first->output(), "lib path = '" + c.tree().root() + "/lib/plugins'\n"))
+      << first->output();
+  std::string log = c.tree().log();
+  size_t running = log.find("): running\n");
+  size_t no_need = log.find("): no need to upgrade\n");
+  size_t done = log.find("): done\n");
+  ASSERT_NE(running, std::string::npos) << log;
+  ASSERT_NE(no_need, std::string::npos) << log;
+  ASSERT_NE(done, std::string::npos) << log;
+  EXPECT_LT(running, no_need);
+  EXPECT_LT(no_need, done);
+  EXPECT_TRUE(contains(log, "[DEBUG] launcher(")) << log;
+  EXPECT_FALSE(contains(log, "[ERROR]")) << log;
+}
+
+struct DisplayCase {
+  const char* name;
+  std::vector<std::string> env;
+};
+
+void PrintTo(const DisplayCase& c, std::ostream* os) { *os << c.name; }
+
+class WithoutUsableDisplay : public ::testing::TestWithParam<DisplayCase> {};
+
+// Qt would abort before main could start anything; the launcher falls back
+// to drawing off screen and must not hand that choice on to the client.
+TEST_P(WithoutUsableDisplay, LaunchStillRunsAndTheClientSeesTheUsersEnvironment) {
+  CurrentCopy c;
+  std::vector<std::string> env = {"-QT_QPA_PLATFORM", "-WAYLAND_DISPLAY"};
+  env.insert(env.end(), GetParam().env.begin(), GetParam().env.end());
+  RunResult r = c.launch(env);
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(c.runs(), 1) << r.out;
+  std::string client_env = read_file(c.home("env.1"));
+  EXPECT_FALSE(contains(client_env, "QT_QPA_PLATFORM=")) << client_env;
+  EXPECT_TRUE(contains(c.tree().log(), "): done\n")) << c.tree().log();
+}
+
+INSTANTIATE_TEST_SUITE_P(Displays, WithoutUsableDisplay,
+                         ::testing::Values(DisplayCase{"no_display_variable", {"-DISPLAY"}},
+                                           DisplayCase{"display_nobody_serves", {"DISPLAY=:7391"}}),
+                         [](const ::testing::TestParamInfo<DisplayCase>& i) {
+                           return std::string(i.param.name);
+                         });
+
+TEST(InstalledLaunch, UsersPlatformChoiceReachesTheClientUnchanged) {
+  CurrentCopy c;
+  RunResult r = c.launch({"QT_QPA_PLATFORM=offscreen"});
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(contains(read_file(c.home("env.1")), "QT_QPA_PLATFORM=offscreen\n"));
+}
+
+// A bare command name found through PATH: the plug-in folder is taken
+// relative to the working directory, here the tree's bin folder.
+TEST(InstalledLaunch, BareCommandNameGivesPluginPathRelativeToTheWorkingDirectory) {
+  CurrentCopy c;
+  std::vector<std::string> env = c.env();
+  env.push_back("PATH=" + c.tree().root() + "/bin:/usr/bin:/bin");
+  RunResult r = run({"launcher"}, env, c.tree().root() + "/bin");
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(contains(r.out, "lib path = '../lib/plugins'\n")) << r.out;
+  EXPECT_EQ(c.runs(), 1);
+}
+
+TEST(InstalledLaunch, LanguageOfTheLocaleIsLoadedFromTheCompiledInTranslations) {
+  CurrentCopy c;
+  RunResult r = c.launch({"LC_ALL=de_AT.UTF-8"});
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(contains(r.out, "qPrintable(qstrLangFileName)=[:/deu.qm] ")) << r.out;
+  EXPECT_TRUE(contains(r.out, "qPrintable(qstrDef)=[deu\n] ")) << r.out;
+}
+
+// --------------------------------------------------------- single instance
+
+TEST(SingleInstance, SecondLauncherExitsAtOnceWhileTheFirstRuns) {
+  CurrentCopy c;
+  Fifo started(c.home("started")), release(c.home("release"));
+  auto first = c.start("first.out");
+  ASSERT_TRUE(started.wait_line()) << first->output();
+
+  RunResult second = c.launch();
+  EXPECT_EQ(second.status, 0) << second.out;
+  EXPECT_TRUE(contains(second.out, "lib path = '")) << second.out;
+  EXPECT_TRUE(contains(c.tree().log(), "): app has already launched, return\n")) << c.tree().log();
+  EXPECT_TRUE(contains(c.tree().log(), "[DEBUG] main(")) << c.tree().log();
+  EXPECT_EQ(c.runs(), 1);
+  EXPECT_FALSE(first->exited());
+
+  release.release();
+  EXPECT_EQ(first->wait(), 0) << first->output();
+  EXPECT_EQ(read_file(c.home("ends")), "end 1\n");
+}
+
+TEST(SingleInstance, SameExecutableUnderAnotherUserRuns) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to run the second launcher as another user";
+  CurrentCopy c;
+  // The other user must reach the tree, the installed plug-ins and its home.
+  sh("chmod 0755 '" + c.tree().tmp() + "'");
+  std::string other_home = c.tree().tmp() + "/home/other";
+  c.make_current(other_home, false);
+  sh("chown -R 65534:65534 '" + other_home + "'");
+
+  Fifo started(c.home("started")), release(c.home("release"));
+  auto first = c.start("first.out");
+  ASSERT_TRUE(started.wait_line()) << first->output();
+
+  RunResult other = run({"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", c.tree().launcher()},
+                        c.env(other_home));
+  EXPECT_EQ(other.status, 0) << other.out;
+  EXPECT_EQ(read_file(other_home + "/runs"), "1\n") << other.out;
+  std::string other_log = read_file(other_home + "/.NimboraBackup/log/launcher.log");
+  EXPECT_TRUE(contains(other_log, "): done\n")) << other_log;
+  EXPECT_FALSE(contains(other_log, "already launched")) << other_log;
+
+  release.release();
+  EXPECT_EQ(first->wait(), 0);
+}
+
+TEST(SingleInstance, KilledLauncherLeavesNothingThatBlocksTheNextStart) {
+  CurrentCopy c;
+  Fifo started(c.home("started")), release(c.home("release"));
+  auto first = c.start("first.out");
+  ASSERT_TRUE(started.wait_line()) << first->output();
+
+  ASSERT_EQ(kill(first->pid(), SIGKILL), 0);
+  EXPECT_EQ(first->wait(), 128 + SIGKILL);
+  // Its start script still runs, orphaned, while the next launcher starts.
+  RunResult next = c.launch();
+  EXPECT_EQ(next.status, 0) << next.out;
+  EXPECT_EQ(c.runs(), 2) << c.tree().log();
+  EXPECT_FALSE(contains(c.tree().log(), "already launched")) << c.tree().log();
+}
+
+TEST(SingleInstance, ClientStartedByTheScriptDoesNotInheritTheLock) {
+  CurrentCopy c(true);
+  Fifo client_release(c.home("client-release"));
+  RunResult first = c.launch();
+  ASSERT_EQ(first.status, 0) << first.out;
+
+  // The client still runs; it must hold no descriptor of the lock file.
+  std::string fds = read_file(c.home("client-fds"));
+  ASSERT_FALSE(fds.empty());
+  EXPECT_FALSE(contains(fds, ".lock")) << fds;
+
+  RunResult second = c.launch();
+  EXPECT_EQ(second.status, 0) << second.out;
+  EXPECT_EQ(c.runs(), 2) << c.tree().log();
+  EXPECT_FALSE(contains(c.tree().log(), "already launched")) << c.tree().log();
+}
+
+TEST(SingleInstance, LockFileIsPrivateToTheUser) {
+  CurrentCopy c;
+  ASSERT_EQ(c.launch().status, 0);
+  std::string lock = c.lock_file();
+  ASSERT_FALSE(lock.empty());
+  struct stat st;
+  ASSERT_EQ(lstat(lock.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISREG(st.st_mode));
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(st.st_uid, geteuid());
+  EXPECT_TRUE(contains(lock, "-" + std::to_string(geteuid()) + ".lock")) << lock;
+}
+
+TEST(SingleInstance, SymbolicLinkAtTheLockFileIsNotFollowed) {
+  CurrentCopy c;
+  ASSERT_EQ(c.launch().status, 0);
+  std::string lock = c.lock_file();
+  ASSERT_FALSE(lock.empty());
+  std::string victim = c.tree().tmp() + "/victim";
+  ASSERT_EQ(unlink(lock.c_str()), 0);
+  ASSERT_EQ(symlink(victim.c_str(), lock.c_str()), 0);
+
+  RunResult r = c.launch();
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(c.runs(), 2);
+  EXPECT_FALSE(exists(victim));
+  std::string log = c.tree().log();
+  EXPECT_TRUE(contains(log, "[WARNING] qtsingleapplication(")) << log;
+  EXPECT_TRUE(contains(log, "cannot open lock file '" + lock + "'")) << log;
+}
+
+TEST(SingleInstance, LockFileOfAnotherUserNeitherCountsNorBlocks) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to hand the lock file to another user";
+  CurrentCopy c;
+  ASSERT_EQ(c.launch().status, 0);
+  std::string lock = c.lock_file();
+  ASSERT_FALSE(lock.empty());
+  ASSERT_EQ(chown(lock.c_str(), 65534, 65534), 0);
+
+  // The other user takes the lock on its file and keeps it.
+  Fifo locked(c.home("locked")), unlock(c.home("unlock"));
+  sh("chmod 0755 '" + c.tree().tmp() + "' '" + c.tree().tmp() + "/home' '" + c.tree().home() + "'");
+  Running holder(
+      {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "flock", "-x", lock, "sh", "-c",
+       "echo locked > '" + c.home("locked") + "'; timeout 120 sh -c 'read x < \"" + c.home("unlock") + "\"'"},
+      {}, c.tree().tmp() + "/holder.out");
+  ASSERT_TRUE(locked.wait_line()) << holder.output();
+
+  RunResult r = c.launch();
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(c.runs(), 2);
+  std::string log = c.tree().log();
+  EXPECT_FALSE(contains(log, "already launched")) << log;
+  EXPECT_TRUE(contains(log, "[WARNING] qtsingleapplication(")) << log;
+  EXPECT_TRUE(contains(log, "): lock file '" + lock + "' is not a regular file of this user, ignored\n"))
+      << log;
+
+  unlock.release();
+  EXPECT_EQ(holder.wait(), 0) << holder.output();
+}
+
+}  // namespace
