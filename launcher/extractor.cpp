@@ -219,6 +219,7 @@ int Extractor::Extract() {
             "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n", total);
     return -1;
   }
+  LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): %d entries in '%s'\n", total, source.c_str());
   ustring dest;
   if (ResolveTarget(target, dest) != 0) return -1;
 
