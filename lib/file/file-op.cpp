@@ -644,10 +644,12 @@ int FSMktemp(const ustring& prefix, ustring& path) {
   char tmpl[kTempTemplateSize];
   // A prefix too long for the template cuts off its X's, and mkstemp refuses it.
   snprintf(tmpl, sizeof tmpl, "%s/XXXXXX", prefix.c_str());
+  // mkstemp leaves its last attempt in the buffer; the message shows the template.
+  const std::string pattern(tmpl);
   UniqueFd fd(mkostemp(tmpl, O_CLOEXEC));
   if (!fd) {
     const int e = errno;
-    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): mkstemp(%s): %s\n", tmpl, err_text(e).c_str());
+    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): mkstemp(%s): %s\n", pattern.c_str(), err_text(e).c_str());
     return -1;
   }
   fchmod(fd.get(), 0644);  // whatever the umask

@@ -1,0 +1,149 @@
+// Helpers of the file-operation tests: capturing what the operations log,
+// a second file system for moves across file systems, small file builders.
+#pragma once
+
+#include <dirent.h>
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "log.h"
+#include "testutil.h"
+
+namespace fileop_test {
+
+// Sends every file_op_debug message (debug level included) into a log file
+// for the lifetime of the object; lines() gives them without the time stamp
+// and with the call-site line number replaced by N, so that expected texts
+// do not depend on where in the source a message is issued.
+class LogCapture {
+ public:
+  LogCapture() {
+    testutil::write_file(dir_ / "levels", "file_op_debug=7\n");
+    Logger::Initialize(Logger::FILE_LOGGER, ustring((dir_ / "test.log").c_str()),
+                       ustring((dir_ / "levels").c_str()), 50);
+  }
+  ~LogCapture() { Logger::Initialize(Logger::STDERR_LOGGER, ustring(""), ustring(""), 50); }
+
+  std::vector<std::string> lines() const {
+    static const std::regex stamp("^[A-Z][a-z]{2} [0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2} ");
+    static const std::regex line_no("file-op\\([0-9]+\\)");
+    std::vector<std::string> out;
+    std::string text = testutil::read_file(dir_ / "test.log");
+    size_t start = 0;
+    while (start < text.size()) {
+      size_t end = text.find('\n', start);
+      if (end == std::string::npos) end = text.size() - 1;
+      std::string line = text.substr(start, end - start + 1);
+      line = std::regex_replace(line, stamp, "", std::regex_constants::format_first_only);
+      out.push_back(std::regex_replace(line, line_no, "file-op(N)"));
+      start = end + 1;
+    }
+    return out;
+  }
+
+ private:
+  testutil::TempDir dir_;
+};
+
+// Changes into dir for the lifetime of the object.
+class CwdGuard {
+ public:
+  explicit CwdGuard(const std::string& dir) {
+    char buf[4096];
+    if (getcwd(buf, sizeof buf)) old_ = buf;
+    if (chdir(dir.c_str()) != 0) throw std::runtime_error("chdir " + dir);
+  }
+  ~CwdGuard() {
+    if (!old_.empty() && chdir(old_.c_str()) != 0) perror("chdir back");
+  }
+
+ private:
+  std::string old_;
+};
+
+inline dev_t device_of(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0 ? st.st_dev : 0;
+}
+
+// A temporary folder on a file system other than that of the ordinary
+// temporary folder: /dev/shm when it is distinct, else a tmpfs mounted for
+// the purpose (root only). available() is false, with reason(), when neither
+// can be had.
+class OtherFileSystem {
+ public:
+  explicit OtherFileSystem(const testutil::TempDir& local) {
+    const dev_t local_dev = device_of(local.path());
+    try {
+      shm_ = std::make_unique<testutil::TempDir>("/dev/shm");
+      if (device_of(shm_->path()) != local_dev) return;
+      shm_.reset();
+    } catch (const std::exception&) {
+    }
+    mount_point_ = std::make_unique<testutil::TempDir>();
+    if (mount("tmpfs", mount_point_->path().c_str(), "tmpfs", 0, "size=256m") == 0 &&
+        device_of(mount_point_->path()) != local_dev) {
+      mounted_ = true;
+      return;
+    }
+    reason_ = "no second file system: /dev/shm is missing or on the same file system as " + local.path() +
+              ", and mounting a tmpfs failed (" + strerror(errno) + ")";
+  }
+  ~OtherFileSystem() {
+    if (mounted_) umount2(mount_point_->path().c_str(), MNT_DETACH);
+  }
+
+  bool available() const { return shm_ || mounted_; }
+  const std::string& reason() const { return reason_; }
+  std::string path() const { return shm_ ? shm_->path() : mount_point_->path(); }
+  std::string operator/(const std::string& rel) const { return path() + "/" + rel; }
+
+ private:
+  std::unique_ptr<testutil::TempDir> shm_;
+  std::unique_ptr<testutil::TempDir> mount_point_;
+  bool mounted_ = false;
+  std::string reason_;
+};
+
+// A listening Unix socket bound at path; the socket file stays after close.
+inline bool make_socket_file(const std::string& path) {
+  int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  if (fd < 0) return false;
+  struct sockaddr_un addr = {};
+  addr.sun_family = AF_UNIX;
+  if (path.size() >= sizeof addr.sun_path) return false;
+  strcpy(addr.sun_path, path.c_str());
+  const bool ok = bind(fd, reinterpret_cast<struct sockaddr*>(&addr), sizeof addr) == 0;
+  close(fd);
+  return ok;
+}
+
+inline mode_t perm_bits(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+inline std::string link_target(const std::string& path) {
+  char buf[8192];
+  const ssize_t n = readlink(path.c_str(), buf, sizeof buf);
+  return n < 0 ? std::string() : std::string(buf, static_cast<size_t>(n));
+}
+
+inline int open_fd_count() {
+  int n = 0;
+  if (DIR* d = opendir("/proc/self/fd")) {
+    while (readdir(d)) ++n;
+    closedir(d);
+  }
+  return n;
+}
+
+}  // namespace fileop_test
