@@ -28,7 +28,7 @@ ustring GetAppBackupDir(const ustring& app_dir, int tries) {
   int n = snprintf(postfix, sizeof postfix, "%d", tries);
   if (n < 0 || static_cast<size_t>(n) >= sizeof postfix) {
     LOG_MSG(L_ERR, "service_debug",
-            "[ERROR] cloud-service(%d): snprintf failed (continuing without postfix)");
+            "[ERROR] cloud-service(%d): snprintf failed (continuing without postfix)\n");
     postfix[0] = '\0';
   }
   return dir + postfix;

@@ -418,19 +418,22 @@ TEST(Installation, LauncherKilledInTheMiddleOfAnExtractionIsRepairedByTheNextLau
   const std::string bytes = read_file(real_package);
   ASSERT_EQ(mkfifo(t.package().c_str(), 0644), 0);
 
+  // A reader that goes away must fail the test, not kill it.
+  signal(SIGPIPE, SIG_IGN);
   pid_t child = Spawn({t.exe(), "--scenario", "upgrade"}, {"HOME=" + t.home}, t.tmp / "child.out");
   ASSERT_GT(child, 0);
-  // The counting pass reads the whole archive.
+  // The counting pass reads the whole archive (or as much of it as it needs).
   int fd = OpenFifoWriter(t.package());
   ASSERT_GE(fd, 0);
-  ASSERT_TRUE(WriteAll(fd, bytes));
+  WriteAll(fd, bytes);
   close(fd);
   ASSERT_TRUE(WaitFor([&] { return contains(t.log(), " entries in '" + t.package() + "'\n"); })) << t.log();
   // The extraction pass gets half of it, then waits for more.
   fd = OpenFifoWriter(t.package());
   ASSERT_GE(fd, 0);
   ASSERT_TRUE(WriteAll(fd, bytes.substr(0, bytes.size() / 2)));
-  ASSERT_TRUE(WaitFor([&] { return read_file(t.app + "/data/f1050").size() == 4000; }));
+  ASSERT_TRUE(WaitFor([&] { return read_file(t.app + "/data/f1050").size() == 4000; }))
+      << read_file(t.tmp / "child.out") << t.log();
   kill(child, SIGKILL);
   int status = 0;
   waitpid(child, &status, 0);
