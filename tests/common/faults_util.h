@@ -1,0 +1,486 @@
+// Fault injection from outside the launcher: a launcher process in the
+// background with a bounded wait, inotify and fanotify watches that find the
+// moment to kill it, a package served through a FIFO that stops the
+// extraction at a chosen byte, and the tar offsets to choose it by.
+#pragma once
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/fanotify.h>
+#include <sys/inotify.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "testutil.h"
+
+namespace testutil {
+
+// Every wait for the launcher ends after this; only a hung launcher gets
+// near it, and the case then fails instead of hanging the suite.
+constexpr int kBoundMillis = 60000;
+
+// Interval of the waits that can only be polled (a thread's system call, a
+// FIFO reader appearing): a condition is re-checked, nothing is timed.
+constexpr int kPollMicros = 1000;
+
+inline long long now_millis() {
+  struct timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+// Applies "NAME=value" and "-NAME" (unset) entries to the environment.
+inline void apply_env(const std::vector<std::string>& env) {
+  for (const auto& e : env) {
+    if (!e.empty() && e[0] == '-') {
+      unsetenv(e.c_str() + 1);
+      continue;
+    }
+    auto eq = e.find('=');
+    if (eq != std::string::npos) setenv(e.substr(0, eq).c_str(), e.substr(eq + 1).c_str(), 1);
+  }
+}
+
+// A program running in the background, its output going to a file. With a
+// barrier pipe it waits, already forked, until the pipe is closed, so that
+// many can be released at the same instant.
+class Child {
+ public:
+  Child(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out,
+        int barrier_fd = -1)
+      : out_(out) {
+    pid_ = fork();
+    if (pid_ < 0) throw std::runtime_error("fork");
+    if (pid_ == 0) {
+      int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND, 0644);
+      if (fd >= 0) {
+        dup2(fd, 1);
+        dup2(fd, 2);
+      }
+      int null = open("/dev/null", O_RDONLY);
+      if (null >= 0) dup2(null, 0);
+      if (barrier_fd >= 0) {
+        char c;
+        while (read(barrier_fd, &c, 1) < 0 && errno == EINTR) {
+        }
+      }
+      apply_env(env);
+      std::vector<char*> args;
+      for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+      args.push_back(nullptr);
+      execvp(args[0], args.data());
+      _exit(127);
+    }
+    pidfd_ = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
+  }
+  ~Child() {
+    if (!reaped_) {
+      ::kill(pid_, SIGKILL);
+      reap(-1);
+    }
+    if (pidfd_ >= 0) close(pidfd_);
+  }
+  Child(const Child&) = delete;
+  Child& operator=(const Child&) = delete;
+
+  pid_t pid() const { return pid_; }
+  // Readable once the process has exited (-1 where the kernel has no pidfd).
+  int pidfd() const { return pidfd_; }
+  std::string output() const { return read_file(out_); }
+
+  bool exited() const {
+    if (reaped_) return true;
+    if (pidfd_ >= 0) {
+      pollfd p{pidfd_, POLLIN, 0};
+      return poll(&p, 1, 0) > 0;
+    }
+    return false;
+  }
+
+  void kill9() { ::kill(pid_, SIGKILL); }
+
+  // Exit status (128 + signal number when killed by one); -1 when it had not
+  // ended within the bound, in which case it is killed.
+  int wait(int millis = kBoundMillis) {
+    if (reaped_) return status_;
+    if (pidfd_ >= 0) {
+      pollfd p{pidfd_, POLLIN, 0};
+      if (poll(&p, 1, millis) <= 0) {
+        ::kill(pid_, SIGKILL);
+        reap(-1);
+        return -1;
+      }
+    }
+    return reap(0);
+  }
+
+ private:
+  int reap(int hung) {
+    int st = 0;
+    while (waitpid(pid_, &st, 0) < 0 && errno == EINTR) {
+    }
+    reaped_ = true;
+    status_ = hung < 0 ? -1 : (WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st));
+    return status_;
+  }
+
+  std::string out_;
+  pid_t pid_ = -1;
+  int pidfd_ = -1;
+  bool reaped_ = false;
+  int status_ = -1;
+};
+
+// An inotify instance whose events are read one at a time.
+class Inotify {
+ public:
+  struct Event {
+    int wd = -1;
+    uint32_t mask = 0;
+    std::string name;
+  };
+
+  Inotify() : fd_(inotify_init1(IN_CLOEXEC | IN_NONBLOCK)) {}
+  ~Inotify() {
+    if (fd_ >= 0) close(fd_);
+  }
+  Inotify(const Inotify&) = delete;
+  Inotify& operator=(const Inotify&) = delete;
+
+  bool ok() const { return fd_ >= 0; }
+  int watch(const std::string& path, uint32_t mask) { return inotify_add_watch(fd_, path.c_str(), mask); }
+
+  // Reads events until one satisfies pred. False when the child exits first
+  // (its last events are still looked at) or the bound passes.
+  bool wait_for(const std::function<bool(const Event&)>& pred, const Child* child = nullptr,
+                int millis = kBoundMillis) {
+    const long long end = now_millis() + millis;
+    for (;;) {
+      while (!pending_.empty()) {
+        Event e = pending_.front();
+        pending_.erase(pending_.begin());
+        if (pred(e)) return true;
+      }
+      // Looked at before the read, so that events from just before the exit
+      // are not lost.
+      const bool gone = child && child->exited();
+      if (read_events() > 0) continue;
+      if (gone) return false;
+      const long long left = end - now_millis();
+      if (left <= 0) return false;
+      pollfd p[2] = {{fd_, POLLIN, 0}, {child ? child->pidfd() : -1, POLLIN, 0}};
+      poll(p, 2, static_cast<int>(left));
+    }
+  }
+
+ private:
+  int read_events() {
+    alignas(inotify_event) char buf[64 * 1024];
+    ssize_t n = read(fd_, buf, sizeof buf);
+    if (n <= 0) return 0;
+    int count = 0;
+    for (char* p = buf; p < buf + n;) {
+      auto* ev = reinterpret_cast<inotify_event*>(p);
+      Event e;
+      e.wd = ev->wd;
+      e.mask = ev->mask;
+      if (ev->len) e.name = ev->name;
+      pending_.push_back(e);
+      ++count;
+      p += sizeof(inotify_event) + ev->len;
+    }
+    return count;
+  }
+
+  int fd_;
+  std::vector<Event> pending_;
+};
+
+// Opens of marked paths wait for this test's answer: the launcher can be held
+// at the very start of a step (the first directory listing of a removal, an
+// open of the start script's file) and killed there.
+class OpenGate {
+ public:
+  OpenGate() : fd_(fanotify_init(FAN_CLASS_CONTENT | FAN_CLOEXEC | FAN_NONBLOCK, O_RDONLY | O_CLOEXEC)) {}
+  ~OpenGate() { release(); }
+  OpenGate(const OpenGate&) = delete;
+  OpenGate& operator=(const OpenGate&) = delete;
+
+  // Why the gate cannot work here, or "".
+  std::string unavailable() const {
+    return fd_ >= 0 ? "" : std::string("fanotify is not available: ") + strerror(errno);
+  }
+  bool mark(const std::string& path) {
+    return fanotify_mark(fd_, FAN_MARK_ADD, FAN_OPEN_PERM | FAN_ONDIR, AT_FDCWD, path.c_str()) == 0;
+  }
+
+  // Lets the first `allow` opens through and holds the next one. True when an
+  // open is held; false when the child exits first or the bound passes.
+  bool hold_after(int allow, const Child& child, int millis = kBoundMillis) {
+    const long long end = now_millis() + millis;
+    for (;;) {
+      alignas(fanotify_event_metadata) char buf[4096];
+      ssize_t n = read(fd_, buf, sizeof buf);
+      for (auto* m = reinterpret_cast<fanotify_event_metadata*>(buf); n > 0 && FAN_EVENT_OK(m, n);
+           m = FAN_EVENT_NEXT(m, n)) {
+        if (m->fd < 0) continue;
+        if (seen_++ < allow) {
+          answer(m->fd, FAN_ALLOW);
+        } else {
+          held_.push_back(m->fd);
+        }
+      }
+      if (!held_.empty()) return true;
+      if (child.exited()) return false;
+      const long long left = end - now_millis();
+      if (left <= 0) return false;
+      pollfd p[2] = {{fd_, POLLIN, 0}, {child.pidfd(), POLLIN, 0}};
+      poll(p, 2, static_cast<int>(left));
+    }
+  }
+
+  // Lets every held and future open through and removes the marks.
+  void release() {
+    for (int fd : held_) answer(fd, FAN_ALLOW);
+    held_.clear();
+    if (fd_ >= 0) close(fd_);
+    fd_ = -1;
+  }
+
+ private:
+  void answer(int event_fd, uint32_t verdict) {
+    struct fanotify_response r = {event_fd, verdict};
+    if (write(fd_, &r, sizeof r) < 0) {
+    }
+    close(event_fd);
+  }
+
+  int fd_;
+  int seen_ = 0;
+  std::vector<int> held_;
+};
+
+struct DirClose {
+  void operator()(DIR* d) const { closedir(d); }
+};
+
+// The fd numbers of pid that are open on path.
+inline std::vector<int> fds_open_on(pid_t pid, const std::string& path) {
+  std::vector<int> fds;
+  std::string dir = "/proc/" + std::to_string(pid) + "/fd";
+  std::unique_ptr<DIR, DirClose> d(opendir(dir.c_str()));
+  if (!d) return fds;
+  while (dirent* e = readdir(d.get())) {
+    if (e->d_name[0] == '.') continue;
+    char buf[4096];
+    ssize_t n = readlink((dir + "/" + e->d_name).c_str(), buf, sizeof buf);
+    if (n > 0 && std::string(buf, static_cast<size_t>(n)) == path) fds.push_back(atoi(e->d_name));
+  }
+  return fds;
+}
+
+// Whether a thread of pid sits in read() on one of fds.
+inline bool thread_in_read(pid_t pid, const std::vector<int>& fds) {
+  std::string dir = "/proc/" + std::to_string(pid) + "/task";
+  std::unique_ptr<DIR, DirClose> d(opendir(dir.c_str()));
+  if (!d) return false;
+  while (dirent* e = readdir(d.get())) {
+    if (e->d_name[0] == '.') continue;
+    std::string s = read_file(dir + "/" + e->d_name + "/syscall");
+    long nr = -1;
+    unsigned long arg0 = 0;
+    if (sscanf(s.c_str(), "%ld 0x%lx", &nr, &arg0) != 2 || nr != SYS_read) continue;
+    for (int fd : fds)
+      if (static_cast<unsigned long>(fd) == arg0) return true;
+  }
+  return false;
+}
+
+// The package served through a FIFO, one pass at a time (the launcher reads
+// it twice: to count the entries, then to extract them). Between two feeds
+// the launcher can be parked: it has consumed every byte and waits in read().
+class PackageFifo {
+ public:
+  PackageFifo(const std::string& path, std::string bytes) : path_(path), bytes_(std::move(bytes)) {
+    unlink(path_.c_str());
+    if (mkfifo(path_.c_str(), 0644) != 0) throw std::runtime_error("mkfifo " + path_);
+    chmod(path_.c_str(), 0644);
+    signal(SIGPIPE, SIG_IGN);
+  }
+  ~PackageFifo() { end_pass(); }
+  PackageFifo(const PackageFifo&) = delete;
+  PackageFifo& operator=(const PackageFifo&) = delete;
+
+  size_t size() const { return bytes_.size(); }
+
+  // Waits until the launcher opens the FIFO for a new pass. It must have
+  // closed the previous pass first, or the new bytes would go to that reader.
+  bool begin_pass(const Child& child, int millis = kBoundMillis) {
+    end_pass();
+    const long long end = now_millis() + millis;
+    while (!fds_open_on(child.pid(), path_).empty()) {
+      if (child.exited() || now_millis() > end) return false;
+      usleep(kPollMicros);
+    }
+    for (;;) {
+      fd_ = open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+      if (fd_ >= 0) break;
+      if (errno != ENXIO || child.exited() || now_millis() > end) return false;
+      usleep(kPollMicros);
+    }
+    fed_ = 0;
+    return true;
+  }
+
+  // Writes the archive up to byte `to` (exclusive). False when the reader
+  // went away or stopped reading for the whole bound.
+  bool feed(size_t to, int millis = kBoundMillis) {
+    if (to > bytes_.size()) to = bytes_.size();
+    const long long end = now_millis() + millis;
+    while (fed_ < to) {
+      ssize_t n = write(fd_, bytes_.data() + fed_, to - fed_);
+      if (n > 0) {
+        fed_ += static_cast<size_t>(n);
+        continue;
+      }
+      if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
+      const long long left = end - now_millis();
+      if (left <= 0) return false;
+      pollfd p{fd_, POLLOUT, 0};
+      poll(&p, 1, static_cast<int>(left));
+    }
+    return true;
+  }
+  bool feed_all() { return feed(bytes_.size()); }
+
+  // Waits until the launcher has read every byte fed and waits in read() for
+  // more: from here on it cannot move until the next feed.
+  bool wait_parked(const Child& child, int millis = kBoundMillis) {
+    const long long end = now_millis() + millis;
+    for (;;) {
+      int unread = -1;
+      if (ioctl(fd_, FIONREAD, &unread) == 0 && unread == 0 &&
+          thread_in_read(child.pid(), fds_open_on(child.pid(), path_)))
+        return true;
+      if (child.exited() || now_millis() > end) return false;
+      usleep(kPollMicros);
+    }
+  }
+
+  // Closes this pass: the launcher reads the end of the file.
+  void end_pass() {
+    if (fd_ >= 0) close(fd_);
+    fd_ = -1;
+  }
+
+ private:
+  std::string path_;
+  std::string bytes_;
+  int fd_ = -1;
+  size_t fed_ = 0;
+};
+
+// Where each entry's header starts in an uncompressed archive, in archive
+// order, and the entry names; the end of entry k is the start of entry k + 1.
+struct ArchiveLayout {
+  std::vector<std::string> names;
+  std::vector<size_t> header_offsets;
+  size_t end_of_entries = 0;  // where the end-of-archive marker starts
+};
+
+inline ArchiveLayout layout_of(const std::string& path) {
+  ArchiveLayout l;
+  std::unique_ptr<archive, decltype(&archive_read_free)> a(archive_read_new(), &archive_read_free);
+  archive_read_support_format_all(a.get());
+  if (archive_read_open_filename(a.get(), path.c_str(), 10240) != ARCHIVE_OK)
+    throw std::runtime_error("cannot read " + path);
+  archive_entry* e;
+  while (archive_read_next_header(a.get(), &e) == ARCHIVE_OK) {
+    // Known only once the header is read; the skip consumes data and padding.
+    l.header_offsets.push_back(static_cast<size_t>(archive_read_header_position(a.get())));
+    l.names.push_back(archive_entry_pathname(e));
+    archive_read_data_skip(a.get());
+    l.end_of_entries = static_cast<size_t>(archive_filter_bytes(a.get(), 0));
+  }
+  return l;
+}
+
+// A tmpfs mounted over a folder for the lifetime of the object.
+class TmpfsMount {
+ public:
+  TmpfsMount(const std::string& dir, const std::string& size) : dir_(dir) {
+    const std::string options = "size=" + size + ",mode=0755";
+    if (::mount("tmpfs", dir_.c_str(), "tmpfs", 0, options.c_str()) == 0) {
+      mounted_ = true;
+    } else {
+      why_ = "cannot mount a tmpfs on " + dir_ + ": " + strerror(errno);
+    }
+  }
+  ~TmpfsMount() {
+    if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
+  }
+  TmpfsMount(const TmpfsMount&) = delete;
+  TmpfsMount& operator=(const TmpfsMount&) = delete;
+
+  bool mounted() const { return mounted_; }
+  const std::string& unavailable() const { return why_; }
+
+ private:
+  std::string dir_;
+  bool mounted_ = false;
+  std::string why_;
+};
+
+// The temporary folder of this test process (TMPDIR, inherited by the
+// launchers it starts) on a tmpfs of its own where mounting is allowed: the
+// cases make and remove thousands of files and the launcher flushes the whole
+// file system before it commits a copy, which on a shared disk costs seconds.
+// Where mounting is refused the ordinary temporary folder is used.
+class ScratchTmp {
+ public:
+  explicit ScratchTmp(const std::string& size = "512m") {
+    const char* t = getenv("TMPDIR");
+    if (t) old_ = t, had_old_ = true;
+    std::string tmpl = std::string(t && *t ? t : "/tmp") + "/nimbora-scratch-XXXXXX";
+    std::vector<char> buf(tmpl.begin(), tmpl.end());
+    buf.push_back('\0');
+    if (!mkdtemp(buf.data())) return;
+    dir_ = buf.data();
+    mount_ = std::make_unique<TmpfsMount>(dir_, size);
+    if (mount_->mounted()) setenv("TMPDIR", dir_.c_str(), 1);
+  }
+  ~ScratchTmp() {
+    if (had_old_)
+      setenv("TMPDIR", old_.c_str(), 1);
+    else
+      unsetenv("TMPDIR");
+    mount_.reset();
+    if (!dir_.empty()) rmdir(dir_.c_str());
+  }
+  ScratchTmp(const ScratchTmp&) = delete;
+  ScratchTmp& operator=(const ScratchTmp&) = delete;
+
+ private:
+  std::string old_;
+  bool had_old_ = false;
+  std::string dir_;
+  std::unique_ptr<TmpfsMount> mount_;
+};
+
+}  // namespace testutil
