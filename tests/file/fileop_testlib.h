@@ -9,8 +9,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <memory>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -33,23 +33,35 @@ class LogCapture {
   ~LogCapture() { Logger::Initialize(Logger::STDERR_LOGGER, ustring(""), ustring(""), 50); }
 
   std::vector<std::string> lines() const {
-    static const std::regex stamp("^[A-Z][a-z]{2} [0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2} ");
-    static const std::regex line_no("file-op\\([0-9]+\\)");
     std::vector<std::string> out;
-    std::string text = testutil::read_file(dir_ / "test.log");
+    const std::string text = testutil::read_file(dir_ / "test.log");
     size_t start = 0;
     while (start < text.size()) {
       size_t end = text.find('\n', start);
       if (end == std::string::npos) end = text.size() - 1;
-      std::string line = text.substr(start, end - start + 1);
-      line = std::regex_replace(line, stamp, "", std::regex_constants::format_first_only);
-      out.push_back(std::regex_replace(line, line_no, "file-op(N)"));
+      out.push_back(normalise(text.substr(start, end - start + 1)));
       start = end + 1;
     }
     return out;
   }
 
  private:
+  // Drops the "%b %d %H:%M:%S " stamp and turns "file-op(123)" into "file-op(N)".
+  static std::string normalise(std::string line) {
+    const size_t kStampLength = 16;
+    if (line.size() > kStampLength && line[3] == ' ' && line[6] == ' ' && line[9] == ':' && line[12] == ':' &&
+        line[15] == ' ')
+      line.erase(0, kStampLength);
+    const std::string tag = "file-op(";
+    const size_t at = line.find(tag);
+    if (at == std::string::npos) return line;
+    const size_t digits = at + tag.size();
+    size_t end = digits;
+    while (end < line.size() && isdigit(static_cast<unsigned char>(line[end]))) ++end;
+    if (end > digits && end < line.size() && line[end] == ')') line.replace(digits, end - digits, "N");
+    return line;
+  }
+
   testutil::TempDir dir_;
 };
 
@@ -72,6 +84,12 @@ class CwdGuard {
 inline dev_t device_of(const std::string& path) {
   struct stat st;
   return lstat(path.c_str(), &st) == 0 ? st.st_dev : 0;
+}
+
+// True when name is exactly n characters of the name alphabet.
+inline bool is_tmp_name(const std::string& name, size_t n = 8) {
+  static const char kAlphabet[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_";
+  return name.size() == n && name.find_first_not_of(kAlphabet) == std::string::npos;
 }
 
 // A temporary folder on a file system other than that of the ordinary
