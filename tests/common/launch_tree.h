@@ -4,6 +4,7 @@
 // folder with tools/mkpackage, and the per-user tree below the home.
 #pragma once
 
+#include <dirent.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,10 +33,13 @@ inline void write_client(const std::string& dir, const std::string& build,
              "trap 'exit 0' TERM\n"
              "while :; do sleep 1 & wait $!; done\n",
              0755);
+  // Like a real start script, it starts no second client while one runs.
   write_file(dir + "/package/start-stop",
              "#!/bin/sh\n"
              "echo \"$1 " + build + "\" >> \"$HOME/started\"\n"
              "[ \"$1\" = start ] || exit 0\n"
+             "pid=$(sed -n 's/^pid=//p' \"$HOME/.NimboraBackup/ui.pid\" 2>/dev/null)\n"
+             "[ -n \"$pid\" ] && kill -0 \"$pid\" 2>/dev/null && exit 0\n"
              "nohup \"$(dirname \"$0\")/../bin/nimbora-backup-ui\" >/dev/null 2>&1 </dev/null &\n"
              "exit 0\n",
              0755);
@@ -107,13 +111,20 @@ class LaunchTree {
     return 0;
   }
 
-  // Kills the client of this tree, never a process that merely reused its pid.
+  // Kills every process started from this tree (clients and anything they
+  // left behind), never a process that merely reused a recorded pid.
   void stop_client() const {
-    pid_t p = client_pid();
-    if (p <= 1 || p == getpid()) return;
-    std::string cmd = read_file("/proc/" + std::to_string(p) + "/cmdline");
-    if (cmd.find(tmp_.path()) != std::string::npos) kill(p, SIGKILL);
+    DIR* proc = opendir("/proc");
+    if (!proc) return;
+    while (dirent* e = readdir(proc)) {
+      pid_t p = static_cast<pid_t>(atoi(e->d_name));
+      if (p <= 1 || p == getpid()) continue;
+      std::string cmd = read_file("/proc/" + std::to_string(p) + "/cmdline");
+      if (cmd.find(tmp_.path() + "/") != std::string::npos) kill(p, SIGKILL);
+    }
+    closedir(proc);
   }
+
 
  private:
   TempDir tmp_;
