@@ -197,7 +197,14 @@ const HostileCase kCases[] = {
        write_archive(h.pkg, v, "cpio");
      },
      Outcome::kInstalls,
-     [](const Hostile& h) { EXPECT_EQ(read_file(h.t.app_dir() + "/inside-link"), "PWNED\n"); }},
+     [](const Hostile& h) {
+       // The second member became a hard link to the first, inside.
+       struct stat a, b;
+       ASSERT_EQ(lstat((h.t.app_dir() + "/inside-link").c_str(), &a), 0);
+       ASSERT_EQ(lstat((h.t.app_dir() + "/" + h.canary + "/victim").c_str(), &b), 0);
+       EXPECT_EQ(a.st_ino, b.st_ino);
+       EXPECT_EQ(read_file(h.t.app_dir() + "/inside-link"), "PWNED\n");
+     }},
 };
 
 struct FileId {
