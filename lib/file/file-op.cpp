@@ -553,9 +553,12 @@ int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
 
   int rc = copy_bytes(in.get(), out.get());
   in.reset();
+  if (rc != 0) {
+    fsync(out.get());  // keep what was written; the failure is already logged
+    return rc;
+  }
   // The source goes only once its copy is safely on disk.
-  const int sync_rc = finish_output(out, dst);
-  if (rc == 0) rc = sync_rc;
+  rc = finish_output(out, dst);
   if (rc == 0 && isDelOrigin && ::remove(src.c_str()) != 0) rc = -1;
   return rc;
 }
