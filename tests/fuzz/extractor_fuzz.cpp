@@ -13,7 +13,8 @@
 
 namespace {
 
-// Names in the sandbox folder: the archive and the target; anything else was
+// Names in the sandbox folder: the archive, the target and the level file;
+// anything else was
 // written outside the target.
 bool only_expected_entries(const std::string& dir) {
   DIR* d = opendir(dir.c_str());
@@ -21,7 +22,7 @@ bool only_expected_entries(const std::string& dir) {
   bool ok = true;
   while (dirent* e = readdir(d)) {
     std::string n = e->d_name;
-    if (n != "." && n != ".." && n != "package.nbpk" && n != "app") ok = false;
+    if (n != "." && n != ".." && n != "package.nbpk" && n != "app" && n != "levels") ok = false;
   }
   closedir(d);
   return ok;
