@@ -14,8 +14,7 @@
 namespace {
 
 // Names in the sandbox folder: the archive, the target and the level file;
-// anything else was
-// written outside the target.
+// anything else was written outside the target.
 bool only_expected_entries(const std::string& dir) {
   DIR* d = opendir(dir.c_str());
   if (!d) return false;
