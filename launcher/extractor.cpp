@@ -6,13 +6,20 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <system_error>
+#include <thread>
 
 #include "adapter.h"
 #include "log.h"
@@ -151,6 +158,110 @@ void ReportProgress(int total, int progress) {
   Notify_Adapter::GetInstance()->UpdateProgress(total, progress);
 }
 
+// The counting pass: the number of entries (0 or more), or -1 when the
+// archive cannot be read. A warning or an error ends the count, so an
+// archive that breaks off after n good headers counts n. on_first runs once
+// the first header has been read; stop ends the count early.
+int CountEntries(const ustring& source, const std::function<void()>& on_first,
+                 const std::atomic<bool>* stop) {
+  Utf8Names names;
+  ReadHandle a = NewReader();
+  if (!a) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate archive failed\n");
+    return -1;
+  }
+  if (archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
+            ErrorText(a.get()));
+    return -1;
+  }
+  int count = 0;
+  archive_entry* entry = nullptr;
+  while ((!stop || !stop->load(std::memory_order_relaxed)) &&
+         archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
+    if (++count == 1 && on_first) on_first();
+    archive_read_data_skip(a.get());
+  }
+  return count;
+}
+
+// Two readers of one FIFO or device would split its bytes between them; only
+// a regular file can be counted while it is being extracted.
+bool CanBeReadTwiceAtOnce(const ustring& source) {
+  struct stat st;
+  return stat(source.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// Counts the archive's entries on a thread of its own while the caller
+// extracts them. The thread works on its own copy of the path and is joined
+// on every path out, by the destructor at the latest.
+class EntryCounter {
+ public:
+  static constexpr int kPending = -2;  // not a result of CountEntries
+
+  // Counts on the calling thread instead when `concurrent` is false or no
+  // thread can be started.
+  EntryCounter(const ustring& source, bool concurrent) : source_(source) {
+    if (concurrent) {
+      try {
+        thread_ = std::thread(&EntryCounter::Run, this);
+        return;
+      } catch (const std::system_error&) {
+      }
+    }
+    Run();
+  }
+  ~EntryCounter() {
+    stop_.store(true, std::memory_order_relaxed);
+    Join();
+  }
+  EntryCounter(const EntryCounter&) = delete;
+  EntryCounter& operator=(const EntryCounter&) = delete;
+
+  // Blocks until the count has read its first header or has ended; the
+  // total when it has ended, else kPending.
+  int WaitForFirstEntry() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    started_.wait(lock, [this] { return first_seen_ || ended_; });
+    return ended_ ? total_.load() : kPending;
+  }
+  // The total, or kPending while the count runs.
+  int TotalSoFar() const { return total_.load(); }
+  // Blocks until the count has ended; its total.
+  int Total() {
+    Join();
+    return total_.load();
+  }
+  // Nothing will ask for the total any more: the count may stop early.
+  void Abandon() { stop_.store(true, std::memory_order_relaxed); }
+
+ private:
+  void Run() {
+    const int total = CountEntries(
+        source_, [this] { Signal(true, false); }, &stop_);
+    total_.store(total);
+    Signal(false, true);
+  }
+  void Signal(bool first_seen, bool ended) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    first_seen_ = first_seen_ || first_seen;
+    ended_ = ended_ || ended;
+    started_.notify_all();
+  }
+  void Join() {
+    if (thread_.joinable()) thread_.join();
+  }
+
+  const ustring source_;
+  std::atomic<bool> stop_{false};
+  std::atomic<int> total_{kPending};
+  std::mutex mutex_;
+  std::condition_variable started_;
+  bool first_seen_ = false;
+  bool ended_ = false;
+  std::thread thread_;
+};
+
 // Flushes the new copy to disk and only then puts its INFO in place, so that
 // after a crash or power loss the copy either holds INFO and is complete or
 // has no INFO and is installed again by the next launch.
@@ -177,31 +288,61 @@ int CommitInstallation(const ustring& dest, bool info_written) {
 
 }  // namespace
 
+// The progress reports of the extraction pass, held back until the count
+// knows the total and then sent in order, so that the relay receives exactly
+// (total, 1) ... (total, total), each after its entry is on disk. Sent from
+// the extracting thread only.
+class HeldProgress {
+ public:
+  // total: the count's result when it has already ended, else kPending.
+  HeldProgress(EntryCounter& counter, const ustring& source, int total)
+      : counter_(counter), source_(source), total_(total) {
+    if (total_ != EntryCounter::kPending) LogTotal();
+  }
+
+  void EntryDone() {
+    ++done_;
+    if (total_ == EntryCounter::kPending) Learn(counter_.TotalSoFar());
+    Send();
+  }
+  // Waits for the total and sends what is held; with nothing to report,
+  // lets the count stop instead.
+  void Finish() {
+    if (done_ == 0) {
+      counter_.Abandon();
+      return;
+    }
+    if (total_ == EntryCounter::kPending) Learn(counter_.Total());
+    Send();
+  }
+
+ private:
+  void Learn(int total) {
+    total_ = total;
+    if (total_ != EntryCounter::kPending) LogTotal();
+  }
+  void LogTotal() const {
+    LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): %d entries in '%s'\n", total_,
+            source_.c_str());
+  }
+  void Send() {
+    if (total_ == EntryCounter::kPending) return;
+    while (sent_ < done_) ReportProgress(total_, ++sent_);
+  }
+
+  EntryCounter& counter_;
+  const ustring& source_;
+  int total_;
+  int done_ = 0;
+  int sent_ = 0;
+};
+
 int Extractor::Count() {
   if (source.empty() || target.empty()) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Invalid argument\n");
     return -1;
   }
-  Utf8Names names;
-  ReadHandle a = NewReader();
-  if (!a) {
-    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate archive failed\n");
-    return -1;
-  }
-  if (archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
-    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
-            ErrorText(a.get()));
-    return -1;
-  }
-  // A warning or an error ends the count: an archive that breaks off after n
-  // good headers counts n.
-  int count = 0;
-  archive_entry* entry = nullptr;
-  while (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
-    ++count;
-    archive_read_data_skip(a.get());
-  }
-  return count;
+  return CountEntries(source, nullptr, nullptr);
 }
 
 int Extractor::Extract() {
@@ -213,22 +354,32 @@ int Extractor::Extract() {
           target.c_str());
   Notify_Adapter::GetInstance()->UpdateDialogText(StrTable::LoadStr(StrTable::desc_nmbr_env_preparing));
 
-  int total = Count();
-  if (total <= 0) {
+  // Nothing is opened for writing, nor the archive a second time, before the
+  // count has read a first header: an archive that counts 0 or -1 fails as
+  // it always did, with the target folder untouched.
+  EntryCounter counter(source, CanBeReadTwiceAtOnce(source));
+  const int early_total = counter.WaitForFirstEntry();
+  if (early_total != EntryCounter::kPending && early_total <= 0) {
     LOG_MSG(L_ERR, "extractor_debug",
-            "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n", total);
+            "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n", early_total);
     return -1;
   }
-  LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): %d entries in '%s'\n", total, source.c_str());
+  HeldProgress progress(counter, source, early_total);
   ustring dest;
-  if (ResolveTarget(target, dest) != 0) return -1;
+  if (ResolveTarget(target, dest) != 0) {
+    progress.Finish();
+    return -1;
+  }
 
   bool info_written = false;
-  if (ExtractEntries(dest, total, info_written) != 0) return -1;
+  const int r = ExtractEntries(dest, progress, info_written);
+  // The entries written so far are reported also when the extraction failed.
+  progress.Finish();
+  if (r != 0) return -1;
   return CommitInstallation(dest, info_written);
 }
 
-int Extractor::ExtractEntries(const ustring& dest, int total, bool& info_written) {
+int Extractor::ExtractEntries(const ustring& dest, HeldProgress& progress, bool& info_written) {
   Utf8Names names;
   // Declared first so that it is freed last, after the reader.
   WriteHandle ext;
@@ -249,7 +400,6 @@ int Extractor::ExtractEntries(const ustring& dest, int total, bool& info_written
     return -1;
   }
 
-  int progress = 0;
   for (;;) {
     archive_entry* entry = nullptr;
     int r = archive_read_next_header(a.get(), &entry);
@@ -276,7 +426,7 @@ int Extractor::ExtractEntries(const ustring& dest, int total, bool& info_written
                 name.c_str(), dest.c_str());
         return -1;
       }
-      ReportProgress(total, ++progress);
+      progress.EntryDone();
       continue;
     }
 
@@ -294,7 +444,7 @@ int Extractor::ExtractEntries(const ustring& dest, int total, bool& info_written
       return -1;
     }
     if (place == EntryPlace::kInfo) info_written = true;
-    ReportProgress(total, ++progress);
+    progress.EntryDone();
     if (archive_write_finish_entry(ext.get()) != ARCHIVE_OK) {
       LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
               ErrorText(ext.get()));

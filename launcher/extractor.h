@@ -5,6 +5,7 @@
 #include "ustring.h"
 
 struct archive;
+class HeldProgress;
 
 class Extractor {
  public:
@@ -17,6 +18,9 @@ class Extractor {
   // Extracts the whole archive below target: 0, or -1 on any failure. The
   // archive's top-level INFO is put in place last, after every other entry
   // is written and flushed, so a copy that holds INFO is complete.
+  // The entries of a regular file are counted on a thread of their own
+  // while the extraction runs, so that a compressed archive is not
+  // decompressed twice in a row; the progress reports wait for the count.
   int Extract();
   // Number of entries, or -1 when the archive cannot be opened.
   int Count();
@@ -26,7 +30,7 @@ class Extractor {
   int copy_data(archive* ar, archive* aw);
 
  private:
-  int ExtractEntries(const ustring& dest, int total, bool& info_written);
+  int ExtractEntries(const ustring& dest, HeldProgress& progress, bool& info_written);
 
   ustring target;
   ustring source;
