@@ -1,5 +1,8 @@
 #include "cloud-service.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
@@ -53,6 +56,33 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& version) {
   for (const auto& k : kKeys) {
     if (settings.contains(k.key)) version.*k.field = FromQt(settings.value(k.key).toString());
   }
+}
+
+// Gives the owner back the rights that emptying a folder takes, on every
+// folder of a tree the process owns. Links are not followed.
+void GrantOwnerRights(const ustring& dir) {
+  struct stat st;
+  if (lstat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid()) return;
+  if ((st.st_mode & S_IRWXU) != S_IRWXU) chmod(dir.c_str(), (st.st_mode & 07777) | S_IRWXU);
+  DIR_HANDLE handle;
+  if (FSOpenDir(dir, 0, handle) < 0) return;
+  DIR_ENTRY entry;
+  while (FSReadDir(handle, entry) > 0) {
+    if (entry.type != FT_DIR || entry.name == ustring(".") || entry.name == ustring("..")) continue;
+    GrantOwnerRights(dir + "/" + entry.name);
+  }
+  FSCloseDir(handle);
+}
+
+// Removes a copy of the client (a backup, a partial extraction, the aged
+// folder). A folder in it that the user or the package made read-only cannot
+// be emptied, and FSRemove would leave the whole copy behind: a backup that
+// stays takes one of the ten backup names for good, and a partial copy that
+// stays blocks the rollback. The copy is the user's own and goes anyway.
+int RemoveCopy(const ustring& dir) {
+  if (FSRemove(dir, false) == 0) return 0;
+  GrantOwnerRights(dir);
+  return FSRemove(dir, false);
 }
 
 }  // namespace
@@ -128,7 +158,7 @@ int Service::PrepareUserEnv() {
   if (ExtractPackage() == 0) {
     LOG_MSG(L_INFO, "service_debug",
             "[INFO] cloud-service(%d): user installation is ready, removing backup app\n");
-    for (int i = 0; i <= rename_count; ++i) FSRemove(GetAppBackupDir(app_dir, i), false);
+    for (int i = 0; i <= rename_count; ++i) RemoveCopy(GetAppBackupDir(app_dir, i));
     return 0;
   }
 
@@ -139,7 +169,7 @@ int Service::PrepareUserEnv() {
   }
   LOG_MSG(L_ERR, "service_debug",
           "[ERROR] cloud-service(%d): Failed to extract package, rollback to old installation\n");
-  FSRemove(app_dir, false);
+  RemoveCopy(app_dir);
   FSRename(backup_dir, app_dir, false);
   return -1;
 }
@@ -163,7 +193,7 @@ int Service::ExtractPackage() {
 void Service::RemoveAgedFolders() {
   const ustring aged = GetUserNimboraInstallPath() + "/app";
   LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): removing aged app folder %s\n", aged.c_str());
-  FSRemove(aged, false);
+  RemoveCopy(aged);
 }
 
 int Service::FSCopyPath(const ustring& src, const ustring& dest) {
