@@ -1,0 +1,389 @@
+// A hostile environment around an upgrade from build 1001 to 1002: a
+// per-user folder the user cannot write, HOME unset, empty or missing,
+// read-only copies, pid files that name no client (or the launcher, or a
+// process that must survive), planted lock files, a home and a per-user
+// folder reached through symbolic links, and the C locale with UTF-8 names.
+// The launcher ends with status 0 every time and the user's copy is either
+// the old one, untouched, or exactly the new one.
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+
+#include "faults_tree.h"
+#include "privdrop.h"
+
+using namespace testutil;
+
+namespace {
+
+// A tree with build 1001 installed and build 1002 packaged.
+struct EnvTree {
+  ScratchTmp scratch;
+  LaunchTree t;
+  std::string old_client = t.tmp() + "/client-1001";
+  std::string new_client = t.tmp() + "/client-1002";
+
+  EnvTree() {
+    t.set_levels("service_debug=6\n");
+    write_client(old_client, "1001", "old-only.txt");
+    t.package_client("1002", "new-feature.txt");
+    make_dirs(t.user_dir());
+    EXPECT_EQ(sh("cp -a '" + old_client + "' '" + t.app_dir() + "'").status, 0);
+  }
+
+  // The launcher as the given user (nobody by default), bounded.
+  RunResult launch_as(const std::vector<std::string>& env, bool as_nobody) {
+    std::vector<std::string> argv = {t.launcher()};
+    if (as_nobody) argv = as_nobody_argv(argv);
+    std::vector<std::string> e = {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"};
+    e.insert(e.end(), env.begin(), env.end());
+    Child c(argv, e, t.tmp() + "/launch.out");
+    RunResult r;
+    r.status = c.wait();
+    r.out = c.output();
+    return r;
+  }
+
+  // Everything below the tree's folder reachable and owned by nobody where
+  // the launcher must write.
+  void hand_home_to_nobody() const {
+    chmod(t.tmp().c_str(), 0755);
+    sh("chown -R 65534:65534 '" + t.home() + "'");
+  }
+};
+
+// Kills the client that a launch with another home started.
+void kill_client_of(const std::string& home, const std::string& tree) {
+  std::string s = read_file(home + "/.NimboraBackup/ui.pid");
+  pid_t p = s.rfind("pid=", 0) == 0 ? static_cast<pid_t>(atol(s.c_str() + 4)) : 0;
+  if (p > 1 && read_file("/proc/" + std::to_string(p) + "/cmdline").find(tree) != std::string::npos)
+    kill(p, SIGKILL);
+}
+
+void expect_old(const EnvTree& e, const RunResult& r) {
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(tree_diff(snapshot(e.t.app_dir()), snapshot(e.old_client)), "") << e.t.log() << r.out;
+}
+
+void expect_new(const EnvTree& e, const RunResult& r, const std::string& app_dir) {
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(tree_diff(snapshot(app_dir), snapshot(e.new_client)), "") << e.t.log() << r.out;
+}
+
+// ------------------------------------------------------------ permissions
+
+TEST(HostileEnvironment, PerUserFolderNotWritableKeepsTheOldCopy) {
+  if (!nobody_unavailable().empty()) GTEST_SKIP() << nobody_unavailable();
+  EnvTree e;
+  make_dirs(e.t.user_dir() + "/log");
+  e.hand_home_to_nobody();
+  chmod(e.t.user_dir().c_str(), 0555);
+
+  RunResult r = e.launch_as({}, true);
+  expect_old(e, r);
+  std::string log = e.t.log();
+  EXPECT_TRUE(has(log, "at max retries, exiting\n")) << log;
+  EXPECT_TRUE(has(log, "Failed to upgrade package\n")) << log;
+  EXPECT_EQ(e.t.started(), "start 1001\n");
+  EXPECT_EQ(list_dir(e.t.user_dir()), (std::vector<std::string>{"Nimbora.app", "log"}));
+}
+
+TEST(HostileEnvironment, PerUserFolderNotWritableOnFirstInstall) {
+  if (!nobody_unavailable().empty()) GTEST_SKIP() << nobody_unavailable();
+  EnvTree e;
+  remove_tree(e.t.app_dir());
+  make_dirs(e.t.user_dir() + "/log");
+  e.hand_home_to_nobody();
+  chmod(e.t.user_dir().c_str(), 0555);
+
+  RunResult r = e.launch_as({}, true);
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(has(e.t.log(), "failed to create folder: '" + e.t.app_dir() + "'\n")) << e.t.log();
+  EXPECT_EQ(list_dir(e.t.user_dir()), (std::vector<std::string>{"log"}));
+}
+
+// Read-only parts of the old copy: the user may still replace it.
+struct ReadOnlyCase {
+  const char* name;
+  std::vector<std::string> paths;  // below the app folder, "" for the folder itself
+};
+
+class ReadOnlyCopy : public ::testing::TestWithParam<ReadOnlyCase> {};
+
+TEST_P(ReadOnlyCopy, IsReplacedAndLeavesNoBackup) {
+  if (!nobody_unavailable().empty()) GTEST_SKIP() << nobody_unavailable();
+  EnvTree e;
+  make_dirs(e.t.app_dir() + "/share/docs");
+  write_file(e.t.app_dir() + "/share/docs/manual", "old manual\n");
+  e.hand_home_to_nobody();
+  for (const auto& p : GetParam().paths) {
+    std::string full = p.empty() ? e.t.app_dir() : e.t.app_dir() + "/" + p;
+    chmod(full.c_str(), is_dir(full) ? 0555 : 0444);
+  }
+
+  RunResult r = e.launch_as({}, true);
+  expect_new(e, r, e.t.app_dir());
+  EXPECT_EQ(e.t.started(), "start 1002\n");
+  EXPECT_EQ(list_dir(e.t.user_dir()), (std::vector<std::string>{"Nimbora.app", "log"})) << e.t.log();
+}
+
+INSTANTIATE_TEST_SUITE_P(HostileEnvironment, ReadOnlyCopy,
+                         ::testing::Values(ReadOnlyCase{"app_folder", {""}},
+                                           ReadOnlyCase{"files_in_it", {"INFO", "bin/nimbora-backup-ui"}},
+                                           ReadOnlyCase{"a_folder_in_it", {"share/docs", "share"}}),
+                         [](const ::testing::TestParamInfo<ReadOnlyCase>& i) {
+                           return std::string(i.param.name);
+                         });
+
+// A package that brings a read-only folder: every copy made from it has one,
+// and each upgrade over such a copy must still remove its backup, or after
+// ten upgrades no backup name would be left.
+TEST(HostileEnvironment, ReadOnlyFolderFromThePackageDoesNotPileUpBackups) {
+  if (!nobody_unavailable().empty()) GTEST_SKIP() << nobody_unavailable();
+  EnvTree e;
+  e.hand_home_to_nobody();
+  for (const char* build : {"1002", "1003"}) {
+    const std::string client = e.t.tmp() + "/client-" + build;
+    write_client(client, build);
+    make_dirs(client + "/share/locked");
+    write_file(client + "/share/locked/file", "x\n");
+    chmod((client + "/share/locked").c_str(), 0555);
+    ASSERT_EQ(e.t.package(client).status, 0);
+    RunResult r = e.launch_as({}, true);
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(tree_diff(snapshot(e.t.app_dir()), snapshot(client)), "") << e.t.log();
+    for (const auto& n : list_dir(e.t.user_dir()))
+      EXPECT_EQ(n.rfind("Nimbora.app_tmp", 0), std::string::npos) << n;
+  }
+}
+
+// ------------------------------------------------------------------ HOME
+
+// Without a usable HOME the home is "/": run unprivileged, where "/" is not
+// writable, so that a launcher that tries cannot leave anything behind.
+class HomeUnusable : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(HomeUnusable, ExitsZeroAndWritesNothing) {
+  if (!nobody_unavailable().empty()) GTEST_SKIP() << nobody_unavailable();
+  if (exists("/.NimboraBackup")) GTEST_SKIP() << "/.NimboraBackup exists already";
+  EnvTree e;
+  e.hand_home_to_nobody();
+  const TreeSnapshot before = snapshot(e.t.tmp());
+
+  RunResult r = e.launch_as({GetParam()}, true);
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_FALSE(exists("/.NimboraBackup"));
+  TreeSnapshot after = snapshot(e.t.tmp());
+  after.erase("launch.out");
+  EXPECT_EQ(tree_diff(after, before), "") << r.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(HostileEnvironment, HomeUnusable, ::testing::Values("-HOME", "HOME="),
+                         [](const ::testing::TestParamInfo<const char*>& i) {
+                           return std::string(i.param[0] == '-' ? "unset" : "empty");
+                         });
+
+TEST(HostileEnvironment, HomePointingToAMissingFolderGetsAFreshCopy) {
+  EnvTree e;
+  const TreeSnapshot before = snapshot(e.t.tmp());
+  const std::string home = e.t.tmp() + "/missing/home";
+
+  RunResult r = e.launch_as({"HOME=" + home}, false);
+  expect_new(e, r, home + "/.NimboraBackup/Nimbora.app");
+  EXPECT_EQ(read_file(home + "/started"), "start 1002\n");
+  // Nothing else changed: the tree as before, plus the new home.
+  TreeSnapshot after = snapshot(e.t.tmp());
+  for (auto it = after.begin(); it != after.end();)
+    it = it->first.rfind("missing", 0) == 0 || it->first.rfind("launch.out", 0) == 0 ? after.erase(it) : ++it;
+  TreeSnapshot expected = before;
+  expected.erase("launch.out");
+  EXPECT_EQ(tree_diff(after, expected), "");
+  kill_client_of(home, e.t.tmp());
+}
+
+// ------------------------------------------------------------------ links
+
+TEST(HostileEnvironment, HomeReachedThroughASymbolicLink) {
+  EnvTree e;
+  const std::string link = e.t.tmp() + "/home-link";
+  ASSERT_EQ(symlink(e.t.home().c_str(), link.c_str()), 0);
+
+  RunResult r = e.launch_as({"HOME=" + link}, false);
+  expect_new(e, r, e.t.app_dir());
+  EXPECT_GT(e.t.wait_client(), 0);
+  EXPECT_EQ(e.t.started(), "start 1002\n");
+  EXPECT_EQ(list_dir(e.t.user_dir()), (std::vector<std::string>{"Nimbora.app", "log", "ui.pid"}))
+      << e.t.log();
+  struct stat st;
+  EXPECT_TRUE(lstat(link.c_str(), &st) == 0 && S_ISLNK(st.st_mode));
+}
+
+TEST(HostileEnvironment, PerUserFolderThatIsASymbolicLink) {
+  EnvTree e;
+  const std::string real = e.t.tmp() + "/elsewhere/nb";
+  make_dirs(e.t.tmp() + "/elsewhere");
+  ASSERT_EQ(rename(e.t.user_dir().c_str(), real.c_str()), 0);
+  ASSERT_EQ(symlink(real.c_str(), e.t.user_dir().c_str()), 0);
+
+  RunResult r = e.launch_as({}, false);
+  expect_new(e, r, real + "/Nimbora.app");
+  EXPECT_GT(e.t.wait_client(), 0);
+  struct stat st;
+  EXPECT_TRUE(lstat(e.t.user_dir().c_str(), &st) == 0 && S_ISLNK(st.st_mode)) << "the link was replaced";
+  EXPECT_EQ(list_dir(real), (std::vector<std::string>{"Nimbora.app", "log", "ui.pid"})) << e.t.log();
+  EXPECT_EQ(e.t.started(), "start 1002\n");
+}
+
+// -------------------------------------------------------------- pid file
+
+// The launcher runs in a pid namespace of its own beside a sentinel process,
+// so that a signal sent to a wrong pid (the process group, every process, a
+// truncated number) could only reach the sentinel, which must survive.
+struct PidCase {
+  const char* name;
+  const char* writer;  // shell writing ui.pid's text; $S is the sentinel's pid, $L the launcher's
+};
+
+class PidFile : public ::testing::TestWithParam<PidCase> {};
+
+TEST_P(PidFile, NamesNoClientAndNothingIsSignalled) {
+  if (geteuid() != 0 || sh("unshare --pid --fork --mount-proc true").status != 0)
+    GTEST_SKIP() << "cannot make a pid namespace here (needs root and unshare)";
+  EnvTree e;
+  const std::string inner = e.t.tmp() + "/inner.sh";
+  const std::string outer = e.t.tmp() + "/outer.sh";
+  // exec keeps the inner shell's pid, so $L is the launcher's own.
+  write_file(inner, "L=$$\n{ " + std::string(GetParam().writer) +
+                        "; } > \"$HOME/.NimboraBackup/ui.pid\"\nexec \"$LAUNCHER\"\n");
+  write_file(outer,
+             "sleep 300 & S=$!\nexport S\n/bin/sh \"$INNER\"\nrc=$?\n"
+             "if kill -0 $S 2>/dev/null; then echo alive > \"$HOME/sentinel\"; fi\nexit $rc\n");
+  Child c({"unshare", "--pid", "--fork", "--mount-proc", "/bin/sh", outer},
+          {"HOME=" + e.t.home(), "QT_QPA_PLATFORM=offscreen", "INNER=" + inner, "LAUNCHER=" + e.t.launcher()},
+          e.t.tmp() + "/launch.out");
+  RunResult r;
+  r.status = c.wait();
+  r.out = c.output();
+
+  expect_new(e, r, e.t.app_dir());
+  EXPECT_EQ(read_file(e.t.home() + "/sentinel"), "alive\n") << "the sentinel was signalled\n" << e.t.log();
+  EXPECT_TRUE(ends_with(e.t.started(), "start 1002\n")) << e.t.started();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostileEnvironment, PidFile,
+    ::testing::Values(
+        // fgets hands the reader a long line in 8191-byte pieces, the second
+        // of which reads as a line of its own.
+        PidCase{"of_9000_bytes",
+                "printf '#%08190d' 0 | tr 0 x; printf 'pid=%s #' \"$S\"; printf '%0790d\\n' 0 | tr 0 x"},
+        PidCase{"negative", "echo pid=-1"}, PidCase{"zero", "echo pid=0"},
+        PidCase{"beyond_32_bits_truncating_to_the_sentinel", "echo pid=$((4294967296 + S))"},
+        PidCase{"of_the_launcher_itself", "echo pid=$L"},
+        PidCase{"of_a_live_process_that_is_not_the_client", "echo pid=$S"}),
+    [](const ::testing::TestParamInfo<PidCase>& i) { return std::string(i.param.name); });
+
+// ------------------------------------------------------------- lock file
+
+// The single-instance lock file in the launcher's temporary folder, planted
+// before an upgrade: neither kind may stop the upgrade or be written through.
+class PlantedLockFile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(PlantedLockFile, IsIgnoredAndTheUpgradeRuns) {
+  EnvTree e;
+  const std::string locks = e.t.tmp() + "/locks";
+  make_dirs(locks);
+  const std::vector<std::string> env = {"TMPDIR=" + locks};
+  ASSERT_EQ(e.launch_as(env, false).status, 0);
+  e.t.stop_client();
+  std::vector<std::string> names;
+  for (const auto& n : list_dir(locks))
+    if (n.rfind("nimbora-launcher-", 0) == 0) names.push_back(n);
+  ASSERT_EQ(names.size(), 1u) << joined(list_dir(locks));
+  const std::string lock = locks + "/" + names[0];
+  const std::string victim = e.t.tmp() + "/victim";
+  write_file(victim, "original\n", 0600);
+
+  unlink(lock.c_str());
+  int held = -1;
+  if (std::string(GetParam()) == "by_another_user") {
+    write_file(lock, "");
+    ASSERT_EQ(chown(lock.c_str(), kNobodyId, kNobodyId), 0);
+    held = open(lock.c_str(), O_RDONLY);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);  // as if that user's launcher ran
+  } else {
+    ASSERT_EQ(symlink(victim.c_str(), lock.c_str()), 0);
+  }
+  e.t.package_client("1003");
+
+  RunResult r = e.launch_as(env, false);
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(tree_diff(snapshot(e.t.app_dir()), snapshot(e.t.tmp() + "/client-1003")), "") << e.t.log();
+  EXPECT_TRUE(ends_with(e.t.started(), "start 1003\n")) << e.t.started();
+  struct stat st;
+  ASSERT_EQ(lstat(victim.c_str(), &st), 0);
+  EXPECT_EQ(read_file(victim), "original\n");
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  EXPECT_EQ(st.st_uid, geteuid());
+  if (held >= 0) close(held);
+}
+
+INSTANTIATE_TEST_SUITE_P(HostileEnvironment, PlantedLockFile,
+                         ::testing::Values("by_another_user", "as_a_symbolic_link"));
+
+// ---------------------------------------------------------------- locale
+
+// A package whose pax headers hold UTF-8 names (as python's tarfile writes
+// them), extracted under each locale: always the same tree.
+class LocaleOfTheProcess : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(LocaleOfTheProcess, GivesTheSameTreeAsUnderUtf8) {
+  if (sh("command -v python3").status != 0) GTEST_SKIP() << "python3 is not installed";
+  EnvTree e;
+  const std::string client = e.t.tmp() + "/client-2001";
+  write_client(client, "2001");
+  make_dirs(client +
+            "/donn\xc3\xa9"
+            "es/\xe6\x96\x87\xe4\xbb\xb6");
+  write_file(client +
+                 "/donn\xc3\xa9"
+                 "es/\xe6\x96\x87\xe4\xbb\xb6/\xc3\xbc"
+                 "bersicht.txt",
+             "unicode\n");
+  write_file(client + "/\xd0\xbf\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82", "privet\n");
+  ASSERT_EQ(symlink("donn\xc3\xa9"
+                    "es",
+                    (client + "/lien-vers-donn\xc3\xa9"
+                              "es")
+                        .c_str()),
+            0);
+  write_file(e.t.root() + "/INFO", read_file(client + "/INFO"));
+  RunResult made = sh("cd '" + client +
+                      "' && python3 -c 'import tarfile,os,sys; "
+                      "t=tarfile.open(sys.argv[1],\"w:gz\",format=tarfile.PAX_FORMAT,encoding=\"utf-8\"); "
+                      "[t.add(n) for n in sorted(os.listdir(\".\"))]; t.close()' '" +
+                      e.t.root() + "/package/nimbora.nbpk'");
+  ASSERT_EQ(made.status, 0) << made.out;
+
+  std::vector<std::string> env = {"-LANG", "-LC_ALL", "-LC_CTYPE", "-LANGUAGE", "-LC_MESSAGES"};
+  env.insert(env.end(), GetParam().begin(), GetParam().end());
+  RunResult r = e.launch_as(env, false);
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(tree_diff(snapshot(e.t.app_dir()), snapshot(client)), "") << e.t.log();
+  EXPECT_TRUE(ends_with(e.t.started(), "start 2001\n")) << e.t.started();
+}
+
+std::string locale_row_name(const ::testing::TestParamInfo<std::vector<std::string>>& i) {
+  static const char* const kNames[] = {"LANG_and_LC_ALL_unset", "POSIX", "C", "C_UTF8"};
+  return kNames[i.index];
+}
+
+INSTANTIATE_TEST_SUITE_P(HostileEnvironment, LocaleOfTheProcess,
+                         ::testing::Values(std::vector<std::string>{},
+                                           std::vector<std::string>{"LC_ALL=POSIX"},
+                                           std::vector<std::string>{"LANG=C"},
+                                           std::vector<std::string>{"LANG=C.UTF-8"}),
+                         locale_row_name);
+
+}  // namespace
