@@ -203,6 +203,28 @@ class CurrentCopy {
   LaunchTree t_;
 };
 
+// ------------------------------------------------------------ install layout
+
+// What "cmake --install" laid out must run as it is: the launcher, the
+// window icon, and the platform plug-ins it restricts Qt's search to.
+TEST(InstallLayout, TreeHoldsTheLauncherTheIconAndThePlatformPlugins) {
+  const std::string root = installed_root();
+  EXPECT_EQ(access((root + "/bin/launcher").c_str(), X_OK), 0);
+  for (const char* plugin : {"platforms/libqxcb.so", "platforms/libqoffscreen.so"})
+    EXPECT_TRUE(exists(root + "/lib/plugins/" + plugin)) << plugin;
+
+  const std::string png = read_file(root + "/images/ico_72_nimbora.png");
+  ASSERT_GE(png.size(), 24u);
+  EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+  auto be32 = [&](size_t at) {
+    return (uint32_t(uint8_t(png[at])) << 24) | (uint32_t(uint8_t(png[at + 1])) << 16) |
+           (uint32_t(uint8_t(png[at + 2])) << 8) | uint32_t(uint8_t(png[at + 3]));
+  };
+  EXPECT_EQ(png.substr(12, 4), "IHDR");
+  EXPECT_EQ(be32(16), 72u);  // width
+  EXPECT_EQ(be32(20), 72u);  // height
+}
+
 // -------------------------------------------------------------- launching
 
 TEST(InstalledLaunch, CurrentCopyExitsZeroOnlyAfterTheStartScriptReturned) {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QThread>
 #include <QWindow>
 #include <atomic>
@@ -245,6 +246,33 @@ INSTANTIATE_TEST_SUITE_P(
                                    {{INT_MAX, INT_MAX / 2}, {INT_MAX, INT_MAX}},
                                    {{49, 0}, {100, 1}}}),
     [](const ::testing::TestParamInfo<ProgressCase>& i) { return std::string(i.param.name); });
+
+// ----------------------------------------------------------------- the dialog
+
+TEST_F(LauncherTest, DialogIsBuiltHiddenWithoutButtonsAndCannotBeResetByItsBar) {
+  Launcher launcher(new FakeService(calls_, false, 0, {}));
+  QProgressDialog* d = find_dialog();
+  ASSERT_NE(d, nullptr);
+  EXPECT_FALSE(d->isVisible());
+  EXPECT_EQ(d->windowTitle(), "Nimbora Backup");
+  EXPECT_EQ(d->labelText(), kPreparing);
+  EXPECT_EQ(d->value(), 0);
+  EXPECT_EQ(d->minimum(), 0);
+  EXPECT_EQ(d->maximum(), 100);
+  EXPECT_EQ(d->minimumWidth(), 400);
+  EXPECT_EQ(d->maximumWidth(), 400);
+  EXPECT_TRUE(d->findChildren<QPushButton*>().isEmpty());
+  EXPECT_FALSE(d->autoReset());
+  EXPECT_TRUE(d->autoClose());
+  EXPECT_TRUE(d->isModal());
+  EXPECT_EQ(d->windowModality(), Qt::WindowModal);
+  const Qt::WindowFlags hints = Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+  EXPECT_EQ(d->windowFlags() & hints, hints);
+  EXPECT_FALSE(d->windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint));
+  EXPECT_EQ(d->font().family(), "Arial");
+  EXPECT_EQ(d->styleSheet(),
+            " QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } ");
+}
 
 // ----------------------------------------------------------------- the sequence
 
