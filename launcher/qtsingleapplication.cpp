@@ -23,8 +23,11 @@ constexpr int kPathHashChars = 16;
 
 }  // namespace
 
-QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool GUIenabled)
-    : QApplication(argc, argv, GUIenabled) {}
+// Qt 5's QApplication is always a GUI application; its third constructor
+// argument is a version number for compatibility switches, not a GUI flag,
+// so GUIenabled must not be passed on.
+QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool /*GUIenabled*/)
+    : QApplication(argc, argv) {}
 
 QtSingleApplication::~QtSingleApplication() {
   // The file itself stays: removing it would let a launcher that opened the

@@ -123,8 +123,8 @@ class Running {
 // and leaves its environment in $HOME/env.<n>; the first run reports to the
 // FIFO $HOME/started and then waits on $HOME/release, when those exist.
 // With a client, the first run also leaves a background process behind that
-// records its open descriptors and waits on $HOME/client-release, as a real
-// client outlives the script.
+// records its open descriptors, reports to $HOME/client-up and waits on
+// $HOME/client-release, as a real client outlives the script.
 std::string start_script(bool with_client) {
   std::string s =
       "#!/bin/sh\n"
@@ -135,6 +135,7 @@ std::string start_script(bool with_client) {
   if (with_client) {
     s += "if [ $n = 1 ]; then\n"
          "  ( exec </dev/null >/dev/null 2>&1; ls -l /proc/self/fd > \"$HOME/client-fds\";\n"
+         "    echo up > \"$HOME/client-up\";\n"
          "    timeout 120 sh -c 'read x < \"$HOME/client-release\"' ) &\n"
          "fi\n";
   }
@@ -251,6 +252,16 @@ TEST(InstalledLaunch, CurrentCopyExitsZeroOnlyAfterTheStartScriptReturned) {
   EXPECT_LT(no_need, done);
   EXPECT_TRUE(contains(log, "[DEBUG] launcher(")) << log;
   EXPECT_FALSE(contains(log, "[ERROR]")) << log;
+}
+
+// A file where the log folder belongs: no log, the launch goes on.
+TEST(InstalledLaunch, LogFolderThatCannotBeCreatedDoesNotStopTheLaunch) {
+  CurrentCopy c;
+  write_file(c.tree().user_dir() + "/log", "not a folder");
+  RunResult r = c.launch();
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(c.runs(), 1) << r.out;
+  EXPECT_EQ(read_file(c.tree().user_dir() + "/log"), "not a folder");
 }
 
 struct DisplayCase {
@@ -373,9 +384,10 @@ TEST(SingleInstance, KilledLauncherLeavesNothingThatBlocksTheNextStart) {
 
 TEST(SingleInstance, ClientStartedByTheScriptDoesNotInheritTheLock) {
   CurrentCopy c(true);
-  Fifo client_release(c.home("client-release"));
+  Fifo client_up(c.home("client-up")), client_release(c.home("client-release"));
   RunResult first = c.launch();
   ASSERT_EQ(first.status, 0) << first.out;
+  ASSERT_TRUE(client_up.wait_line());
 
   // The client still runs; it must hold no descriptor of the lock file.
   std::string fds = read_file(c.home("client-fds"));
