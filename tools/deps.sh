@@ -5,7 +5,7 @@ NIMBORA_PACKAGES=(
   g++ make cmake pkg-config
   qtbase5-dev qttools5-dev-tools libarchive-dev libicu-dev
   libgtest-dev libgmock-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core openbox wmctrl xdotool
   libarchive-tools tar gzip zstd xz-utils cpio python3
   util-linux procps
 )

@@ -57,13 +57,44 @@ inline void apply_env(const std::vector<std::string>& env) {
   }
 }
 
-// A program running in the background, its output going to a file. With a
-// barrier pipe it waits, already forked, until the pipe is closed, so that
-// many can be released at the same instant.
+// A pipe on which forked children wait until it is closed, so that many can
+// be released at the same instant.
+class Barrier {
+ public:
+  Barrier() {
+    if (pipe(fds_) != 0) throw std::runtime_error("pipe");
+  }
+  ~Barrier() {
+    release();
+    close(fds_[0]);
+  }
+  Barrier(const Barrier&) = delete;
+  Barrier& operator=(const Barrier&) = delete;
+
+  // In a child: waits for the release. The child's copy of the write end is
+  // closed first, or the pipe would never read as closed.
+  void wait_in_child() const {
+    close(fds_[1]);
+    char c;
+    while (read(fds_[0], &c, 1) < 0 && errno == EINTR) {
+    }
+    close(fds_[0]);
+  }
+  void release() {
+    if (fds_[1] >= 0) close(fds_[1]);
+    fds_[1] = -1;
+  }
+
+ private:
+  int fds_[2] = {-1, -1};
+};
+
+// A program running in the background, its output going to a file; with a
+// barrier it waits, already forked, until the barrier is released.
 class Child {
  public:
   Child(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out,
-        int barrier_fd = -1)
+        const Barrier* barrier = nullptr)
       : out_(out) {
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("fork");
@@ -75,11 +106,7 @@ class Child {
       }
       int null = open("/dev/null", O_RDONLY);
       if (null >= 0) dup2(null, 0);
-      if (barrier_fd >= 0) {
-        char c;
-        while (read(barrier_fd, &c, 1) < 0 && errno == EINTR) {
-        }
-      }
+      if (barrier) barrier->wait_in_child();
       apply_env(env);
       std::vector<char*> args;
       for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));

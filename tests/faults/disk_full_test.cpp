@@ -1,0 +1,72 @@
+// The home on a small file system that fills up in the middle of an
+// extraction: the old copy is put back and started, and once there is room a
+// later launch installs the new copy.
+#include <gtest/gtest.h>
+#include <sys/statvfs.h>
+
+#include "faults_tree.h"
+
+using namespace testutil;
+
+namespace {
+
+// The new package: this many files of kFileSize incompressible bytes.
+constexpr int kFiles = 40;
+constexpr size_t kFileSize = 64 * 1024;
+// Room left for the extraction: about half of the new copy.
+constexpr unsigned long long kRoom = kFiles * kFileSize / 2;
+
+unsigned long long free_bytes(const std::string& dir) {
+  struct statvfs s;
+  return statvfs(dir.c_str(), &s) == 0 ? static_cast<unsigned long long>(s.f_bavail) * s.f_frsize : 0;
+}
+
+TEST(DiskFull, MidExtractionRestoresTheOldCopyAndALaterLaunchInstalls) {
+  ScratchTmp scratch;
+  LaunchTree t;
+  TmpfsMount home(t.home(), "8m");
+  if (!home.mounted()) GTEST_SKIP() << home.unavailable();
+
+  const std::string old_client = t.tmp() + "/client-1001";
+  const std::string new_client = t.tmp() + "/client-1002";
+  write_client(old_client, "1001", "old-only.txt");
+  write_client(new_client, "1002");
+  for (int i = 0; i < kFiles; ++i)
+    write_file(new_client + "/blob" + two_digits(i),
+               pseudo_random_bytes(kFileSize, static_cast<unsigned>(i)));
+  ASSERT_EQ(t.package(new_client).status, 0);
+  t.set_levels("service_debug=6\n");
+  make_dirs(t.user_dir() + "/log");
+  ASSERT_EQ(sh("cp -a '" + old_client + "' '" + t.app_dir() + "'").status, 0);
+
+  // Fill the home so that only kRoom bytes are left.
+  const std::string filler = t.home() + "/filler";
+  const unsigned long long fill = free_bytes(t.home()) - kRoom;
+  ASSERT_EQ(sh("head -c " + std::to_string(fill) + " /dev/zero > '" + filler + "'").status, 0);
+  ASSERT_LT(free_bytes(t.home()), kFiles * kFileSize);
+  const TreeSnapshot old_copy = snapshot(t.app_dir());
+
+  Child full({t.launcher()}, {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"}, t.tmp() + "/full.out");
+  EXPECT_EQ(full.wait(), 0) << full.output();
+  EXPECT_EQ(tree_diff(snapshot(t.app_dir()), old_copy), "") << t.log();
+  EXPECT_TRUE(ends_with(t.started(), "start 1001\n")) << t.started();
+  EXPECT_GT(t.wait_client(), 0);
+  std::string log = t.log();
+  EXPECT_TRUE(has(log, "archive_read_extract2 failed")) << log;
+  EXPECT_TRUE(has(log, "Failed to extract package, rollback to old installation\n")) << log;
+  for (const auto& n : list_dir(t.user_dir()))
+    EXPECT_EQ(n.rfind("Nimbora.app_tmp", 0), std::string::npos) << n;
+
+  // With room again.
+  unlink(filler.c_str());
+  Child roomy({t.launcher()}, {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"}, t.tmp() + "/roomy.out");
+  EXPECT_EQ(roomy.wait(), 0) << roomy.output();
+  EXPECT_EQ(tree_diff(snapshot(t.app_dir()), snapshot(new_client)), "") << t.log();
+  EXPECT_TRUE(ends_with(t.started(), "start 1002\n")) << t.started();
+  for (const auto& n : list_dir(t.user_dir()))
+    EXPECT_EQ(n.rfind("Nimbora.app_tmp", 0), std::string::npos) << n;
+  EXPECT_GT(t.wait_client(), 0);
+  t.stop_client();
+}
+
+}  // namespace
