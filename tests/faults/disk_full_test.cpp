@@ -50,7 +50,7 @@ TEST(DiskFull, MidExtractionRestoresTheOldCopyAndALaterLaunchInstalls) {
   EXPECT_EQ(full.wait(), 0) << full.output();
   EXPECT_EQ(tree_diff(snapshot(t.app_dir()), old_copy), "") << t.log();
   EXPECT_TRUE(ends_with(t.started(), "start 1001\n")) << t.started();
-  EXPECT_GT(t.wait_client(), 0);
+  EXPECT_GT(t.wait_client(kClientTenths), 0);
   std::string log = t.log();
   EXPECT_TRUE(has(log, "archive_read_extract2 failed")) << log;
   EXPECT_TRUE(has(log, "Failed to extract package, rollback to old installation\n")) << log;
@@ -65,7 +65,7 @@ TEST(DiskFull, MidExtractionRestoresTheOldCopyAndALaterLaunchInstalls) {
   EXPECT_TRUE(ends_with(t.started(), "start 1002\n")) << t.started();
   for (const auto& n : list_dir(t.user_dir()))
     EXPECT_EQ(n.rfind("Nimbora.app_tmp", 0), std::string::npos) << n;
-  EXPECT_GT(t.wait_client(), 0);
+  EXPECT_GT(t.wait_client(kClientTenths), 0);
   t.stop_client();
 }
 

@@ -211,7 +211,7 @@ TEST(HostileEnvironment, HomeReachedThroughASymbolicLink) {
 
   RunResult r = e.launch_as({"HOME=" + link}, false);
   expect_new(e, r, e.t.app_dir());
-  EXPECT_GT(e.t.wait_client(), 0);
+  EXPECT_GT(e.t.wait_client(kClientTenths), 0);
   EXPECT_EQ(e.t.started(), "start 1002\n");
   EXPECT_EQ(list_dir(e.t.user_dir()), (std::vector<std::string>{"Nimbora.app", "log", "ui.pid"}))
       << e.t.log();
@@ -228,7 +228,7 @@ TEST(HostileEnvironment, PerUserFolderThatIsASymbolicLink) {
 
   RunResult r = e.launch_as({}, false);
   expect_new(e, r, real + "/Nimbora.app");
-  EXPECT_GT(e.t.wait_client(), 0);
+  EXPECT_GT(e.t.wait_client(kClientTenths), 0);
   struct stat st;
   EXPECT_TRUE(lstat(e.t.user_dir().c_str(), &st) == 0 && S_ISLNK(st.st_mode)) << "the link was replaced";
   EXPECT_EQ(list_dir(real), (std::vector<std::string>{"Nimbora.app", "log", "ui.pid"})) << e.t.log();

@@ -163,7 +163,7 @@ AssertionResult kill_while_stopping_the_client(Upgrade& u) {
              0755);
   Child client({"/bin/sh", t.app_dir() + "/bin/nimbora-backup-ui"}, {"HOME=" + t.home()},
                t.tmp() + "/client.out");
-  if (t.wait_client() != client.pid()) return AssertionFailure() << "the client did not start";
+  if (t.wait_client(kClientTenths) != client.pid()) return AssertionFailure() << "the client did not start";
   Inotify in;
   in.watch(t.home(), IN_CREATE);
   auto c = u.start();
@@ -321,7 +321,8 @@ const KillCase kCases[] = {
        write_file(t.home() + "/started", "");
        AssertionResult r = kill_at_open(u, {t.home() + "/started"}, 0);
        // The script goes on once released and starts a client of its own.
-       if (r && t.wait_client() <= 0) return AssertionFailure() << "the released script started no client";
+       if (r && t.wait_client(kClientTenths) <= 0)
+         return AssertionFailure() << "the released script started no client";
        t.stop_client();
        return r;
      },
