@@ -55,9 +55,10 @@ class LaunchTree {
     make_dirs(home_);
     const std::string inst = installed_root();
     // The system root is found from the executable's real location, so the
-    // binary is copied; the plug-ins are found from argv[0] and can be shared.
+    // binary is copied; the plug-ins are copied too, so that a launcher run
+    // as another user can read them wherever the build folder lives.
     sh("cp '" + inst + "/bin/launcher' '" + root_ + "/bin/launcher' && cp -r '" + inst + "/images/.' '" +
-       root_ + "/images/' && ln -s '" + inst + "/lib' '" + root_ + "/lib'");
+       root_ + "/images/' && cp -r '" + inst + "/lib' '" + root_ + "/lib'");
   }
   ~LaunchTree() { stop_client(); }
   LaunchTree(const LaunchTree&) = delete;
