@@ -57,6 +57,34 @@ inline std::vector<std::string> list_dir(const std::string& dir) {
   return names;
 }
 
+// Kills every process whose command line names a path below dir: the
+// clients that start scripts put in the background, which may not have
+// written their pid file yet when a case ends.
+inline void kill_processes_below(const std::string& dir) {
+  for (const auto& name : list_dir("/proc")) {
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    const pid_t pid = static_cast<pid_t>(atol(name.c_str()));
+    if (pid == getpid()) continue;
+    std::string cmd = read_file("/proc/" + name + "/cmdline");
+    for (auto& ch : cmd)
+      if (ch == '\0') ch = ' ';
+    if (cmd.find(dir + "/") != std::string::npos) kill(pid, SIGKILL);
+  }
+}
+
+// Sweeps dir's processes when the case ends; declared after the tree it
+// watches, so that it runs before the tree is removed.
+class ProcessSweeper {
+ public:
+  explicit ProcessSweeper(std::string dir) : dir_(std::move(dir)) {}
+  ~ProcessSweeper() { kill_processes_below(dir_); }
+  ProcessSweeper(const ProcessSweeper&) = delete;
+  ProcessSweeper& operator=(const ProcessSweeper&) = delete;
+
+ private:
+  std::string dir_;
+};
+
 // A snapshot of base without the listed subtrees (relative paths), for the
 // check that nothing outside them changed; their contents are never read.
 inline void snapshot_outside_into(const std::string& base, const std::string& rel,
@@ -184,6 +212,7 @@ class Upgrade {
  private:
   ScratchTmp scratch_;  // first: the tree is made on it and removed before it goes
   LaunchTree t_;
+  ProcessSweeper sweeper_{t_.tmp()};
   std::string old_client_;
   std::string new_client_;
   mutable int launches_ = 0;

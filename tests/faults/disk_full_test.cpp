@@ -24,6 +24,7 @@ unsigned long long free_bytes(const std::string& dir) {
 TEST(DiskFull, MidExtractionRestoresTheOldCopyAndALaterLaunchInstalls) {
   ScratchTmp scratch;
   LaunchTree t;
+  ProcessSweeper sweeper(t.tmp());
   TmpfsMount home(t.home(), "8m");
   if (!home.mounted()) GTEST_SKIP() << home.unavailable();
 

@@ -21,6 +21,7 @@ namespace {
 struct EnvTree {
   ScratchTmp scratch;
   LaunchTree t;
+  ProcessSweeper sweeper{t.tmp()};
   std::string old_client = t.tmp() + "/client-1001";
   std::string new_client = t.tmp() + "/client-1002";
 

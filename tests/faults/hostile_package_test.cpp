@@ -238,6 +238,7 @@ class HostilePackage : public ::testing::TestWithParam<HostileCase> {};
 TEST_P(HostilePackage, NothingOutsideChangesAndTheLaunchEndsWell) {
   ScratchTmp scratch;
   LaunchTree t;
+  ProcessSweeper sweeper(t.tmp());
   t.set_levels("service_debug=6\n");
   Hostile h{t, t.root() + "/package/nimbora.nbpk", t.tmp() + "/work", t.tmp() + "/canary",
             t.tmp() + "/work/client-1002"};

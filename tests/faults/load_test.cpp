@@ -87,6 +87,7 @@ TEST(Load, TwentyUsersUpgradeAtOnce) {
   if (geteuid() != 0) GTEST_SKIP() << "needs root to run launchers as twenty users";
   ScratchTmp scratch;
   LaunchTree t;
+  ProcessSweeper sweeper(t.tmp());
   chmod(t.tmp().c_str(), 0755);
   const std::string old_client = t.tmp() + "/client-1001";
   write_client(old_client, "1001");
