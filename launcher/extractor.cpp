@@ -2,6 +2,7 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
@@ -48,11 +49,97 @@ constexpr char kPendingInfoName[] = ".INFO.partial";
 // are UTF-8 throughout the system, so this thread reads archives in UTF-8.
 constexpr char kUtf8Locale[] = "C.UTF-8";
 
+// libarchive, with the seven libraries it pulls in, is loaded when the first
+// archive is read rather than when the launcher starts: a launch with
+// nothing to install never reads one, and loading them is a measurable part
+// of every start. Loaded once, never unloaded; all functions or none.
+constexpr char kLibArchiveName[] = "libarchive.so.13";
+static_assert(ARCHIVE_VERSION_NUMBER / 1000000 == 3, "libarchive 3 has the soname libarchive.so.13");
+
+class LibArchive {
+ public:
+  decltype(&::archive_entry_filetype) archive_entry_filetype = nullptr;
+  decltype(&::archive_entry_hardlink) archive_entry_hardlink = nullptr;
+  decltype(&::archive_entry_pathname) archive_entry_pathname = nullptr;
+  decltype(&::archive_entry_set_hardlink) archive_entry_set_hardlink = nullptr;
+  decltype(&::archive_entry_set_pathname) archive_entry_set_pathname = nullptr;
+  decltype(&::archive_error_string) archive_error_string = nullptr;
+  decltype(&::archive_read_close) archive_read_close = nullptr;
+  decltype(&::archive_read_data_block) archive_read_data_block = nullptr;
+  decltype(&::archive_read_data_skip) archive_read_data_skip = nullptr;
+  decltype(&::archive_read_extract2) archive_read_extract2 = nullptr;
+  decltype(&::archive_read_free) archive_read_free = nullptr;
+  decltype(&::archive_read_new) archive_read_new = nullptr;
+  decltype(&::archive_read_next_header) archive_read_next_header = nullptr;
+  decltype(&::archive_read_open_filename) archive_read_open_filename = nullptr;
+  decltype(&::archive_read_support_filter_all) archive_read_support_filter_all = nullptr;
+  decltype(&::archive_read_support_format_all) archive_read_support_format_all = nullptr;
+  decltype(&::archive_write_data_block) archive_write_data_block = nullptr;
+  decltype(&::archive_write_disk_new) archive_write_disk_new = nullptr;
+  decltype(&::archive_write_disk_set_options) archive_write_disk_set_options = nullptr;
+  decltype(&::archive_write_finish_entry) archive_write_finish_entry = nullptr;
+  decltype(&::archive_write_free) archive_write_free = nullptr;
+
+  LibArchive() {
+    void* handle = dlopen(kLibArchiveName, RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+      const char* why = dlerror();
+      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to load '%s': %s\n", kLibArchiveName,
+              why ? why : "");
+      return;
+    }
+    Bind(handle, "archive_entry_filetype", archive_entry_filetype);
+    Bind(handle, "archive_entry_hardlink", archive_entry_hardlink);
+    Bind(handle, "archive_entry_pathname", archive_entry_pathname);
+    Bind(handle, "archive_entry_set_hardlink", archive_entry_set_hardlink);
+    Bind(handle, "archive_entry_set_pathname", archive_entry_set_pathname);
+    Bind(handle, "archive_error_string", archive_error_string);
+    Bind(handle, "archive_read_close", archive_read_close);
+    Bind(handle, "archive_read_data_block", archive_read_data_block);
+    Bind(handle, "archive_read_data_skip", archive_read_data_skip);
+    Bind(handle, "archive_read_extract2", archive_read_extract2);
+    Bind(handle, "archive_read_free", archive_read_free);
+    Bind(handle, "archive_read_new", archive_read_new);
+    Bind(handle, "archive_read_next_header", archive_read_next_header);
+    Bind(handle, "archive_read_open_filename", archive_read_open_filename);
+    Bind(handle, "archive_read_support_filter_all", archive_read_support_filter_all);
+    Bind(handle, "archive_read_support_format_all", archive_read_support_format_all);
+    Bind(handle, "archive_write_data_block", archive_write_data_block);
+    Bind(handle, "archive_write_disk_new", archive_write_disk_new);
+    Bind(handle, "archive_write_disk_set_options", archive_write_disk_set_options);
+    Bind(handle, "archive_write_finish_entry", archive_write_finish_entry);
+    Bind(handle, "archive_write_free", archive_write_free);
+    loaded_ = complete_;
+    if (!loaded_) {
+      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): '%s' lacks functions the extractor needs\n",
+              kLibArchiveName);
+    }
+  }
+  bool loaded() const { return loaded_; }
+
+ private:
+  template <typename Fn>
+  void Bind(void* handle, const char* name, Fn& fn) {
+    fn = reinterpret_cast<Fn>(dlsym(handle, name));
+    complete_ = complete_ && fn != nullptr;
+  }
+
+  bool complete_ = true;
+  bool loaded_ = false;
+};
+
+// Thread-safe: the first call may come from the counting thread and the
+// extracting thread at once.
+const LibArchive& Lib() {
+  static const LibArchive lib;
+  return lib;
+}
+
 struct ReadFree {
-  void operator()(archive* a) const { archive_read_free(a); }
+  void operator()(archive* a) const { Lib().archive_read_free(a); }
 };
 struct WriteFree {
-  void operator()(archive* a) const { archive_write_free(a); }
+  void operator()(archive* a) const { Lib().archive_write_free(a); }
 };
 using ReadHandle = std::unique_ptr<archive, ReadFree>;
 using WriteHandle = std::unique_ptr<archive, WriteFree>;
@@ -100,15 +187,16 @@ class Utf8Names {
 };
 
 const char* ErrorText(archive* a) {
-  const char* s = archive_error_string(a);
+  const char* s = Lib().archive_error_string(a);
   return s ? s : "";
 }
 
 ReadHandle NewReader() {
-  ReadHandle a(archive_read_new());
+  if (!Lib().loaded()) return ReadHandle();
+  ReadHandle a(Lib().archive_read_new());
   if (a) {
-    archive_read_support_filter_all(a.get());
-    archive_read_support_format_all(a.get());
+    Lib().archive_read_support_filter_all(a.get());
+    Lib().archive_read_support_format_all(a.get());
   }
   return a;
 }
@@ -170,7 +258,7 @@ int CountEntries(const ustring& source, const std::function<void()>& on_first,
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate archive failed\n");
     return -1;
   }
-  if (archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
+  if (Lib().archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
             ErrorText(a.get()));
     return -1;
@@ -178,9 +266,9 @@ int CountEntries(const ustring& source, const std::function<void()>& on_first,
   int count = 0;
   archive_entry* entry = nullptr;
   while ((!stop || !stop->load(std::memory_order_relaxed)) &&
-         archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
+         Lib().archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
     if (++count == 1 && on_first) on_first();
-    archive_read_data_skip(a.get());
+    Lib().archive_read_data_skip(a.get());
   }
   return count;
 }
@@ -388,13 +476,13 @@ int Extractor::ExtractEntries(const ustring& dest, HeldProgress& progress, bool&
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate extractor failed\n");
     return -1;
   }
-  ext.reset(archive_write_disk_new());
+  ext.reset(Lib().archive_write_disk_new());
   if (!ext) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate extractor failed\n");
     return -1;
   }
-  archive_write_disk_set_options(ext.get(), kDiskWriteOptions);
-  if (archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
+  Lib().archive_write_disk_set_options(ext.get(), kDiskWriteOptions);
+  if (Lib().archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
             source.c_str(), ErrorText(a.get()));
     return -1;
@@ -402,14 +490,14 @@ int Extractor::ExtractEntries(const ustring& dest, HeldProgress& progress, bool&
 
   for (;;) {
     archive_entry* entry = nullptr;
-    int r = archive_read_next_header(a.get(), &entry);
+    int r = Lib().archive_read_next_header(a.get(), &entry);
     if (r == ARCHIVE_EOF) return 0;
     if (r != ARCHIVE_OK) {
       LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
               ErrorText(a.get()));
       return -1;
     }
-    const char* entry_pathname = archive_entry_pathname(entry);
+    const char* entry_pathname = Lib().archive_entry_pathname(entry);
     if (!entry_pathname) {
       LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_entry_pathname failed\n");
       return -1;
@@ -421,7 +509,7 @@ int Extractor::ExtractEntries(const ustring& dest, HeldProgress& progress, bool&
     if (place == EntryPlace::kTargetItself) {
       // Left to libarchive, a file named "." or "//" would unlink the target
       // folder and take its place; a folder entry for it has nothing to add.
-      if (archive_entry_filetype(entry) != AE_IFDIR) {
+      if (Lib().archive_entry_filetype(entry) != AE_IFDIR) {
         LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Refusing entry '%s' in place of '%s'\n",
                 name.c_str(), dest.c_str());
         return -1;
@@ -430,22 +518,22 @@ int Extractor::ExtractEntries(const ustring& dest, HeldProgress& progress, bool&
       continue;
     }
 
-    archive_entry_set_pathname(entry, PathBelow(dest, name).c_str());
+    Lib().archive_entry_set_pathname(entry, PathBelow(dest, name).c_str());
     // A hard link names an earlier entry; unprefixed it would resolve against
     // the working directory and could link (and overwrite) files elsewhere.
-    if (const char* link = archive_entry_hardlink(entry)) {
+    if (const char* link = Lib().archive_entry_hardlink(entry)) {
       const std::string link_name = link;
-      archive_entry_set_hardlink(entry, PathBelow(dest, link_name).c_str());
+      Lib().archive_entry_set_hardlink(entry, PathBelow(dest, link_name).c_str());
     }
 
-    if (archive_read_extract2(a.get(), entry, ext.get()) != ARCHIVE_OK) {
+    if (Lib().archive_read_extract2(a.get(), entry, ext.get()) != ARCHIVE_OK) {
       LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
               ErrorText(ext.get()));
       return -1;
     }
     if (place == EntryPlace::kInfo) info_written = true;
     progress.EntryDone();
-    if (archive_write_finish_entry(ext.get()) != ARCHIVE_OK) {
+    if (Lib().archive_write_finish_entry(ext.get()) != ARCHIVE_OK) {
       LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
               ErrorText(ext.get()));
       return -1;
@@ -464,24 +552,24 @@ int Extractor::List() {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate archive failed\n");
     return -1;
   }
-  if (archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
+  if (Lib().archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
             ErrorText(a.get()));
     return -1;
   }
   archive_entry* entry = nullptr;
-  while (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
-    const char* name = archive_entry_pathname(entry);
+  while (Lib().archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
+    const char* name = Lib().archive_entry_pathname(entry);
     fprintf(stdout, "%s\n", name ? name : "");
     fflush(stdout);
-    archive_read_data_skip(a.get());
+    Lib().archive_read_data_skip(a.get());
   }
-  archive_read_close(a.get());
+  Lib().archive_read_close(a.get());
   return 0;
 }
 
 int Extractor::copy_data(archive* ar, archive* aw) {
-  if (!ar || !aw) {
+  if (!ar || !aw || !Lib().loaded()) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Invalid Argument\n");
     return -1;
   }
@@ -489,14 +577,14 @@ int Extractor::copy_data(archive* ar, archive* aw) {
     const void* buff = nullptr;
     size_t size = 0;
     int64_t offset = 0;
-    int r = archive_read_data_block(ar, &buff, &size, &offset);
+    int r = Lib().archive_read_data_block(ar, &buff, &size, &offset);
     if (r == ARCHIVE_EOF) return 0;
     if (r != ARCHIVE_OK) {
       LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n",
               ErrorText(ar));
       return -1;
     }
-    if (archive_write_data_block(aw, buff, size, offset) != ARCHIVE_OK) {
+    if (Lib().archive_write_data_block(aw, buff, size, offset) != ARCHIVE_OK) {
       LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n",
               ErrorText(aw));
       return -1;
