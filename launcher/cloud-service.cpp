@@ -1,5 +1,6 @@
 #include "cloud-service.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -95,7 +96,19 @@ void Service::SetTimeout(int timeout) { this->timeout = timeout; }
 
 // Locations ------------------------------------------------------------------
 
-ustring Service::GetUserInstallPath() { return FromQt(QDir::homePath()); }
+// Qt falls back to "/" when HOME is unset or empty; the user's own home from
+// the password database is the better answer (root would otherwise get a
+// per-user tree at the top of the file system).
+ustring Service::GetUserInstallPath() {
+  if (!qEnvironmentVariableIsEmpty("HOME")) return FromQt(QDir::homePath());
+  struct passwd entry;
+  struct passwd* found = nullptr;
+  char buf[4096];
+  if (getpwuid_r(geteuid(), &entry, buf, sizeof buf, &found) == 0 && found && found->pw_dir &&
+      found->pw_dir[0] == '/')
+    return ustring(found->pw_dir);
+  return FromQt(QDir::homePath());
+}
 
 ustring Service::GetRootNimboraInstallPath() {
   return FromQt(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" + ".."));

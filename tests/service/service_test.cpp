@@ -6,6 +6,7 @@
 // cases that need a system tree copy this test binary into a temporary tree
 // and run it there with "--scenario NAME" (see RunScenario at the end).
 #include <fcntl.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -112,8 +113,8 @@ class SystemTree {
   }
   TreeSnapshot PackageTree(const std::string& build) const { return ExpectedTree(ClientPackage(build)); }
 
-  RunResult Run(const std::string& scenario) const {
-    return run({exe(), "--scenario", scenario}, {"HOME=" + home});
+  RunResult Run(const std::string& scenario, const std::string& home_env = "") const {
+    return run({exe(), "--scenario", scenario}, {home_env.empty() ? "HOME=" + home : home_env});
   }
 
   TempDir tmp;
@@ -153,6 +154,19 @@ TEST(Locations, FollowTheExecutableAndTheHome) {
       << r.out;
   // Composing touched nothing.
   EXPECT_FALSE(exists(t.user_dir));
+}
+
+// Without HOME, Qt would answer "/"; the password database knows the home.
+TEST(Locations, HomeWithoutHomeVariableComesFromThePasswordDatabase) {
+  SystemTree t;
+  const passwd* pw = getpwuid(geteuid());
+  ASSERT_NE(pw, nullptr);
+  for (const char* env : {"-HOME", "HOME="}) {
+    RunResult r = t.Run("paths", env);
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_TRUE(contains(r.out, std::string("home=") + pw->pw_dir + "\n")) << env << "\n" << r.out;
+    EXPECT_TRUE(contains(r.out, std::string("user=") + pw->pw_dir + "/.NimboraBackup\n")) << r.out;
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -752,10 +766,8 @@ int RunScenario(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   StrTable::InitStrTable();
   const std::string scenario = argv[2];
-  const ustring home = Service::GetUserInstallPath();
-  Logger::Initialize(Logger::FILE_LOGGER, home + "/service.log",
-                     Service::GetRootNimboraInstallPath() + "/log/launcher.debug", 50);
-  TestService s;
+  // Composing paths writes nothing (it also runs without HOME, where the
+  // home is the real one of the user running the tests).
   if (scenario == "paths") {
     printf("home=%s\nroot=%s\nresource=%s\nuser=%s\napp=%s\ndata=%s\n", Service::GetUserInstallPath().c_str(),
            Service::GetRootNimboraInstallPath().c_str(), Service::GetRootNimboraResourceInstallPath().c_str(),
@@ -763,7 +775,13 @@ int RunScenario(int argc, char** argv) {
            Service::GetUserNimboraDataInstallPath().c_str());
     printf("package_info=%s|%s\n", PackageInfo::GetInstance().GetPackagePath().c_str(),
            PackageInfo::GetInstance().GetLogFolder().c_str());
-  } else if (scenario == "decide") {
+    return 0;
+  }
+  const ustring home = Service::GetUserInstallPath();
+  Logger::Initialize(Logger::FILE_LOGGER, home + "/service.log",
+                     Service::GetRootNimboraInstallPath() + "/log/launcher.debug", 50);
+  TestService s;
+  if (scenario == "decide") {
     s.PreUpgrade();
     printf("need=%d\n", s.IsNeedUpgrade() ? 1 : 0);
   } else if (scenario == "prepare") {
