@@ -157,6 +157,21 @@ UniqueFd OpenFd(const char* path, int flags) {
   return fd < 0 ? UniqueFd() : UniqueFd(new int(fd));
 }
 
+// The process's locale with UTF-8 character classification, made on first
+// use and kept for the life of the process. The counting and the extracting
+// threads both use it; one locale that is never freed leaves no conversion
+// state of one thread to be torn down by the other.
+locale_t Utf8Locale() {
+  static const locale_t utf8 = [] {
+    locale_t base = duplocale(LC_GLOBAL_LOCALE);
+    if (!base) return static_cast<locale_t>(0);
+    locale_t l = newlocale(LC_CTYPE_MASK, kUtf8Locale, base);
+    if (!l) freelocale(base);
+    return l;
+  }();
+  return utf8;
+}
+
 // Switches the calling thread's character classification to UTF-8 for its
 // lifetime, unless it already is UTF-8; other threads are not affected.
 class Utf8Names {
@@ -164,25 +179,19 @@ class Utf8Names {
   Utf8Names() {
     const char* codeset = nl_langinfo(CODESET);
     if (codeset && strcmp(codeset, "UTF-8") == 0) return;
-    locale_t base = duplocale(uselocale(static_cast<locale_t>(0)));
-    if (!base) return;
-    utf8_ = newlocale(LC_CTYPE_MASK, kUtf8Locale, base);
-    if (!utf8_) {
-      freelocale(base);
-      return;
-    }
-    previous_ = uselocale(utf8_);
+    const locale_t utf8 = Utf8Locale();
+    if (!utf8) return;
+    previous_ = uselocale(utf8);
+    switched_ = true;
   }
   ~Utf8Names() {
-    if (!utf8_) return;
-    uselocale(previous_);
-    freelocale(utf8_);
+    if (switched_) uselocale(previous_);
   }
   Utf8Names(const Utf8Names&) = delete;
   Utf8Names& operator=(const Utf8Names&) = delete;
 
  private:
-  locale_t utf8_ = static_cast<locale_t>(0);
+  bool switched_ = false;
   locale_t previous_ = static_cast<locale_t>(0);
 };
 
