@@ -87,32 +87,9 @@ class ProcessSweeper {
 
 // A snapshot of base without the listed subtrees (relative paths), for the
 // check that nothing outside them changed; their contents are never read.
-inline void snapshot_outside_into(const std::string& base, const std::string& rel,
-                                  const std::vector<std::string>& skip, TreeSnapshot& out) {
-  for (const auto& name : list_dir(rel.empty() ? base : base + "/" + rel)) {
-    std::string r = rel.empty() ? name : rel + "/" + name;
-    if (std::find(skip.begin(), skip.end(), r) != skip.end()) continue;
-    std::string full = base + "/" + r;
-    struct stat st;
-    if (lstat(full.c_str(), &st) != 0) continue;
-    if (S_ISDIR(st.st_mode)) {
-      out[r] = "d";
-      snapshot_outside_into(base, r, skip, out);
-    } else if (S_ISREG(st.st_mode)) {
-      out[r] = "f " + read_file(full);
-    } else if (S_ISLNK(st.st_mode)) {
-      char buf[4096];
-      ssize_t n = readlink(full.c_str(), buf, sizeof buf);
-      out[r] = "l " + std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
-    } else {
-      out[r] = "?";
-    }
-  }
-}
-
 inline TreeSnapshot snapshot_outside(const std::string& base, const std::vector<std::string>& skip) {
   TreeSnapshot s;
-  snapshot_outside_into(base, "", skip, s);
+  snapshot_into(base, "", s, skip);
   return s;
 }
 

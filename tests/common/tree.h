@@ -7,8 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "testutil.h"
 
@@ -16,7 +18,9 @@ namespace testutil {
 
 using TreeSnapshot = std::map<std::string, std::string>;
 
-inline void snapshot_into(const std::string& base, const std::string& rel, TreeSnapshot& out) {
+// skip: relative paths of subtrees left out (their contents are never read).
+inline void snapshot_into(const std::string& base, const std::string& rel, TreeSnapshot& out,
+                          const std::vector<std::string>& skip = {}) {
   std::string dir = rel.empty() ? base : base + "/" + rel;
   DIR* d = opendir(dir.c_str());
   if (!d) return;
@@ -24,12 +28,13 @@ inline void snapshot_into(const std::string& base, const std::string& rel, TreeS
     std::string name = e->d_name;
     if (name == "." || name == "..") continue;
     std::string r = rel.empty() ? name : rel + "/" + name;
+    if (std::find(skip.begin(), skip.end(), r) != skip.end()) continue;
     std::string full = base + "/" + r;
     struct stat st;
     if (lstat(full.c_str(), &st) != 0) continue;
     if (S_ISDIR(st.st_mode)) {
       out[r] = "d";
-      snapshot_into(base, r, out);
+      snapshot_into(base, r, out, skip);
     } else if (S_ISREG(st.st_mode)) {
       out[r] = "f " + read_file(full);
     } else if (S_ISLNK(st.st_mode)) {
