@@ -3,6 +3,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <dlfcn.h>
+#include <sched.h>
 #include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
@@ -30,6 +31,10 @@ namespace {
 
 // One tar record; libarchive reads the archive file in blocks of this size.
 constexpr size_t kReadBlockSize = 10240;
+
+// Files from this size on are sent on their way to the disk as soon as they
+// are written; smaller ones are left to the flush at the end.
+constexpr int64_t kEarlyWritebackBytes = 1 << 20;
 
 // Unlink before replacing (also read-only files), refuse "..", and (no effect
 // on Linux) Mac metadata; owners, modes beyond the umask and times are not
@@ -63,6 +68,7 @@ class LibArchive {
   decltype(&::archive_entry_pathname) archive_entry_pathname = nullptr;
   decltype(&::archive_entry_set_hardlink) archive_entry_set_hardlink = nullptr;
   decltype(&::archive_entry_set_pathname) archive_entry_set_pathname = nullptr;
+  decltype(&::archive_entry_size) archive_entry_size = nullptr;
   decltype(&::archive_error_string) archive_error_string = nullptr;
   decltype(&::archive_read_close) archive_read_close = nullptr;
   decltype(&::archive_read_data_block) archive_read_data_block = nullptr;
@@ -93,6 +99,7 @@ class LibArchive {
     Bind(handle, "archive_entry_pathname", archive_entry_pathname);
     Bind(handle, "archive_entry_set_hardlink", archive_entry_set_hardlink);
     Bind(handle, "archive_entry_set_pathname", archive_entry_set_pathname);
+    Bind(handle, "archive_entry_size", archive_entry_size);
     Bind(handle, "archive_error_string", archive_error_string);
     Bind(handle, "archive_read_close", archive_read_close);
     Bind(handle, "archive_read_data_block", archive_read_data_block);
@@ -232,7 +239,9 @@ EntryPlace PlaceOf(const std::string& name) {
   return (named == 1 && info) ? EntryPlace::kInfo : EntryPlace::kBelow;
 }
 
-// The on-disk path for an entry name (or a hard-link target) below dest.
+// The on-disk path for an entry name (or a hard-link target) below dest,
+// which is the target folder or "." inside it. An absolute name stays below
+// it too: "/etc/x" becomes "dest//etc/x".
 ustring PathBelow(const ustring& dest, const std::string& name) {
   if (PlaceOf(name) == EntryPlace::kInfo) return dest + "/" + kPendingInfoName;
   return dest + "/" + ustring(name);
@@ -359,6 +368,52 @@ class EntryCounter {
   std::thread thread_;
 };
 
+// Makes the target folder the working directory of the calling thread
+// alone, for as long as the object lives, so that entries are written by
+// names relative to it: every path the disk writer opens, stats and checks
+// for symbolic links is then walked from the target down instead of from
+// the root, which on a deep home folder is most of the writer's system
+// calls. The working directory of the process's other threads is not
+// touched, and the thread's own is restored afterwards. Where a sandbox
+// refuses a thread its own working directory, nothing changes and the
+// caller writes by absolute names.
+class WorkingDirectoryOfThread {
+ public:
+  explicit WorkingDirectoryOfThread(const ustring& dir) {
+    if (unshare(CLONE_FS) != 0) return;
+    previous_ = OpenFd(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (!previous_) return;
+    if (chdir(dir.c_str()) != 0) {
+      previous_.reset();
+      return;
+    }
+  }
+  ~WorkingDirectoryOfThread() {
+    if (previous_ && fchdir(*previous_) != 0) {
+      LOG_MSG(L_WARNING, "extractor_debug",
+              "[WARNING] extractor(%d): Failed to return to the working folder: %s\n", strerror(errno));
+    }
+  }
+  WorkingDirectoryOfThread(const WorkingDirectoryOfThread&) = delete;
+  WorkingDirectoryOfThread& operator=(const WorkingDirectoryOfThread&) = delete;
+
+  bool entered() const { return static_cast<bool>(previous_); }
+
+ private:
+  UniqueFd previous_;
+};
+
+// Starts writing a large file that has just been extracted to disk, without
+// waiting for it: the disk works on it while the next entries are
+// decompressed, and the flush of the whole copy at the end has less left to
+// do. Opened as what was just written, never through a link or as a FIFO.
+void StartWriteback(const ustring& path) {
+  UniqueFd fd = OpenFd(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  struct stat st;
+  if (!fd || fstat(*fd, &st) != 0 || !S_ISREG(st.st_mode)) return;
+  sync_file_range(*fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
 // Flushes the new copy to disk and only then puts its INFO in place, so that
 // after a crash or power loss the copy either holds INFO and is complete or
 // has no INFO and is installed again by the next launch.
@@ -389,6 +444,12 @@ int CommitInstallation(const ustring& dest, bool info_written) {
 // knows the total and then sent in order, so that the relay receives exactly
 // (total, 1) ... (total, total), each after its entry is on disk. Sent from
 // the extracting thread only.
+//
+// Once the total is known, a report that leaves the bar's percentage where
+// it is waits for the next one that moves it (or for the end) and is sent
+// just before it: the dialog shows the same values at the same entries, but
+// the main thread is woken once per step of the bar instead of once per
+// entry, which on an archive of many small files cost more than writing them.
 class HeldProgress {
  public:
   // total: the count's result when it has already ended, else kPending.
@@ -400,7 +461,7 @@ class HeldProgress {
   void EntryDone() {
     ++done_;
     if (total_ == EntryCounter::kPending) Learn(counter_.TotalSoFar());
-    Send();
+    if (MovesBar()) Send();
   }
   // Waits for the total and sends what is held; with nothing to report,
   // lets the count stop instead.
@@ -426,6 +487,13 @@ class HeldProgress {
     if (total_ == EntryCounter::kPending) return;
     while (sent_ < done_) ReportProgress(total_, ++sent_);
   }
+  // Whether the reports held so far take the bar to another value; the
+  // percentage as the dialog computes it, in 64 bits.
+  bool MovesBar() const {
+    if (total_ == EntryCounter::kPending || total_ <= 0) return false;
+    return Percent(done_) != Percent(sent_);
+  }
+  long long Percent(int steps) const { return static_cast<long long>(steps) * 100 / total_; }
 
   EntryCounter& counter_;
   const ustring& source_;
@@ -497,6 +565,11 @@ int Extractor::ExtractEntries(const ustring& dest, HeldProgress& progress, bool&
     return -1;
   }
 
+  // Entered once the archive is open, so that a relative source is read
+  // from where the caller meant it.
+  WorkingDirectoryOfThread in_target(dest);
+  const ustring base = in_target.entered() ? ustring(".") : dest;
+
   for (;;) {
     archive_entry* entry = nullptr;
     int r = Lib().archive_read_next_header(a.get(), &entry);
@@ -527,14 +600,17 @@ int Extractor::ExtractEntries(const ustring& dest, HeldProgress& progress, bool&
       continue;
     }
 
-    Lib().archive_entry_set_pathname(entry, PathBelow(dest, name).c_str());
-    // A hard link names an earlier entry; unprefixed it would resolve against
-    // the working directory and could link (and overwrite) files elsewhere.
+    Lib().archive_entry_set_pathname(entry, PathBelow(base, name).c_str());
+    // A hard link names an earlier entry; it is put below the target as the
+    // entry's own name is, so that it cannot link (and then overwrite) a
+    // file elsewhere.
     if (const char* link = Lib().archive_entry_hardlink(entry)) {
       const std::string link_name = link;
-      Lib().archive_entry_set_hardlink(entry, PathBelow(dest, link_name).c_str());
+      Lib().archive_entry_set_hardlink(entry, PathBelow(base, link_name).c_str());
     }
 
+    const bool large_file = Lib().archive_entry_filetype(entry) == AE_IFREG &&
+                            Lib().archive_entry_size(entry) >= kEarlyWritebackBytes;
     if (Lib().archive_read_extract2(a.get(), entry, ext.get()) != ARCHIVE_OK) {
       LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
               ErrorText(ext.get()));
@@ -547,6 +623,7 @@ int Extractor::ExtractEntries(const ustring& dest, HeldProgress& progress, bool&
               ErrorText(ext.get()));
       return -1;
     }
+    if (large_file) StartWriteback(PathBelow(base, name));
   }
 }
 
