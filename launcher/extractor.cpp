@@ -380,13 +380,21 @@ class EntryCounter {
 class WorkingDirectoryOfThread {
  public:
   explicit WorkingDirectoryOfThread(const ustring& dir) {
-    if (unshare(CLONE_FS) != 0) return;
+    if (unshare(CLONE_FS) != 0) {
+      Fallback("no working folder of its own for this thread", errno);
+      return;
+    }
     previous_ = OpenFd(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
-    if (!previous_) return;
+    if (!previous_) {
+      Fallback("cannot open the working folder", errno);
+      return;
+    }
     if (chdir(dir.c_str()) != 0) {
+      Fallback("cannot enter the target folder", errno);
       previous_.reset();
       return;
     }
+    LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): writing entries relative to '%s'\n", dir.c_str());
   }
   ~WorkingDirectoryOfThread() {
     if (previous_ && fchdir(*previous_) != 0) {
@@ -400,6 +408,11 @@ class WorkingDirectoryOfThread {
   bool entered() const { return static_cast<bool>(previous_); }
 
  private:
+  static void Fallback(const char* why, int error) {
+    LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): %s (%s), writing entries by absolute names\n", why,
+            strerror(error));
+  }
+
   UniqueFd previous_;
 };
 

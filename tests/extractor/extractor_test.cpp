@@ -9,7 +9,9 @@
 #include <unistd.h>
 
 #include <QObject>
+#include <climits>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -359,6 +361,118 @@ TEST_F(ExtractorTest, OverlongNameFailsCleanly) {
   EXPECT_EQ(Extract(pkg), -1);
   EXPECT_NE(Log().find("): archive_read_extract2 failed: '"), std::string::npos) << Log();
   EXPECT_FALSE(exists(target + "/INFO"));
+}
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+std::string RealPath(const std::string& path) {
+  char buf[PATH_MAX];
+  return realpath(path.c_str(), buf) ? std::string(buf) : path;
+}
+
+std::string WorkingFolder() {
+  char buf[PATH_MAX];
+  return getcwd(buf, sizeof buf) ? std::string(buf) : std::string();
+}
+
+TEST_F(ExtractorTest, WorkingFoldersOfTheCallerAndOfTheOtherThreadsStayPut) {
+  write_archive(pkg, kClient, "pax", "gzip");
+  const std::string before = WorkingFolder();
+  ASSERT_EQ(chdir(outside.c_str()), 0);
+  const std::string outside_real = WorkingFolder();
+  int r = -99;
+  std::string after;
+  std::thread extracting([&] {
+    r = Extract(pkg);
+    after = WorkingFolder();
+  });
+  extracting.join();
+  const std::string main_after = WorkingFolder();
+  ASSERT_EQ(chdir(before.c_str()), 0);
+
+  ASSERT_EQ(r, 0) << Log();
+  // The entries were written relative to the target, from a working folder
+  // that only the extracting thread had, and that it has left again.
+  EXPECT_TRUE(Has(Log(), "): writing entries relative to '" + RealPath(target) + "'\n")) << Log();
+  EXPECT_EQ(after, outside_real);
+  EXPECT_EQ(main_after, outside_real);
+  EXPECT_EQ(read_file(target + "/INFO"), "[Version]\nbuild_version=7\n");
+  EXPECT_TRUE(snapshot(outside).empty());
+}
+
+TEST_F(ExtractorTest, RelativeSourceAndTargetAreTakenFromTheWorkingFolder) {
+  write_archive(pkg, kClient);
+  const std::string before = WorkingFolder();
+  ASSERT_EQ(chdir(tmp.path().c_str()), 0);
+  const int r = Extract("nimbora.nbpk", "home/.NimboraBackup/Nimbora.app");
+  const std::string after = WorkingFolder();
+  ASSERT_EQ(chdir(before.c_str()), 0);
+  ASSERT_EQ(r, 0) << Log();
+  EXPECT_EQ(after, RealPath(tmp.path()));
+  EXPECT_EQ(read_file(target + "/bin/nimbora-backup-ui"), "#!/bin/sh\n");
+  EXPECT_EQ(read_file(target + "/INFO"), "[Version]\nbuild_version=7\n");
+}
+
+TEST_F(ExtractorTest, ReportsOfEntriesThatLeaveTheBarAloneAllArriveInOrderAfterTheirEntry) {
+  // 250 entries: the bar moves every two or three of them.
+  std::vector<ArchiveEntry> entries = {File("INFO", "i")};
+  for (int i = 2; i <= 250; ++i) entries.push_back(File("f" + std::to_string(i), "x"));
+  write_archive(pkg, entries);
+  std::vector<bool> written_at_report;
+  auto seen = QObject::connect(Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
+                               [&](int, int step) {
+                                 written_at_report.push_back(
+                                     step == 1 ? exists(target + "/.INFO.partial")
+                                               : exists(target + "/f" + std::to_string(step)));
+                               });
+  const int r = Extract(pkg);
+  QObject::disconnect(seen);
+  ASSERT_EQ(r, 0) << Log();
+  std::vector<std::pair<int, int>> expected;
+  for (int i = 1; i <= 250; ++i) expected.emplace_back(250, i);
+  EXPECT_EQ(reports, expected);
+  EXPECT_EQ(written_at_report, std::vector<bool>(250, true));
+}
+
+// The same archives written by a process that may not give its thread a
+// working folder of its own (a sandbox that filters unshare) and by one that
+// may: the same results, the same trees, nothing written outside.
+TEST_F(ExtractorTest, SandboxThatRefusesAThreadItsOwnFolderGetsTheSameTree) {
+  const std::string victim = outside + "/victim";
+  struct Row {
+    const char* name;
+    std::vector<ArchiveEntry> entries;
+    int result;
+  };
+  const std::vector<Row> rows = {
+      {"client package", {File("INFO", "i"), Dir("bin"), File("bin/x", "x", 0755), Symlink("l", "bin/x"),
+                          Hardlink("h", "bin/x"), File("./deep/er/f", "f")}, 0},
+      {"absolute path", {File(outside + "/abs", "x")}, 0},
+      {"dot-dot component", {File("a", "x"), File("../escape", "x")}, -1},
+      {"hard link to an outside file", {Hardlink("pw", victim)}, -1},
+      {"symlink then an entry through it", {Symlink("lnk", outside), File("lnk/x", "x")}, 0},
+      {"file named dot", {File(".", "x")}, -1},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    write_file(victim, "precious");
+    const TreeSnapshot outside_before = snapshot(outside);
+    write_archive(pkg, row.entries, "pax");
+    const std::string free_target = tmp / "free/app";
+    const std::string boxed_target = tmp / "boxed/app";
+    testutil::remove_tree(free_target);
+    testutil::remove_tree(boxed_target);
+    make_dirs(free_target);
+    make_dirs(boxed_target);
+    const RunResult free_run = run({EXTRACTOR_PROBE, pkg, free_target});
+    const RunResult boxed_run = run({EXTRACTOR_PROBE, "--refuse-unshare", pkg, boxed_target});
+    ASSERT_TRUE(Has(boxed_run.out, "refused=1\n")) << boxed_run.out;
+    EXPECT_TRUE(Has(free_run.out, "result=" + std::to_string(row.result) + "\n")) << free_run.out;
+    EXPECT_TRUE(Has(boxed_run.out, "result=" + std::to_string(row.result) + "\n")) << boxed_run.out;
+    EXPECT_EQ(snapshot(boxed_target), snapshot(free_target))
+        << tree_diff(snapshot(boxed_target), snapshot(free_target));
+    EXPECT_EQ(snapshot(outside), outside_before) << tree_diff(snapshot(outside), outside_before);
+  }
 }
 
 TEST_F(ExtractorTest, CountAndListSeeEveryEntry) {

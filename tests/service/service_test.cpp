@@ -7,6 +7,7 @@
 // and run it there with "--scenario NAME" (see RunScenario at the end).
 #include <fcntl.h>
 #include <pwd.h>
+#include <pthread.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -487,6 +488,40 @@ TEST(Installation, CurrentCopyIsLeftAloneAndTheClientStartedAnyway) {
   EXPECT_EQ(count_of(t.log(), "): extract package: "), 1u);
 }
 
+// Packages the client with the given start script.
+void PackageWithScript(const SystemTree& t, const std::string& build, const std::string& script) {
+  std::vector<ArchiveEntry> entries = ClientPackage(build);
+  for (auto& e : entries) {
+    if (e.name == "package/start-stop") e.data = script;
+  }
+  write_archive(t.package(), entries, "pax", "gzip");
+  write_file(t.root + "/INFO", "[Version]\nbuild_version=" + build + "\n");
+}
+
+TEST(Installation, StartScriptRunsWhereTheLauncherRunsWithNoSignalBlockedOrPipeIgnored) {
+  SystemTree t;
+  const std::string cwd = t.tmp / "elsewhere";
+  make_dirs(cwd);
+  // The scenario blocks SIGTERM and SIGUSR1 and ignores SIGPIPE on its
+  // thread first, as a desktop session or a parent shell may.
+  PackageWithScript(t, "61", "#!/bin/sh\npwd > \"$HOME/pwd\"\n");
+  RunResult r = run({t.exe(), "--scenario", "upgrade-guarded"}, {"HOME=" + t.home}, cwd);
+  ASSERT_EQ(ResultOf(r, "upgrade"), 0) << r.out << t.log();
+  // The extraction ran on the same thread just before, inside the copy.
+  EXPECT_EQ(read_file(t.home + "/pwd"), cwd + "\n");
+
+  // An interpreter that shows what it was started with (a shell would clear
+  // its signal mask first).
+  PackageWithScript(t, "62", "#!/bin/cat /proc/self/status\n");
+  r = run({t.exe(), "--scenario", "upgrade-guarded"}, {"HOME=" + t.home}, cwd);
+  ASSERT_EQ(ResultOf(r, "upgrade"), 0) << r.out << t.log();
+  EXPECT_TRUE(contains(r.out, "\nSigBlk:\t0000000000000000\n")) << r.out;
+  const size_t ign = r.out.find("\nSigIgn:\t");
+  ASSERT_NE(ign, std::string::npos) << r.out;
+  const unsigned long long ignored = std::stoull(r.out.substr(ign + 9, 16), nullptr, 16);
+  EXPECT_EQ(ignored & (1ULL << (SIGPIPE - 1)), 0u) << r.out;
+}
+
 // ---------------------------------------------------------------------------
 // In-process cases: only the home matters.
 
@@ -786,7 +821,15 @@ int RunScenario(int argc, char** argv) {
     printf("need=%d\n", s.IsNeedUpgrade() ? 1 : 0);
   } else if (scenario == "prepare") {
     printf("result=%d\n", s.Prepare());
-  } else if (scenario == "upgrade") {
+  } else if (scenario == "upgrade" || scenario == "upgrade-guarded") {
+    if (scenario == "upgrade-guarded") {
+      sigset_t blocked;
+      sigemptyset(&blocked);
+      sigaddset(&blocked, SIGTERM);
+      sigaddset(&blocked, SIGUSR1);
+      pthread_sigmask(SIG_BLOCK, &blocked, nullptr);
+      signal(SIGPIPE, SIG_IGN);
+    }
     // The worker's road.
     s.PreUpgrade();
     if (s.IsNeedUpgrade()) printf("upgrade=%d\n", s.HandlePackageUpgrade());
