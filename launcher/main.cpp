@@ -30,6 +30,13 @@ constexpr int kLogRotateCount = 50;
 const char kPlatformFallback[] = "xcb;offscreen";
 const char kPlatformVariable[] = "QT_QPA_PLATFORM";
 
+// Qt's own event dispatcher for the main thread instead of GLib's: GLib's
+// writes to its wake-up descriptor for every event posted from another
+// thread and so wakes the main thread once per progress report of the
+// extraction, Qt's only when the main thread is not already due to wake.
+// Nothing the launcher shows or loads needs a GLib main loop.
+const char kNoGlibVariable[] = "QT_NO_GLIB";
+
 }  // namespace
 
 static void initialize_resources(const char* bin) {
@@ -71,13 +78,23 @@ static bool choose_platform_fallback() {
   return true;
 }
 
+// Also only for the application object's construction, which picks the main
+// thread's event dispatcher; a choice of the user's own is kept.
+static bool choose_event_dispatcher() {
+  if (qEnvironmentVariableIsSet(kNoGlibVariable)) return false;
+  qputenv(kNoGlibVariable, "1");
+  return true;
+}
+
 int main(int argc, char** argv) {
   int ret = 0;
   initialize_resources(argc > 0 && argv[0] ? argv[0] : "");
 
   const bool fallback = choose_platform_fallback();
+  const bool dispatcher = choose_event_dispatcher();
   QtSingleApplication app(argc, argv, true);
   if (fallback) qunsetenv(kPlatformVariable);
+  if (dispatcher) qunsetenv(kNoGlibVariable);
 
   initialize_logger();
   if (app.isRunning()) {

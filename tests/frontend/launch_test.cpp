@@ -284,6 +284,7 @@ TEST_P(WithoutUsableDisplay, LaunchStillRunsAndTheClientSeesTheUsersEnvironment)
   EXPECT_EQ(c.runs(), 1) << r.out;
   std::string client_env = read_file(c.home("env.1"));
   EXPECT_FALSE(contains(client_env, "QT_QPA_PLATFORM=")) << client_env;
+  EXPECT_FALSE(contains(client_env, "QT_NO_GLIB=")) << client_env;
   EXPECT_TRUE(contains(c.tree().log(), "): done\n")) << c.tree().log();
 }
 
@@ -298,7 +299,13 @@ TEST(InstalledLaunch, UsersPlatformChoiceReachesTheClientUnchanged) {
   CurrentCopy c;
   RunResult r = c.launch({"QT_QPA_PLATFORM=offscreen"});
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(read_file(c.home("env.1")), "QT_QPA_PLATFORM=offscreen\n"));
+  const std::string client_env = read_file(c.home("env.1"));
+  EXPECT_TRUE(contains(client_env, "QT_QPA_PLATFORM=offscreen\n")) << client_env;
+  EXPECT_FALSE(contains(client_env, "QT_NO_GLIB=")) << client_env;
+  // A dispatcher choice of the user's own is kept as it is.
+  r = c.launch({"QT_QPA_PLATFORM=offscreen", "QT_NO_GLIB=0"});
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(contains(read_file(c.home("env.2")), "QT_NO_GLIB=0\n")) << read_file(c.home("env.2"));
 }
 
 // A bare command name found through PATH: the plug-in folder is taken
