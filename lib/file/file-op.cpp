@@ -3,6 +3,7 @@
 // the recursive walks hold exactly one directory stream per level.
 #include "file-op.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
@@ -361,20 +362,51 @@ int move_across(const ustring& from, const ustring& to, bool do_case_check) {
 
 // ---- FSRemove helper ---------------------------------------------------------
 
-int remove_dir(const ustring& path) {
+int remove_dir_at(int parent, const char* name);
+
+// Removes the entry `name` of the open folder `parent`, a whole tree when it
+// is a folder: 0, -1 when it cannot be examined, -3 when it or something
+// below it stays. A name that is already gone counts as removed. Working
+// from the folder's descriptor keeps every call to one path component,
+// however deep the tree.
+int remove_entry_at(int parent, const char* name, unsigned char d_type) {
+  bool is_dir = d_type == DT_DIR;
+  if (d_type == DT_UNKNOWN) {
+    struct stat st;
+    if (fstatat(parent, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT ? 0 : -1;
+    is_dir = S_ISDIR(st.st_mode);
+  }
+  if (!is_dir) {
+    if (unlinkat(parent, name, 0) == 0 || errno == ENOENT) return 0;
+    // Replaced by a folder since the listing: removed as one.
+    if (errno != EISDIR) return -3;
+  }
+  return remove_dir_at(parent, name);
+}
+
+// Empties the folder `name` of `parent` and removes it. Links are never
+// followed: a link inside goes, whatever it points to stays.
+int remove_dir_at(int parent, const char* name) {
   {
-    DirPtr dir(opendir(path.c_str()));
-    if (!dir) return -3;
+    const int fd = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return -3;
+    DirPtr dir(fdopendir(fd));
+    if (!dir) {
+      close(fd);
+      return -3;
+    }
     struct dirent* de;
-    // A read error ends the listing like its end; the rmdir below then
+    // A read error ends the listing like its end; the removal below then
     // reports whatever was left behind.
     while ((de = next_entry(dir.get())) != nullptr) {
       if (is_dot_entry(de->d_name)) continue;
-      if (FSRemove(path + "/" + ustring(de->d_name)) != 0) return -3;
+      if (remove_entry_at(dirfd(dir.get()), de->d_name, de->d_type) != 0) return -3;
     }
   }
-  return rmdir(path.c_str()) == 0 ? 0 : -3;
+  return unlinkat(parent, name, AT_REMOVEDIR) == 0 || errno == ENOENT ? 0 : -3;
 }
+
+int remove_dir(const ustring& path) { return remove_dir_at(AT_FDCWD, path.c_str()); }
 
 }  // namespace
 

@@ -381,6 +381,32 @@ TEST(Remove, DeepTree) {
   EXPECT_EQ(fileop_test::open_fd_count(), fds_before);
 }
 
+TEST(Remove, TreeDeeperThanAPathCanBeLong) {
+  TempDir t;
+  const std::string top = t / "long";
+  ASSERT_EQ(mkdir(top.c_str(), 0755), 0);
+  // 40 levels of 200-byte names: 8 KB of path below the top, twice PATH_MAX.
+  const std::string name(200, 'n');
+  int fd = open(top.c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_GE(fd, 0);
+  for (int i = 0; i < 40; ++i) {
+    ASSERT_EQ(mkdirat(fd, name.c_str(), 0755), 0) << i;
+    const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
+    close(fd);
+    ASSERT_GE(next, 0) << i;
+    fd = next;
+  }
+  const int leaf = openat(fd, "leaf", O_CREAT | O_WRONLY, 0644);
+  ASSERT_GE(leaf, 0);
+  close(leaf);
+  ASSERT_EQ(symlinkat("/", fd, "root-link"), 0);
+  close(fd);
+  const int fds_before = fileop_test::open_fd_count();
+  EXPECT_EQ(FSRemove(U(top)), 0);
+  EXPECT_FALSE(testutil::exists(top));
+  EXPECT_EQ(fileop_test::open_fd_count(), fds_before);
+}
+
 TEST(Remove, WideTree) {
   TempDir t;
   const int kWidth = 10000;
