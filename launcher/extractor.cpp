@@ -3,10 +3,10 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <dlfcn.h>
-#include <sched.h>
 #include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
+#include <sched.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -394,7 +394,8 @@ class WorkingDirectoryOfThread {
       previous_.reset();
       return;
     }
-    LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): writing entries relative to '%s'\n", dir.c_str());
+    LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): writing entries relative to '%s'\n",
+            dir.c_str());
   }
   ~WorkingDirectoryOfThread() {
     if (previous_ && fchdir(*previous_) != 0) {
@@ -409,8 +410,8 @@ class WorkingDirectoryOfThread {
 
  private:
   static void Fallback(const char* why, int error) {
-    LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): %s (%s), writing entries by absolute names\n", why,
-            strerror(error));
+    LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): %s (%s), writing entries by absolute names\n",
+            why, strerror(error));
   }
 
   UniqueFd previous_;

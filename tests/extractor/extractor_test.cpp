@@ -419,12 +419,11 @@ TEST_F(ExtractorTest, ReportsOfEntriesThatLeaveTheBarAloneAllArriveInOrderAfterT
   for (int i = 2; i <= 250; ++i) entries.push_back(File("f" + std::to_string(i), "x"));
   write_archive(pkg, entries);
   std::vector<bool> written_at_report;
-  auto seen = QObject::connect(Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
-                               [&](int, int step) {
-                                 written_at_report.push_back(
-                                     step == 1 ? exists(target + "/.INFO.partial")
-                                               : exists(target + "/f" + std::to_string(step)));
-                               });
+  auto seen =
+      QObject::connect(Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress, [&](int, int step) {
+        written_at_report.push_back(step == 1 ? exists(target + "/.INFO.partial")
+                                              : exists(target + "/f" + std::to_string(step)));
+      });
   const int r = Extract(pkg);
   QObject::disconnect(seen);
   ASSERT_EQ(r, 0) << Log();
@@ -445,8 +444,10 @@ TEST_F(ExtractorTest, SandboxThatRefusesAThreadItsOwnFolderGetsTheSameTree) {
     int result;
   };
   const std::vector<Row> rows = {
-      {"client package", {File("INFO", "i"), Dir("bin"), File("bin/x", "x", 0755), Symlink("l", "bin/x"),
-                          Hardlink("h", "bin/x"), File("./deep/er/f", "f")}, 0},
+      {"client package",
+       {File("INFO", "i"), Dir("bin"), File("bin/x", "x", 0755), Symlink("l", "bin/x"),
+        Hardlink("h", "bin/x"), File("./deep/er/f", "f")},
+       0},
       {"absolute path", {File(outside + "/abs", "x")}, 0},
       {"dot-dot component", {File("a", "x"), File("../escape", "x")}, -1},
       {"hard link to an outside file", {Hardlink("pw", victim)}, -1},

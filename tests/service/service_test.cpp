@@ -6,8 +6,8 @@
 // cases that need a system tree copy this test binary into a temporary tree
 // and run it there with "--scenario NAME" (see RunScenario at the end).
 #include <fcntl.h>
-#include <pwd.h>
 #include <pthread.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/types.h>
