@@ -614,7 +614,8 @@ int Extractor::ExtractEntries(const ustring& dest, HeldProgress& progress, bool&
       continue;
     }
 
-    Lib().archive_entry_set_pathname(entry, PathBelow(base, name).c_str());
+    const ustring path = PathBelow(base, name);
+    Lib().archive_entry_set_pathname(entry, path.c_str());
     // A hard link names an earlier entry; it is put below the target as the
     // entry's own name is, so that it cannot link (and then overwrite) a
     // file elsewhere.
@@ -637,7 +638,7 @@ int Extractor::ExtractEntries(const ustring& dest, HeldProgress& progress, bool&
               ErrorText(ext.get()));
       return -1;
     }
-    if (large_file) StartWriteback(PathBelow(base, name));
+    if (large_file) StartWriteback(path);
   }
 }
 
