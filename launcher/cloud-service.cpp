@@ -4,12 +4,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
 
 #include "extractor.h"
 #include "file-op.h"
@@ -22,6 +27,23 @@ constexpr int MAX_RENAME_COUNT = 10;
 
 // Room for the decimal retry number; 1 to 9 always fit.
 constexpr size_t kRetryTextSize = 8;
+
+// The kernel's link to the running executable's file, links already resolved.
+constexpr char kExecutableLink[] = "/proc/self/exe";
+
+// "" when the kernel does not say where the executable is (no /proc): every
+// system path is then below "/", whose folders only root can plant files in.
+ustring RootOfExecutable() {
+  std::unique_ptr<char, decltype(&free)> exe(realpath(kExecutableLink, nullptr), &free);
+  if (!exe) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): cannot resolve '%s': %s\n", kExecutableLink,
+            strerror(errno));
+    return ustring("");
+  }
+  std::string root = exe.get();
+  for (int up = 0; up < 2; ++up) root.erase(std::min(root.size(), root.rfind('/')));
+  return ustring(root.c_str());
+}
 
 ustring FromQt(const QString& s) { return ustring(s.toUtf8().constData()); }
 
@@ -110,8 +132,15 @@ ustring Service::GetUserInstallPath() {
   return FromQt(QDir::homePath());
 }
 
+// The system root is the parent of the folder that holds the executable's
+// real file: how the launcher was started (a link elsewhere, a bare name
+// found through PATH, the working folder) never moves it, so nothing beside
+// a link or below the working folder is ever taken for part of the tree.
+// Found once, before the application object exists (the plug-in folder is
+// derived from it), and the same for the whole run.
 ustring Service::GetRootNimboraInstallPath() {
-  return FromQt(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" + ".."));
+  static const ustring root = RootOfExecutable();
+  return root;
 }
 
 ustring Service::GetRootNimboraResourceInstallPath() { return GetRootNimboraInstallPath() + ""; }

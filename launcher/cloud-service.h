@@ -35,7 +35,9 @@ class Service {
  public:
   void RemoveAgedFolders();
 
-  // Locations; composed afresh on every call, never touching the disk.
+  // Locations; composed afresh on every call, never touching the disk, but
+  // for the system root: found once from the executable's real location,
+  // and usable before the application object exists.
   static ustring GetUserInstallPath();
   static ustring GetRootNimboraInstallPath();
   static ustring GetRootNimboraResourceInstallPath();

@@ -1,6 +1,7 @@
 // Entry point of the launcher: prepares the process, keeps to one launcher
 // per user and executable, opens the log, installs the user's language and
 // hands over to the Launcher, whose worker thread does the real work.
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
 #include <QString>
@@ -21,6 +22,9 @@ int qInitResources_texts();
 
 namespace {
 
+// Qt's plug-ins, below the system root.
+const char kPluginRelPath[] = "/lib/plugins";
+
 // The log rotates through this many files.
 constexpr int kLogRotateCount = 50;
 
@@ -37,16 +41,20 @@ const char kPlatformVariable[] = "QT_QPA_PLATFORM";
 // Nothing the launcher shows or loads needs a GLib main loop.
 const char kNoGlibVariable[] = "QT_NO_GLIB";
 
+// The desktop's launch-feedback id, which Qt's xcb plug-in unsets.
+const char kStartupIdVariable[] = "DESKTOP_STARTUP_ID";
+
 }  // namespace
 
-static void initialize_resources(const char* bin) {
+static void initialize_resources() {
   setlocale(LC_ALL, "");
   qInitResources_texts();
 
-  // Derived textually from argv[0]: the executable's own name counts as one
-  // component, so <root>/bin/launcher gives <root>/lib/plugins.
-  QString bin_path = QString::fromLocal8Bit(bin);
-  QString path = QDir::cleanPath(bin_path + "/../../lib/plugins");
+  // Below the system root, which follows the executable's real location: a
+  // plug-in folder found from argv[0] would be beside a link or below the
+  // working folder, where anyone may have planted one.
+  const ustring root = Service::GetRootNimboraInstallPath();
+  QString path = QDir::cleanPath(QString::fromUtf8(root.c_str()) + kPluginRelPath);
   QStringList paths;
   paths << path;
   QCoreApplication::setLibraryPaths(paths);
@@ -70,31 +78,52 @@ static QString getCurrentLanguageFileName() {
   return ":/" + strDefLan + ".qm";
 }
 
-// Only for the application object's construction: the client that the start
-// script launches must see the environment the user gave us.
-static bool choose_platform_fallback() {
-  if (!qEnvironmentVariableIsEmpty(kPlatformVariable)) return false;
-  qputenv(kPlatformVariable, kPlatformFallback);
-  return true;
+// An environment variable as the user gave it (set or not, empty or not),
+// put back after the application object's construction: the client that
+// the start script launches must see the environment the user gave us, and
+// Qt's xcb plug-in consumes the desktop's launch-feedback id, which the
+// client needs to end the busy cursor.
+namespace {
+class UserVariable {
+ public:
+  explicit UserVariable(const char* name)
+      : name_(name), set_(qEnvironmentVariableIsSet(name)), value_(qgetenv(name)) {}
+
+  void Restore() const {
+    if (set_) {
+      qputenv(name_, value_);
+    } else {
+      qunsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  bool set_;
+  QByteArray value_;
+};
+}  // namespace
+
+// Only for the application object's construction.
+static void choose_platform_fallback() {
+  if (qEnvironmentVariableIsEmpty(kPlatformVariable)) qputenv(kPlatformVariable, kPlatformFallback);
 }
 
 // Also only for the application object's construction, which picks the main
 // thread's event dispatcher; a choice of the user's own is kept.
-static bool choose_event_dispatcher() {
-  if (qEnvironmentVariableIsSet(kNoGlibVariable)) return false;
-  qputenv(kNoGlibVariable, "1");
-  return true;
+static void choose_event_dispatcher() {
+  if (!qEnvironmentVariableIsSet(kNoGlibVariable)) qputenv(kNoGlibVariable, "1");
 }
 
 int main(int argc, char** argv) {
   int ret = 0;
-  initialize_resources(argc > 0 && argv[0] ? argv[0] : "");
+  initialize_resources();
 
-  const bool fallback = choose_platform_fallback();
-  const bool dispatcher = choose_event_dispatcher();
+  const UserVariable platform(kPlatformVariable), dispatcher(kNoGlibVariable), startup_id(kStartupIdVariable);
+  choose_platform_fallback();
+  choose_event_dispatcher();
   QtSingleApplication app(argc, argv, true);
-  if (fallback) qunsetenv(kPlatformVariable);
-  if (dispatcher) qunsetenv(kNoGlibVariable);
+  for (const UserVariable* v : {&platform, &dispatcher, &startup_id}) v->Restore();
 
   initialize_logger();
   if (app.isRunning()) {

@@ -1,7 +1,10 @@
 #include "log.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <syslog.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <new>
@@ -21,12 +24,30 @@ const int kDestroyedRotateCount = 32;
 // Large enough for any month name of any locale.
 const size_t kStampBufferSize = 512;
 const char kStampFormat[] = "%b %d %H:%M:%S ";
+// As fopen creates files: what the umask leaves of read and write for all.
+const mode_t kLogFileMode = 0666;
 
 std::string rotated_name(const ustring& path, int index) {
   return std::string(path.c_str()) + "_" + std::to_string(index);
 }
 
 bool is_console(FILE* fp) { return fp == stdout || fp == stderr; }
+
+// Opens the log file for appending. Close-on-exec, so that the start script
+// and the client it leaves running do not hold the log (a rotated or
+// deleted file would stay allocated for the client's life); never through a
+// link, and only a regular file: a FIFO put there would block the open or
+// every write.
+FILE* open_log_file(const ustring& path) {
+  int fd =
+      open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, kLogFileMode);
+  if (fd < 0) return nullptr;
+  struct stat st;
+  FILE* fp = nullptr;
+  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && fcntl(fd, F_SETFL, O_APPEND) == 0) fp = fdopen(fd, "a");
+  if (!fp) close(fd);
+  return fp;
+}
 
 }  // namespace
 
@@ -72,7 +93,7 @@ int Logger::Initialize(Type type, const ustring& path, const ustring& level_path
       // neither counted nor rotated and no reload is attempted.
       log_rotated_count_private = 0;
       if (path.empty()) return -1;
-      FILE* fp = fopen(path.c_str(), "a");
+      FILE* fp = open_log_file(path);
       if (!fp) return -1;
       CloseLogStream();
       log_fp = fp;
@@ -204,7 +225,7 @@ int Logger::Rotate() {
 
   CloseLogStream();
   if (rename(log_path.c_str(), rotated_name(log_path, 0).c_str()) != 0) return -1;
-  FILE* fp = fopen(log_path.c_str(), "a");
+  FILE* fp = open_log_file(log_path);
   if (!fp) return -1;
   log_fp = fp;
   ++*log_rotated_count_shared;
@@ -215,7 +236,7 @@ int Logger::Rotate() {
 void Logger::ReloadLogFile() {
   if (log_type == SYSLOG_LOGGER || log_type == STDOUT_LOGGER || log_type == STDERR_LOGGER) return;
   CloseLogStream();
-  FILE* fp = fopen(log_path.c_str(), "a");
+  FILE* fp = open_log_file(log_path);
   if (!fp) return;
   log_fp = fp;
   *log_size = 0;

@@ -172,14 +172,15 @@ struct SpawnAttr {
 };
 
 // Runs `program` with the one argument `arg` and waits until it ends. The
-// child shares the launcher's standard output and error and environment,
+// child shares the launcher's standard output and error and environment
+// (each "NAME=value" of `overrides` replacing the variable of that name),
 // starts with no signal blocked and with SIGPIPE at its default, and is
 // started without copying the launcher's address space, which a fork of a
 // Qt process with its libraries and fonts mapped makes the slowest part of
 // starting a short script. The result reads as QProcess::execute's: the
 // exit status, -1 when the program was ended by a signal, -2 when it could
 // not be started.
-int RunAndWait(const ustring& program, const char* arg) {
+int RunAndWait(const ustring& program, const char* arg, std::vector<std::string> overrides) {
   SpawnAttr spawn;
   sigset_t none;
   sigemptyset(&none);
@@ -193,8 +194,19 @@ int RunAndWait(const ustring& program, const char* arg) {
   std::string path = program.c_str();
   std::string argument = arg;
   char* argv[] = {&path[0], &argument[0], nullptr};
+  std::vector<char*> envp;
+  for (char** e = environ; *e; ++e) {
+    const std::string entry = *e;
+    const std::string name = entry.substr(0, entry.find('=') + 1);
+    bool replaced = false;
+    for (const auto& o : overrides)
+      replaced = replaced || (!name.empty() && o.compare(0, name.size(), name) == 0);
+    if (!replaced) envp.push_back(*e);
+  }
+  for (auto& o : overrides) envp.push_back(&o[0]);
+  envp.push_back(nullptr);
   pid_t pid = -1;
-  if (posix_spawn(&pid, path.c_str(), nullptr, &spawn.attr, argv, environ) != 0) return -2;
+  if (posix_spawn(&pid, path.c_str(), nullptr, &spawn.attr, argv, envp.data()) != 0) return -2;
 
   int status = 0;
   while (waitpid(pid, &status, 0) < 0) {
@@ -317,7 +329,13 @@ int LinuxService::LaunchPerUserBin() {
             strerror(errno));
     return 0;
   }
-  const int rc = RunAndWait(script, kStartScriptArgument);
+  // Without HOME the launcher took the home from the password database; the
+  // client must work in that same tree (its pid file there, or the next
+  // upgrade cannot stop it).
+  std::vector<std::string> overrides;
+  const char* home = getenv("HOME");
+  if (!home || !*home) overrides.push_back(std::string("HOME=") + GetUserInstallPath().c_str());
+  const int rc = RunAndWait(script, kStartScriptArgument, overrides);
   if (rc == -2) {
     LOG_MSG(L_ERR, "service_debug",
             "[ERROR] linux/linux-service(%d): start script '%s' could not be started\n", script.c_str());

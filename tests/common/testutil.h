@@ -27,8 +27,8 @@ namespace testutil {
 inline void remove_tree(const std::string& path) {
   nftw(
       path.c_str(),
-      [](const char* p, const struct stat*, int, struct FTW*) { return ::remove(p) == 0 ? 0 : 0; },
-      64, FTW_DEPTH | FTW_PHYS);
+      [](const char* p, const struct stat*, int, struct FTW*) { return ::remove(p) == 0 ? 0 : 0; }, 64,
+      FTW_DEPTH | FTW_PHYS);
 }
 
 // A fresh folder below $TMPDIR (or /tmp) that is removed with its contents.
@@ -107,12 +107,13 @@ inline void make_dirs(const std::string& path, mode_t mode = 0755) {
 }
 
 struct RunResult {
-  int status = -1;       // exit status, or 128 + signal number
-  std::string out;       // standard output and standard error, interleaved
+  int status = -1;  // exit status, or 128 + signal number
+  std::string out;  // standard output and standard error, interleaved
 };
 
 // Runs argv with extra environment entries ("NAME=value"; "NAME=" with an
-// empty value unsets nothing, use "-NAME" to unset) and collects its output.
+// empty value unsets nothing, use "-NAME" to unset) and only its standard
+// streams open, and collects its output.
 inline RunResult run(const std::vector<std::string>& argv, const std::vector<std::string>& env = {},
                      const std::string& cwd = "") {
   int fds[2];
@@ -122,8 +123,9 @@ inline RunResult run(const std::vector<std::string>& argv, const std::vector<std
   if (pid == 0) {
     dup2(fds[1], 1);
     dup2(fds[1], 2);
-    close(fds[0]);
-    close(fds[1]);
+    // Nothing of the test runner's reaches the program but the three
+    // streams, so that what the program hands on is its own.
+    close_range(3, ~0U, 0);
     for (const auto& e : env) {
       if (!e.empty() && e[0] == '-') {
         unsetenv(e.c_str() + 1);

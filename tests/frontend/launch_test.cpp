@@ -1,7 +1,7 @@
 // The installed launcher binary as a user starts it: the launch of a current
-// per-user copy, the start without a display, the plug-in path from argv[0],
-// and the single-instance guard (second start, another user, a killed
-// launcher, the client started by the script, planted lock files).
+// per-user copy, the start without a display, and the single-instance guard
+// (second start, another user, a killed launcher, the client started by the
+// script, planted lock files).
 #include <dirent.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -306,18 +306,6 @@ TEST(InstalledLaunch, UsersPlatformChoiceReachesTheClientUnchanged) {
   r = c.launch({"QT_QPA_PLATFORM=offscreen", "QT_NO_GLIB=0"});
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_TRUE(contains(read_file(c.home("env.2")), "QT_NO_GLIB=0\n")) << read_file(c.home("env.2"));
-}
-
-// A bare command name found through PATH: the plug-in folder is taken
-// relative to the working directory, here the tree's bin folder.
-TEST(InstalledLaunch, BareCommandNameGivesPluginPathRelativeToTheWorkingDirectory) {
-  CurrentCopy c;
-  std::vector<std::string> env = c.env();
-  env.push_back("PATH=" + c.tree().root() + "/bin:/usr/bin:/bin");
-  RunResult r = run({"launcher"}, env, c.tree().root() + "/bin");
-  EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(r.out, "lib path = '../lib/plugins'\n")) << r.out;
-  EXPECT_EQ(c.runs(), 1);
 }
 
 TEST(InstalledLaunch, LanguageOfTheLocaleIsLoadedFromTheCompiledInTranslations) {
