@@ -6,6 +6,7 @@
 #include <poll.h>
 
 #include "faults_tree.h"
+#include "xvfb.h"
 
 using namespace testutil;
 
@@ -21,35 +22,17 @@ bool installed(const std::string& tool) { return sh("command -v " + tool + " >/d
 // their pids when the object goes.
 class Desktop {
  public:
-  explicit Desktop(const std::string& dir) {
-    for (const char* tool : {"Xvfb", "openbox", "wmctrl", "xdotool"})
+  explicit Desktop(const std::string& dir) : xvfb_(dir + "/xvfb.out") {
+    for (const char* tool : {"openbox", "wmctrl", "xdotool"})
       if (!installed(tool)) {
         why_ = std::string(tool) + " is not installed";
         return;
       }
-    int fds[2];
-    if (pipe(fds) != 0) {
-      why_ = "pipe";
+    if (!xvfb_.unavailable().empty()) {
+      why_ = xvfb_.unavailable();
       return;
     }
-    xvfb_ =
-        std::make_unique<Child>(std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]),
-                                                         "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
-                                std::vector<std::string>{}, dir + "/xvfb.out");
-    close(fds[1]);
-    std::string number;
-    pollfd p{fds[0], POLLIN, 0};
-    char buf[32];
-    ssize_t n = 0;
-    while (number.find('\n') == std::string::npos && poll(&p, 1, kBoundMillis) > 0 &&
-           (n = read(fds[0], buf, sizeof buf)) > 0)
-      number.append(buf, static_cast<size_t>(n));
-    close(fds[0]);
-    if (number.empty()) {
-      why_ = "Xvfb did not start: " + xvfb_->output();
-      return;
-    }
-    display_ = ":" + number.substr(0, number.find('\n'));
+    display_ = xvfb_.display();
     wm_ = std::make_unique<Child>(std::vector<std::string>{"openbox", "--sm-disable"},
                                   std::vector<std::string>{"DISPLAY=" + display_}, dir + "/openbox.out");
     if (!wait_until([&] { return x("wmctrl -m").status == 0; }))
@@ -75,7 +58,7 @@ class Desktop {
  private:
   std::string why_;
   std::string display_;
-  std::unique_ptr<Child> xvfb_;
+  Xvfb xvfb_;
   std::unique_ptr<Child> wm_;  // declared last: stopped before the server
 };
 
