@@ -1,6 +1,7 @@
 // The logger in real processes (log_probe): level filtering, the time stamp,
 // size counting and rotation on disk, the silent state after a failed
-// rotation, the fallback after a failed Initialize, and two threads.
+// rotation, the fallback after a failed Initialize, a log path that is not
+// a regular file, and two threads.
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -329,6 +330,37 @@ TEST(LoggerFailure, FailedInitializeKeepsWritingToStderrUncounted) {
   EXPECT_TRUE(contains(empty.out, "probe: init -1"));
   EXPECT_TRUE(has_stamped_line(empty.out, "to-stderr"));
 }
+
+// Something other than a regular file at the log's path is neither written
+// through nor waited on: the open fails and messages stay on stderr.
+struct LogPathCase {
+  const char* name;
+  const char* make;  // shell run in the folder; makes launcher.log
+};
+
+void PrintTo(const LogPathCase& c, std::ostream* os) { *os << c.name; }
+
+class LogPathNotARegularFile : public ::testing::TestWithParam<LogPathCase> {};
+
+TEST_P(LogPathNotARegularFile, IsNotOpened) {
+  testutil::TempDir dir;
+  testutil::write_file(dir / "victim", "original\n");
+  ASSERT_EQ(testutil::sh(std::string("cd '") + dir.path() + "' && " + GetParam().make).status, 0);
+  // A bound only against the hang that a FIFO without a reader causes.
+  auto r = probe({"init", kFile, dir / "launcher.log", "-", kCount, "msg", "3", "c", "to-stderr"},
+                 {"timeout", "60"});
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(contains(r.out, "probe: init -1")) << r.out;
+  EXPECT_TRUE(has_stamped_line(r.out, "to-stderr")) << r.out;
+  EXPECT_EQ(testutil::read_file(dir / "victim"), "original\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(LoggerFailure, LogPathNotARegularFile,
+                         ::testing::Values(LogPathCase{"link_to_another_file", "ln -s victim launcher.log"},
+                                           LogPathCase{"fifo_without_a_reader", "mkfifo launcher.log"}),
+                         [](const ::testing::TestParamInfo<LogPathCase>& i) {
+                           return std::string(i.param.name);
+                         });
 
 TEST(LoggerLifecycle, DestroyDropsMessagesUntilTheNextInitialize) {
   testutil::TempDir dir;
