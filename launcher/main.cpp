@@ -44,6 +44,30 @@ const char kNoGlibVariable[] = "QT_NO_GLIB";
 // The desktop's launch-feedback id, which Qt's xcb plug-in unsets.
 const char kStartupIdVariable[] = "DESKTOP_STARTUP_ID";
 
+// An environment variable as the user gave it (set or not, empty or not),
+// put back after the application object's construction: the client that
+// the start script launches must see the environment the user gave us, and
+// Qt's xcb plug-in consumes the desktop's launch-feedback id, which the
+// client needs to end the busy cursor.
+class UserVariable {
+ public:
+  explicit UserVariable(const char* name)
+      : name_(name), set_(qEnvironmentVariableIsSet(name)), value_(qgetenv(name)) {}
+
+  void Restore() const {
+    if (set_) {
+      qputenv(name_, value_);
+    } else {
+      qunsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  bool set_;
+  QByteArray value_;
+};
+
 }  // namespace
 
 static void initialize_resources() {
@@ -77,32 +101,6 @@ static QString getCurrentLanguageFileName() {
   QString strDefLan = ZorvLocale::getDefaultLanguage();
   return ":/" + strDefLan + ".qm";
 }
-
-// An environment variable as the user gave it (set or not, empty or not),
-// put back after the application object's construction: the client that
-// the start script launches must see the environment the user gave us, and
-// Qt's xcb plug-in consumes the desktop's launch-feedback id, which the
-// client needs to end the busy cursor.
-namespace {
-class UserVariable {
- public:
-  explicit UserVariable(const char* name)
-      : name_(name), set_(qEnvironmentVariableIsSet(name)), value_(qgetenv(name)) {}
-
-  void Restore() const {
-    if (set_) {
-      qputenv(name_, value_);
-    } else {
-      qunsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  bool set_;
-  QByteArray value_;
-};
-}  // namespace
 
 // Only for the application object's construction.
 static void choose_platform_fallback() {
