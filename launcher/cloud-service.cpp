@@ -45,6 +45,12 @@ ustring RootOfExecutable() {
   return ustring(root.c_str());
 }
 
+// A copy is of use only with the client executable and the start script
+// that starts it (paths in the app folder); a package that yields either
+// one not as an executable file fails to install.
+constexpr char kClientExecutable[] = "bin/nimbora-backup-ui";
+constexpr char kStartScript[] = "package/start-stop";
+
 ustring FromQt(const QString& s) { return ustring(s.toUtf8().constData()); }
 
 ustring GetAppBackupDir(const ustring& app_dir, int tries) {
@@ -229,6 +235,7 @@ int Service::ExtractPackage() {
   Extractor extractor;
   extractor.SetSource(source);
   extractor.SetTarget(destination);
+  extractor.SetRequiredExecutables({kClientExecutable, kStartScript});
   return extractor.Extract();
 }
 

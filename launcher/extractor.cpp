@@ -69,7 +69,10 @@ class LibArchive {
   decltype(&::archive_entry_set_hardlink) archive_entry_set_hardlink = nullptr;
   decltype(&::archive_entry_set_pathname) archive_entry_set_pathname = nullptr;
   decltype(&::archive_entry_size) archive_entry_size = nullptr;
+  decltype(&::archive_errno) archive_errno = nullptr;
   decltype(&::archive_error_string) archive_error_string = nullptr;
+  decltype(&::archive_filter_bytes) archive_filter_bytes = nullptr;
+  decltype(&::archive_format) archive_format = nullptr;
   decltype(&::archive_read_close) archive_read_close = nullptr;
   decltype(&::archive_read_data_block) archive_read_data_block = nullptr;
   decltype(&::archive_read_data_skip) archive_read_data_skip = nullptr;
@@ -82,6 +85,7 @@ class LibArchive {
   decltype(&::archive_read_support_format_all) archive_read_support_format_all = nullptr;
   decltype(&::archive_write_data_block) archive_write_data_block = nullptr;
   decltype(&::archive_write_disk_new) archive_write_disk_new = nullptr;
+  decltype(&::archive_write_close) archive_write_close = nullptr;
   decltype(&::archive_write_disk_set_options) archive_write_disk_set_options = nullptr;
   decltype(&::archive_write_finish_entry) archive_write_finish_entry = nullptr;
   decltype(&::archive_write_free) archive_write_free = nullptr;
@@ -100,7 +104,10 @@ class LibArchive {
     Bind(handle, "archive_entry_set_hardlink", archive_entry_set_hardlink);
     Bind(handle, "archive_entry_set_pathname", archive_entry_set_pathname);
     Bind(handle, "archive_entry_size", archive_entry_size);
+    Bind(handle, "archive_errno", archive_errno);
     Bind(handle, "archive_error_string", archive_error_string);
+    Bind(handle, "archive_filter_bytes", archive_filter_bytes);
+    Bind(handle, "archive_format", archive_format);
     Bind(handle, "archive_read_close", archive_read_close);
     Bind(handle, "archive_read_data_block", archive_read_data_block);
     Bind(handle, "archive_read_data_skip", archive_read_data_skip);
@@ -113,6 +120,7 @@ class LibArchive {
     Bind(handle, "archive_read_support_format_all", archive_read_support_format_all);
     Bind(handle, "archive_write_data_block", archive_write_data_block);
     Bind(handle, "archive_write_disk_new", archive_write_disk_new);
+    Bind(handle, "archive_write_close", archive_write_close);
     Bind(handle, "archive_write_disk_set_options", archive_write_disk_set_options);
     Bind(handle, "archive_write_finish_entry", archive_write_finish_entry);
     Bind(handle, "archive_write_free", archive_write_free);
@@ -205,6 +213,29 @@ class Utf8Names {
 const char* ErrorText(archive* a) {
   const char* s = Lib().archive_error_string(a);
   return s ? s : "";
+}
+
+// The codes libarchive gives a corrupt archive and a misuse of its interface
+// on Linux (its private ARCHIVE_ERRNO_FILE_FORMAT and _PROGRAMMER): they say
+// nothing that the message does not.
+constexpr int kFormatErrno = EILSEQ;
+constexpr int kMisuseErrno = EINVAL;
+
+// What went wrong on a pair of handles that work together (a reader and
+// the disk writer it extracts into): archive_read_extract2 leaves the cause
+// on the reader or on the writer depending on the step that failed, and
+// libarchive keeps the system's reason apart from the text ("Write failed"
+// and ENOSPC). The first handle's text when it has one, else the second's,
+// with the system's reason added.
+std::string CauseOf(archive* first, archive* second = nullptr) {
+  archive* holder = first;
+  if (ErrorText(first)[0] == '\0' && second && ErrorText(second)[0] != '\0') holder = second;
+  std::string text = ErrorText(holder);
+  const int error = Lib().archive_errno(holder);
+  if (error <= 0 || error == kFormatErrno || error == kMisuseErrno) return text;
+  const std::string reason = strerror(error);
+  if (text.find(reason) != std::string::npos) return text;
+  return text.empty() ? reason : text + ": " + reason;
 }
 
 ReadHandle NewReader() {
@@ -379,7 +410,8 @@ class EntryCounter {
 // caller writes by absolute names.
 class WorkingDirectoryOfThread {
  public:
-  explicit WorkingDirectoryOfThread(const ustring& dir) {
+  // dir: a descriptor of the folder named `name`.
+  WorkingDirectoryOfThread(int dir, const ustring& name) {
     if (unshare(CLONE_FS) != 0) {
       Fallback("no working folder of its own for this thread", errno);
       return;
@@ -389,13 +421,13 @@ class WorkingDirectoryOfThread {
       Fallback("cannot open the working folder", errno);
       return;
     }
-    if (chdir(dir.c_str()) != 0) {
+    if (fchdir(dir) != 0) {
       Fallback("cannot enter the target folder", errno);
       previous_.reset();
       return;
     }
     LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): writing entries relative to '%s'\n",
-            dir.c_str());
+            name.c_str());
   }
   ~WorkingDirectoryOfThread() {
     if (previous_ && fchdir(*previous_) != 0) {
@@ -428,23 +460,86 @@ void StartWriteback(const ustring& path) {
   sync_file_range(*fd, 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
-// Flushes the new copy to disk and only then puts its INFO in place, so that
-// after a crash or power loss the copy either holds INFO and is complete or
-// has no INFO and is installed again by the next launch.
-int CommitInstallation(const ustring& dest, bool info_written) {
-  UniqueFd dir = OpenFd(dest.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (!dir) {
-    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to open target folder '%s': %s\n",
-            dest.c_str(), strerror(errno));
+// Why the file at `path` (relative to dir) cannot serve as an executable of
+// the copy, or "" when it can. Every folder on the way is opened without
+// following links: a link would let the copy's client be a file elsewhere.
+std::string WhyNotExecutable(int dir, const std::string& path) {
+  UniqueFd reached;  // the folder of the components walked so far
+  int at = dir;
+  size_t pos = 0;
+  for (size_t slash; (slash = path.find('/', pos)) != std::string::npos; pos = slash + 1) {
+    const std::string part = path.substr(pos, slash - pos);
+    if (part.empty()) continue;
+    const int fd = openat(at, part.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return errno == ENOTDIR ? "'" + part + "' is not a folder" : strerror(errno);
+    reached.reset(new int(fd));
+    at = fd;
+  }
+  struct stat st;
+  if (fstatat(at, path.c_str() + pos, &st, AT_SYMLINK_NOFOLLOW) != 0) return strerror(errno);
+  if (S_ISLNK(st.st_mode)) return "a symbolic link";
+  if (!S_ISREG(st.st_mode)) return "not a regular file";
+  if ((st.st_mode & S_IXUSR) == 0) return "not executable by its owner";
+  return "";
+}
+
+// A package may hold anything; one that yields no client must not replace
+// a copy that has one.
+int CheckRequiredFiles(int dir, const ustring& dest, const std::vector<ustring>& required) {
+  for (const ustring& path : required) {
+    const std::string why = WhyNotExecutable(dir, path.c_str());
+    if (why.empty()) continue;
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): The new copy in '%s' has no usable '%s': %s\n",
+            dest.c_str(), path.c_str(), why.c_str());
     return -1;
   }
-  if (syncfs(*dir) != 0) {
+  return 0;
+}
+
+// Whether target still names the folder the entries were written into (dir):
+// if the copy was moved aside and another folder put in its place, by
+// another launch for instance, that folder's INFO is not this extraction's
+// to put in place.
+int CheckStillTarget(int dir, const ustring& target) {
+  struct stat ours, named;
+  if (fstat(dir, &ours) != 0 || stat(target.c_str(), &named) != 0) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to check target folder '%s': %s\n",
+            target.c_str(), strerror(errno));
+    return -1;
+  }
+  if (ours.st_dev == named.st_dev && ours.st_ino == named.st_ino) return 0;
+  LOG_MSG(L_ERR, "extractor_debug",
+          "[ERROR] extractor(%d): '%s' no longer names the folder the entries were written into\n",
+          target.c_str());
+  return -1;
+}
+
+// The version file is read by every later launch: a FIFO or a link in its
+// place would hang or mislead them. Checked on disk, whatever entry wrote it.
+int CheckPendingInfo(int dir, const ustring& dest) {
+  struct stat st;
+  if (fstatat(dir, kPendingInfoName, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)) return 0;
+  LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): '%s/%s' is not a regular file\n", dest.c_str(),
+          kInfoName);
+  return -1;
+}
+
+// Checks the new copy, flushes it to disk and only then puts its INFO in
+// place, so that after a crash or power loss the copy either holds INFO and
+// is complete or has no INFO and is installed again by the next launch. dir
+// is the folder the entries were written into, opened before the first.
+int CommitInstallation(int dir, const ustring& target, const ustring& dest,
+                       const std::vector<ustring>& required, bool info_written) {
+  if (CheckRequiredFiles(dir, dest, required) != 0) return -1;
+  if (syncfs(dir) != 0) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to flush '%s' to disk: %s\n",
             dest.c_str(), strerror(errno));
     return -1;
   }
+  if (CheckStillTarget(dir, target) != 0) return -1;
   if (!info_written) return 0;
-  if (renameat(*dir, kPendingInfoName, *dir, kInfoName) != 0 || fsync(*dir) != 0) {
+  if (CheckPendingInfo(dir, dest) != 0) return -1;
+  if (renameat(dir, kPendingInfoName, dir, kInfoName) != 0 || fsync(dir) != 0) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to put '%s/%s' in place: %s\n",
             dest.c_str(), kInfoName, strerror(errno));
     return -1;
@@ -550,15 +645,121 @@ int Extractor::Extract() {
     return -1;
   }
 
+  // The folder the entries are written into, held until the commit.
+  UniqueFd dir = OpenFd(dest.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (!dir) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to open target folder '%s': %s\n",
+            dest.c_str(), strerror(errno));
+    progress.Finish();
+    return -1;
+  }
+
   bool info_written = false;
-  const int r = ExtractEntries(dest, progress, info_written);
+  const int r = ExtractEntries(*dir, dest, progress, info_written);
   // The entries written so far are reported also when the extraction failed.
   progress.Finish();
   if (r != 0) return -1;
-  return CommitInstallation(dest, info_written);
+  return CommitInstallation(*dir, target, dest, required, info_written);
 }
 
-int Extractor::ExtractEntries(const ustring& dest, HeldProgress& progress, bool& info_written) {
+namespace {
+
+// A tar archive is a sequence of these blocks; its end-of-archive marker is
+// two of them filled with zeros.
+constexpr int64_t kTarBlockSize = 512;
+
+// libarchive takes a tar that stops at a block boundary between two entries
+// for a complete archive, so a package cut short there (copied onto a full
+// disk, or by an interrupted copy) would install a part of the client. The
+// header read that ends a whole tar consumes the marker's zero block:
+// consumed_before is the reader's uncompressed position before that read.
+int CheckEndOfArchive(archive* a, int64_t consumed_before) {
+  if ((Lib().archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) != ARCHIVE_FORMAT_TAR) return 0;
+  if (Lib().archive_filter_bytes(a, 0) - consumed_before >= kTarBlockSize) return 0;
+  LOG_MSG(L_ERR, "extractor_debug",
+          "[ERROR] extractor(%d): The archive ends without its end-of-archive marker: it was cut short\n");
+  return -1;
+}
+
+// Writes one entry below base (the target folder or "." inside it).
+int WriteEntry(archive* a, archive* ext, archive_entry* entry, const ustring& base, const ustring& dest,
+               HeldProgress& progress, bool& info_written) {
+  const char* entry_pathname = Lib().archive_entry_pathname(entry);
+  if (!entry_pathname) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_entry_pathname failed\n");
+    return -1;
+  }
+  // Copied: the entry's own buffers are rewritten below.
+  const std::string name = entry_pathname;
+  const EntryPlace place = PlaceOf(name);
+  const int type = Lib().archive_entry_filetype(entry);
+
+  if (place == EntryPlace::kTargetItself) {
+    // Left to libarchive, a file named "." or "//" would unlink the target
+    // folder and take its place; a folder entry for it has nothing to add.
+    if (type != AE_IFDIR) {
+      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Refusing entry '%s' in place of '%s'\n",
+              name.c_str(), dest.c_str());
+      return -1;
+    }
+    progress.EntryDone();
+    return 0;
+  }
+  // Every later launch reads the version file: as a FIFO, a link or a
+  // folder it would hang or mislead them.
+  if (place == EntryPlace::kInfo && type != AE_IFREG) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Refusing entry '%s': not a regular file\n",
+            name.c_str());
+    return -1;
+  }
+
+  const ustring path = PathBelow(base, name);
+  Lib().archive_entry_set_pathname(entry, path.c_str());
+  // A hard link names an earlier entry; it is put below the target as the
+  // entry's own name is, so that it cannot link (and then overwrite) a
+  // file elsewhere.
+  if (const char* link = Lib().archive_entry_hardlink(entry)) {
+    const std::string link_name = link;
+    Lib().archive_entry_set_hardlink(entry, PathBelow(base, link_name).c_str());
+  }
+
+  const bool large_file = type == AE_IFREG && Lib().archive_entry_size(entry) >= kEarlyWritebackBytes;
+  if (Lib().archive_read_extract2(a, entry, ext) != ARCHIVE_OK) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
+            CauseOf(a, ext).c_str());
+    return -1;
+  }
+  if (place == EntryPlace::kInfo) info_written = true;
+  progress.EntryDone();
+  if (Lib().archive_write_finish_entry(ext) != ARCHIVE_OK) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
+            CauseOf(ext, a).c_str());
+    return -1;
+  }
+  if (large_file) StartWriteback(path);
+  return 0;
+}
+
+// Writes every entry of the open reader a through the disk writer ext.
+int WriteEntries(archive* a, archive* ext, const ustring& base, const ustring& dest, HeldProgress& progress,
+                 bool& info_written) {
+  for (;;) {
+    archive_entry* entry = nullptr;
+    const int64_t consumed = Lib().archive_filter_bytes(a, 0);
+    const int r = Lib().archive_read_next_header(a, &entry);
+    if (r == ARCHIVE_EOF) return CheckEndOfArchive(a, consumed);
+    if (r != ARCHIVE_OK) {
+      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
+              CauseOf(a).c_str());
+      return -1;
+    }
+    if (WriteEntry(a, ext, entry, base, dest, progress, info_written) != 0) return -1;
+  }
+}
+
+}  // namespace
+
+int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progress, bool& info_written) {
   Utf8Names names;
   // Declared first so that it is freed last, after the reader.
   WriteHandle ext;
@@ -581,65 +782,20 @@ int Extractor::ExtractEntries(const ustring& dest, HeldProgress& progress, bool&
 
   // Entered once the archive is open, so that a relative source is read
   // from where the caller meant it.
-  WorkingDirectoryOfThread in_target(dest);
+  WorkingDirectoryOfThread in_target(dir, dest);
   const ustring base = in_target.entered() ? ustring(".") : dest;
 
-  for (;;) {
-    archive_entry* entry = nullptr;
-    int r = Lib().archive_read_next_header(a.get(), &entry);
-    if (r == ARCHIVE_EOF) return 0;
-    if (r != ARCHIVE_OK) {
-      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
-              ErrorText(a.get()));
-      return -1;
-    }
-    const char* entry_pathname = Lib().archive_entry_pathname(entry);
-    if (!entry_pathname) {
-      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_entry_pathname failed\n");
-      return -1;
-    }
-    // Copied: the entry's own buffers are rewritten below.
-    const std::string name = entry_pathname;
-    const EntryPlace place = PlaceOf(name);
-
-    if (place == EntryPlace::kTargetItself) {
-      // Left to libarchive, a file named "." or "//" would unlink the target
-      // folder and take its place; a folder entry for it has nothing to add.
-      if (Lib().archive_entry_filetype(entry) != AE_IFDIR) {
-        LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Refusing entry '%s' in place of '%s'\n",
-                name.c_str(), dest.c_str());
-        return -1;
-      }
-      progress.EntryDone();
-      continue;
-    }
-
-    const ustring path = PathBelow(base, name);
-    Lib().archive_entry_set_pathname(entry, path.c_str());
-    // A hard link names an earlier entry; it is put below the target as the
-    // entry's own name is, so that it cannot link (and then overwrite) a
-    // file elsewhere.
-    if (const char* link = Lib().archive_entry_hardlink(entry)) {
-      const std::string link_name = link;
-      Lib().archive_entry_set_hardlink(entry, PathBelow(base, link_name).c_str());
-    }
-
-    const bool large_file = Lib().archive_entry_filetype(entry) == AE_IFREG &&
-                            Lib().archive_entry_size(entry) >= kEarlyWritebackBytes;
-    if (Lib().archive_read_extract2(a.get(), entry, ext.get()) != ARCHIVE_OK) {
-      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
-              ErrorText(ext.get()));
-      return -1;
-    }
-    if (place == EntryPlace::kInfo) info_written = true;
-    progress.EntryDone();
-    if (Lib().archive_write_finish_entry(ext.get()) != ARCHIVE_OK) {
-      LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
-              ErrorText(ext.get()));
-      return -1;
-    }
-    if (large_file) StartWriteback(path);
+  const int r = WriteEntries(a.get(), ext.get(), base, dest, progress, info_written);
+  // The disk writer gives the folders their modes when it is closed, by the
+  // names it created them under; closed while those names still lead into
+  // the target, or they would be taken from the thread's previous working
+  // folder ("docs" of the package would make the caller's "docs" read-only).
+  if (Lib().archive_write_close(ext.get()) != ARCHIVE_OK) {
+    LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_write_close failed: '%s'\n",
+            CauseOf(ext.get()).c_str());
+    return -1;
   }
+  return r;
 }
 
 int Extractor::List() {

@@ -2,6 +2,8 @@
 // libarchive reads) below a target folder, one progress report per entry.
 #pragma once
 
+#include <vector>
+
 #include "ustring.h"
 
 struct archive;
@@ -14,10 +16,18 @@ class Extractor {
 
   void SetSource(const ustring& source) { this->source = source; }
   void SetTarget(const ustring& target) { this->target = target; }
+  // Files (paths relative to the target) without which the extracted copy
+  // is of no use: each must be a regular file, reached without symbolic
+  // links and executable by its owner, or the extraction fails before the
+  // copy's INFO is put in place.
+  void SetRequiredExecutables(const std::vector<ustring>& paths) { required = paths; }
 
   // Extracts the whole archive below target: 0, or -1 on any failure. The
   // archive's top-level INFO is put in place last, after every other entry
-  // is written and flushed, so a copy that holds INFO is complete.
+  // is written and flushed, so a copy that holds INFO is complete: it must
+  // be a regular file, the required executables must be there, and the
+  // target path must still name the folder the entries were written into.
+  // A tar archive must end with its end-of-archive marker.
   // The entries of a regular file are counted on a thread of their own
   // while the extraction runs, so that a compressed archive is not
   // decompressed twice in a row; the progress reports wait for the count.
@@ -30,8 +40,9 @@ class Extractor {
   int copy_data(archive* ar, archive* aw);
 
  private:
-  int ExtractEntries(const ustring& dest, HeldProgress& progress, bool& info_written);
+  int ExtractEntries(int dir, const ustring& dest, HeldProgress& progress, bool& info_written);
 
   ustring target;
   ustring source;
+  std::vector<ustring> required;
 };

@@ -14,7 +14,7 @@
 namespace testutil {
 
 struct ArchiveEntry {
-  enum Kind { kFile, kDir, kSymlink, kHardlink };
+  enum Kind { kFile, kDir, kSymlink, kHardlink, kFifo };
   std::string name;
   Kind kind = kFile;
   std::string data;  // contents of a file (also of a hard link that carries data)
@@ -27,7 +27,10 @@ struct ArchiveEntry {
 inline ArchiveEntry File(const std::string& name, const std::string& data, int mode = 0644) {
   return {name, ArchiveEntry::kFile, data, "", mode};
 }
-inline ArchiveEntry Dir(const std::string& name) { return {name, ArchiveEntry::kDir, "", "", 0755}; }
+inline ArchiveEntry Dir(const std::string& name, int mode = 0755) {
+  return {name, ArchiveEntry::kDir, "", "", mode};
+}
+inline ArchiveEntry Fifo(const std::string& name) { return {name, ArchiveEntry::kFifo, "", "", 0644}; }
 inline ArchiveEntry Symlink(const std::string& name, const std::string& target) {
   return {name, ArchiveEntry::kSymlink, "", target, 0777};
 }
@@ -36,7 +39,8 @@ inline ArchiveEntry Hardlink(const std::string& name, const std::string& target,
   return {name, ArchiveEntry::kHardlink, data, target, 0644};
 }
 
-// format: "pax", "ustar", "gnutar", "zip", "cpio" (newc), "7zip"; filter: "", "gzip", "bzip2", "xz".
+// format: "pax", "ustar", "gnutar", "zip", "cpio" (newc), "7zip";
+// filter: "", "gzip", "bzip2", "xz", "zstd".
 inline void write_archive(const std::string& path, const std::vector<ArchiveEntry>& entries,
                           const std::string& format = "pax", const std::string& filter = "") {
   std::unique_ptr<archive, decltype(&archive_write_free)> a(archive_write_new(), &archive_write_free);
@@ -62,6 +66,8 @@ inline void write_archive(const std::string& path, const std::vector<ArchiveEntr
     r = archive_write_add_filter_bzip2(a.get());
   else if (filter == "xz")
     r = archive_write_add_filter_xz(a.get());
+  else if (filter == "zstd")
+    r = archive_write_add_filter_zstd(a.get());
   if (r != ARCHIVE_OK) throw std::runtime_error("filter " + filter);
   if (archive_write_open_filename(a.get(), path.c_str()) != ARCHIVE_OK)
     throw std::runtime_error(std::string("open ") + archive_error_string(a.get()));
@@ -84,6 +90,10 @@ inline void write_archive(const std::string& path, const std::vector<ArchiveEntr
         break;
       case ArchiveEntry::kDir:
         archive_entry_set_filetype(ae.get(), AE_IFDIR);
+        archive_entry_set_size(ae.get(), 0);
+        break;
+      case ArchiveEntry::kFifo:
+        archive_entry_set_filetype(ae.get(), AE_IFIFO);
         archive_entry_set_size(ae.get(), 0);
         break;
       case ArchiveEntry::kSymlink:

@@ -17,6 +17,7 @@
 
 #include "adapter.h"
 #include "archive_writer.h"
+#include "faults_tree.h"
 #include "gtest/gtest.h"
 #include "log.h"
 #include "strtab.h"
@@ -498,6 +499,157 @@ TEST_F(ExtractorTest, CountAndListSeeEveryEntry) {
   EXPECT_EQ(read_file(out_path), "INFO\nbin/\nbin/nimbora-backup-ui\npackage\n");
   // Neither writes anything.
   EXPECT_TRUE(snapshot(target).empty());
+}
+
+TEST_F(ExtractorTest, InfoIsPutInPlaceOnlyInTheFolderTheEntriesWentTo) {
+  // Mid-way, another launch moves the copy aside and begins its own
+  // extraction in a new folder of the same name.
+  write_archive(pkg, kClient);
+  const std::string moved = target + ".moved";
+  bool swapped = false;
+  auto swap =
+      QObject::connect(Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress, [&](int, int) {
+        if (swapped) return;
+        swapped = rename(target.c_str(), moved.c_str()) == 0;
+        make_dirs(target);
+        write_file(target + "/.INFO.partial", "theirs");
+      });
+  const int r = Extract(pkg);
+  QObject::disconnect(swap);
+  ASSERT_TRUE(swapped);
+  EXPECT_EQ(r, -1);
+  EXPECT_TRUE(Has(Log(), "): '" + target + "' no longer names the folder the entries were written into\n"))
+      << Log();
+  EXPECT_EQ(read_file(target + "/.INFO.partial"), "theirs");
+  EXPECT_FALSE(exists(target + "/INFO"));
+  EXPECT_FALSE(exists(moved + "/INFO"));
+  EXPECT_EQ(read_file(moved + "/bin/nimbora-backup-ui"), "#!/bin/sh\n");
+}
+
+TEST_F(ExtractorTest, VersionFileThatIsNotARegularFileFailsTheExtraction) {
+  struct Row {
+    const char* name;
+    std::vector<ArchiveEntry> entries;
+  };
+  const std::vector<Row> rows = {
+      {"FIFO", {Fifo("INFO"), File("bin/x", "x")}},
+      {"symbolic link", {Symlink("INFO", "/etc/passwd"), File("bin/x", "x")}},
+      {"folder", {Dir("INFO"), File("bin/x", "x")}},
+      {"FIFO under the name it is written as", {File("INFO", "i"), Fifo(".INFO.partial")}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    testutil::remove_tree(target);
+    make_dirs(target);
+    write_archive(pkg, row.entries);
+    EXPECT_EQ(Extract(pkg), -1);
+    struct stat st;
+    EXPECT_NE(lstat((target + "/INFO").c_str(), &st), 0);
+  }
+}
+
+TEST_F(ExtractorTest, CopyWithoutItsRequiredExecutablesIsNotCommitted) {
+  const std::string ui = "bin/nimbora-backup-ui";
+  const std::string start = "package/start-stop";
+  const ArchiveEntry info = File("INFO", "i");
+  struct Row {
+    const char* name;
+    std::vector<ArchiveEntry> entries;
+    std::string why;  // the reason logged, "" when the copy is committed
+  };
+  const std::vector<Row> rows = {
+      {"complete client", {info, File(ui, "u", 0755), File(start, "s", 0755)}, ""},
+      {"a link to /tmp and a file through it",
+       {info, Symlink("tmp", "/tmp"), File("tmp/x", "x")},
+       "'" + ui + "': No such file or directory"},
+      {"one entry with an empty name", {Dir("")}, "'" + ui + "': No such file or directory"},
+      {"a link to .. and a file through it",
+       {info, Symlink("up", ".."), File("up/x", "x")},
+       "'" + ui + "': No such file or directory"},
+      {"everything but the start script",
+       {info, File(ui, "u", 0755), File("package/other", "o", 0755)},
+       "'" + start + "': No such file or directory"},
+      {"client linked to an executable elsewhere",
+       {info, Symlink(ui, "/bin/sh"), File(start, "s", 0755)},
+       "'" + ui + "': a symbolic link"},
+      {"start script in a linked folder",
+       {info, File(ui, "u", 0755), File("bin/start-stop", "s", 0755), Symlink("package", "bin")},
+       "'" + start + "': 'package' is not a folder"},
+      {"client without an execute bit",
+       {info, File(ui, "u", 0644), File(start, "s", 0755)},
+       "'" + ui + "': not executable by its owner"},
+      {"client that is a folder",
+       {info, Dir(ui), File(start, "s", 0755)},
+       "'" + ui + "': not a regular file"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    testutil::remove_tree(target);
+    make_dirs(target);
+    write_archive(pkg, row.entries);
+    Extractor e;
+    e.SetSource(pkg.c_str());
+    e.SetTarget(target.c_str());
+    e.SetRequiredExecutables({ui.c_str(), start.c_str()});
+    const size_t before = Log().size();
+    const int r = e.Extract();
+    const std::string log = Log().substr(before);
+    if (row.why.empty()) {
+      EXPECT_EQ(r, 0) << log;
+      EXPECT_EQ(read_file(target + "/INFO"), "i");
+      continue;
+    }
+    EXPECT_EQ(r, -1);
+    EXPECT_TRUE(Has(log, "[ERROR] extractor(")) << log;
+    EXPECT_TRUE(Has(log, "): The new copy in '" + RealPath(target) + "' has no usable " + row.why + "\n"))
+        << log;
+    EXPECT_FALSE(exists(target + "/INFO"));
+  }
+}
+
+TEST_F(ExtractorTest, PackageCutShortAnywhereFails) {
+  // INFO first, as in the packages: a copy cut after it would look current.
+  const std::vector<ArchiveEntry> entries = {
+      File("INFO", "i"), Dir("bin"), File("bin/nimbora-backup-ui", pseudo_random_bytes(3000, 1), 0755),
+      File("big", pseudo_random_bytes(20000, 2))};
+  for (const char* filter : {"", "gzip", "xz", "zstd"}) {
+    SCOPED_TRACE(std::string("tar+") + filter);
+    write_archive(pkg, entries, "ustar", filter);
+    const std::string whole = read_file(pkg);
+    const size_t size = whole.size();
+    // A plain tar is cut between its entries and where its end-of-archive
+    // marker begins; a compressed one anywhere, its trailer included.
+    std::vector<size_t> cuts = {size / 3, size / 2, size - 16, size - 8, size - 4, size - 1};
+    std::string marker;
+    if (*filter == '\0') {
+      const ArchiveLayout layout = layout_of(pkg);
+      cuts.assign(layout.header_offsets.begin() + 1, layout.header_offsets.end());
+      cuts.push_back(layout.end_of_entries);
+      marker = "): The archive ends without its end-of-archive marker: it was cut short\n";
+      // With a first zero block of the marker the entries are whole.
+      write_file(pkg, whole.substr(0, layout.end_of_entries + 512));
+      testutil::remove_tree(target);
+      make_dirs(target);
+      EXPECT_EQ(Extract(pkg), 0) << Log();
+    }
+    for (size_t cut : cuts) {
+      SCOPED_TRACE("cut at " + std::to_string(cut) + " of " + std::to_string(size));
+      testutil::remove_tree(target);
+      make_dirs(target);
+      write_file(pkg, whole.substr(0, cut));
+      const size_t before = Log().size();
+      EXPECT_EQ(Extract(pkg), -1);
+      EXPECT_FALSE(exists(target + "/INFO"));
+      if (!marker.empty()) {
+        EXPECT_TRUE(Has(Log().substr(before), marker)) << Log().substr(before);
+      }
+    }
+    testutil::remove_tree(target);
+    make_dirs(target);
+    write_file(pkg, whole);
+    EXPECT_EQ(Extract(pkg), 0) << Log();
+    EXPECT_EQ(read_file(target + "/big"), pseudo_random_bytes(20000, 2));
+  }
 }
 
 }  // namespace

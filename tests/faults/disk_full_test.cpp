@@ -54,6 +54,8 @@ TEST(DiskFull, MidExtractionRestoresTheOldCopyAndALaterLaunchInstalls) {
   EXPECT_GT(t.wait_client(kClientTenths), 0);
   std::string log = t.log();
   EXPECT_TRUE(has(log, "archive_read_extract2 failed")) << log;
+  // The cause, wherever libarchive left it.
+  EXPECT_TRUE(has(log, "No space left on device")) << log;
   EXPECT_TRUE(has(log, "Failed to extract package, rollback to old installation\n")) << log;
   for (const auto& n : list_dir(t.user_dir()))
     EXPECT_EQ(n.rfind("Nimbora.app_tmp", 0), std::string::npos) << n;

@@ -70,6 +70,17 @@ std::string long_path() {
 
 const std::string kProbe = "nimbora-escape-probe-" + std::to_string(getpid());
 
+// The package as the vendor's tool makes it, but an uncompressed tar cut at
+// the start of its last entry: it ends at a block boundary, with no
+// end-of-archive marker.
+void plain_tar_cut_between_entries(const Hostile& h) {
+  std::vector<ArchiveEntry> v = base(h);
+  v.push_back(File("data", pseudo_random_bytes(8192, 1)));
+  write_archive(h.pkg, v, "ustar");
+  const ArchiveLayout layout = layout_of(h.pkg);
+  ASSERT_EQ(truncate(h.pkg.c_str(), static_cast<off_t>(layout.header_offsets.back())), 0);
+}
+
 const HostileCase kCases[] = {
     {"truncated_at_1_percent", truncated(1), Outcome::kFails, nullptr},
     {"truncated_at_50_percent", truncated(50), Outcome::kFails, nullptr},
@@ -180,6 +191,35 @@ const HostileCase kCases[] = {
     {"file_named_double_slash",
      [](const Hostile& h) { write_archive(h.pkg, with(base(h), {File("//", "PWNED\n")})); }, Outcome::kFails,
      nullptr},
+    // Packages that yield no client: the working copy stays.
+    {"only_a_link_to_tmp_and_a_file_through_it",
+     [](const Hostile& h) {
+       write_archive(h.pkg, {Symlink("tmp", "/tmp"), File("tmp/" + kProbe, "PWNED\n")});
+     },
+     Outcome::kFails, nullptr},
+    {"only_an_entry_with_an_empty_name", [](const Hostile& h) { write_archive(h.pkg, {Dir("")}); },
+     Outcome::kFails, nullptr},
+    {"only_a_link_to_dot_dot_and_a_file_through_it",
+     [](const Hostile& h) {
+       write_archive(h.pkg, {Symlink("up", ".."), File("up/escape", "PWNED\n")});
+     },
+     Outcome::kFails, [](const Hostile& h) { EXPECT_FALSE(exists(h.t.user_dir() + "/escape")); }},
+    {"everything_but_the_start_script",
+     [](const Hostile& h) {
+       std::vector<ArchiveEntry> v = base(h);
+       v.pop_back();
+       write_archive(h.pkg, v);
+     },
+     Outcome::kFails, nullptr},
+    // Every later launch would read it as the copy's version file.
+    {"info_entry_that_is_a_fifo",
+     [](const Hostile& h) {
+       std::vector<ArchiveEntry> v = base(h);
+       v[0] = Fifo("INFO");
+       write_archive(h.pkg, v);
+     },
+     Outcome::kFails, nullptr},
+    {"plain_tar_cut_between_entries", plain_tar_cut_between_entries, Outcome::kFails, nullptr},
     {"folder_named_dot", [](const Hostile& h) { write_archive(h.pkg, with({Dir(".")}, base(h))); },
      Outcome::kInstalls, nullptr},
     {"cpio_hard_link_carrying_data_to_an_outside_path",
