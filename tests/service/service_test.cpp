@@ -6,6 +6,7 @@
 // cases that need a system tree copy this test binary into a temporary tree
 // and run it there with "--scenario NAME" (see RunScenario at the end).
 #include <fcntl.h>
+#include <grp.h>
 #include <pthread.h>
 #include <pwd.h>
 #include <signal.h>
@@ -421,54 +422,78 @@ bool WriteAll(int fd, const std::string& data) {
   return true;
 }
 
-TEST(Installation, LauncherKilledInTheMiddleOfAnExtractionIsRepairedByTheNextLaunch) {
-  SystemTree t;
-  WriteCopy(t.app, "49");
-  write_file(t.root + "/INFO", "[Version]\nbuild_version=50\n");
-  // Uncompressed, so that half of the bytes is half of the entries.
-  std::vector<ArchiveEntry> entries = ClientPackage("50");
-  for (int i = 0; i < 200; ++i)
-    entries.push_back(File("data/f" + std::to_string(1000 + i), std::string(4000, 'd')));
-  const std::string real_package = t.tmp / "real.nbpk";
-  write_archive(real_package, entries, "pax");
-  const std::string bytes = read_file(real_package);
-  ASSERT_EQ(mkfifo(t.package().c_str(), 0644), 0);
+// A launcher killed in the middle of an extraction leaves a partial copy
+// (no INFO) and the complete old copy as a backup. The next launch repairs
+// it, or, when its own extraction fails too, puts the complete old copy back
+// and starts it: the partial copy is never a rollback target.
+TEST(Installation, AfterAKillMidExtractionTheNextLaunchEndsWithACompleteCopy) {
+  struct Row {
+    const char* name;
+    bool truncated;     // the next extraction fails
+    bool app_removed;   // the partial app folder is gone as well
+  };
+  for (const Row& row : {Row{"intact package: repaired", false, false},
+                         Row{"truncated package: the old copy is back", true, false},
+                         Row{"truncated package, no app folder: the old copy is back", true, true}}) {
+    SCOPED_TRACE(row.name);
+    SystemTree t;
+    WriteCopy(t.app, "49");
+    make_dirs(t.app + "/package");
+    write_file(t.app + "/package/start-stop", "#!/bin/sh\necho \"old $*\" >> \"$HOME/started\"\n", 0755);
+    const TreeSnapshot old_copy = snapshot(t.app);
+    write_file(t.root + "/INFO", "[Version]\nbuild_version=50\n");
+    // Uncompressed, so that half of the bytes is half of the entries.
+    std::vector<ArchiveEntry> entries = ClientPackage("50");
+    for (int i = 0; i < 200; ++i)
+      entries.push_back(File("data/f" + std::to_string(1000 + i), std::string(4000, 'd')));
+    const std::string real_package = t.tmp / "real.nbpk";
+    write_archive(real_package, entries, "pax");
+    const std::string bytes = read_file(real_package);
+    ASSERT_EQ(mkfifo(t.package().c_str(), 0644), 0);
 
-  // A reader that goes away must fail the test, not kill it.
-  signal(SIGPIPE, SIG_IGN);
-  pid_t child = Spawn({t.exe(), "--scenario", "upgrade"}, {"HOME=" + t.home}, t.tmp / "child.out");
-  ASSERT_GT(child, 0);
-  // The counting pass reads the whole archive (or as much of it as it needs).
-  int fd = OpenFifoWriter(t.package());
-  ASSERT_GE(fd, 0);
-  WriteAll(fd, bytes);
-  close(fd);
-  ASSERT_TRUE(WaitFor([&] { return contains(t.log(), " entries in '" + t.package() + "'\n"); })) << t.log();
-  // The extraction pass gets half of it, then waits for more.
-  fd = OpenFifoWriter(t.package());
-  ASSERT_GE(fd, 0);
-  ASSERT_TRUE(WriteAll(fd, bytes.substr(0, bytes.size() / 2)));
-  ASSERT_TRUE(WaitFor([&] { return read_file(t.app + "/data/f1050").size() == 4000; }))
-      << read_file(t.tmp / "child.out") << t.log();
-  kill(child, SIGKILL);
-  int status = 0;
-  waitpid(child, &status, 0);
-  close(fd);
-  ASSERT_TRUE(WIFSIGNALED(status));
+    // A reader that goes away must fail the test, not kill it.
+    signal(SIGPIPE, SIG_IGN);
+    pid_t child = Spawn({t.exe(), "--scenario", "upgrade"}, {"HOME=" + t.home}, t.tmp / "child.out");
+    ASSERT_GT(child, 0);
+    // The counting pass reads the whole archive (or as much of it as it needs).
+    int fd = OpenFifoWriter(t.package());
+    ASSERT_GE(fd, 0);
+    WriteAll(fd, bytes);
+    close(fd);
+    ASSERT_TRUE(WaitFor([&] { return contains(t.log(), " entries in '" + t.package() + "'\n"); })) << t.log();
+    // The extraction pass gets half of it, then waits for more.
+    fd = OpenFifoWriter(t.package());
+    ASSERT_GE(fd, 0);
+    ASSERT_TRUE(WriteAll(fd, bytes.substr(0, bytes.size() / 2)));
+    ASSERT_TRUE(WaitFor([&] { return read_file(t.app + "/data/f1050").size() == 4000; }))
+        << read_file(t.tmp / "child.out") << t.log();
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    close(fd);
+    ASSERT_TRUE(WIFSIGNALED(status));
 
-  // Interrupted: a partial copy that cannot be taken for a current one.
-  EXPECT_TRUE(exists(t.app + "/bin/nimbora-backup-ui"));
-  EXPECT_FALSE(exists(t.app + "/INFO"));
-  EXPECT_TRUE(exists(t.app + "_tmp/old-49"));
+    // Interrupted: a partial copy that cannot be taken for a current one.
+    EXPECT_TRUE(exists(t.app + "/bin/nimbora-backup-ui"));
+    EXPECT_FALSE(exists(t.app + "/INFO"));
+    EXPECT_TRUE(exists(t.app + "_tmp/old-49"));
+    if (row.app_removed) remove_tree(t.app);
 
-  ASSERT_EQ(::unlink(t.package().c_str()), 0);
-  ASSERT_EQ(rename(real_package.c_str(), t.package().c_str()), 0);
-  RunResult r = t.Run("upgrade");
-  EXPECT_EQ(ResultOf(r, "upgrade"), 0) << r.out << t.log();
-  EXPECT_EQ(snapshot(t.app), ExpectedTree(entries)) << tree_diff(snapshot(t.app), ExpectedTree(entries));
-  EXPECT_FALSE(exists(t.app + "_tmp"));
-  EXPECT_FALSE(exists(t.app + "_tmp1"));
-  EXPECT_EQ(read_file(t.home + "/started"), "1 start\n");
+    ASSERT_EQ(::unlink(t.package().c_str()), 0);
+    // Cut inside an entry's data, not at a record boundary.
+    write_file(t.package(), row.truncated ? bytes.substr(0, bytes.size() / 2 + 100) : bytes);
+    RunResult r = t.Run("upgrade");
+    if (row.truncated) {
+      EXPECT_EQ(ResultOf(r, "upgrade"), -1) << r.out << t.log();
+      EXPECT_EQ(snapshot(t.app), old_copy) << tree_diff(snapshot(t.app), old_copy) << t.log();
+      EXPECT_EQ(read_file(t.home + "/started"), "old start\n");
+    } else {
+      EXPECT_EQ(ResultOf(r, "upgrade"), 0) << r.out << t.log();
+      EXPECT_EQ(snapshot(t.app), ExpectedTree(entries)) << tree_diff(snapshot(t.app), ExpectedTree(entries));
+      EXPECT_EQ(read_file(t.home + "/started"), "1 start\n");
+    }
+    for (const char* s : {"_tmp", "_tmp1", "_tmp2"}) EXPECT_FALSE(exists(t.app + s)) << s;
+  }
 }
 
 TEST(Installation, CurrentCopyIsLeftAloneAndTheClientStartedAnyway) {
@@ -686,17 +711,27 @@ TEST_F(ServiceTest, StalePidEndsTheStopQuietly) {
   EXPECT_FALSE(contains(Log(), "[NOTE]")) << Log();
 }
 
+// A stale pid taken since by a program of the user that names the copy or a
+// file of it: never the client, never signalled.
 TEST_F(ServiceTest, ProcessThatIsNotTheClientIsLeftRunning) {
-  InstallBinaryClient();
+  const std::string client = InstallBinaryClient();
   write_file(app + "/INFO", "[Version]\n");
+  make_dirs(app + "/package");
+  write_file(app + "/package/start-stop", "#!/bin/sh\nexit 0\n", 0755);
+  write_file(app + "/package/wait.sh", "#!/bin/sh\nwhile :; do sleep 1; done\n", 0755);
   struct Row {
     const char* name;
     std::string exe;
     std::vector<std::string> args;
   };
+  // The sleep that find starts ends on its own.
   const std::vector<Row> rows = {
       {"unrelated program", "/bin/sleep", {"1000"}},
       {"program with a file of the copy open", "/usr/bin/tail", {"-f", app + "/INFO"}},
+      {"find on the copy running a command", "/usr/bin/find", {app, "-maxdepth", "0", "-exec", "sleep", "60", ";"}},
+      {"tail on the start script", "/usr/bin/tail", {"-f", app + "/package/start-stop"}},
+      {"pager on the client executable", "/usr/bin/tail", {"-f", client}},
+      {"shell running another script of the copy", "/bin/sh", {app + "/package/wait.sh"}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -777,6 +812,74 @@ TEST_F(ServiceTest, AgedAppFolderIsRemovedAndLoggedEvenWhenAbsent) {
   EXPECT_EQ(count_of(Log(), line), 2u);
   EXPECT_FALSE(exists(user_dir + "/app"));
   EXPECT_TRUE(exists(app + "/INFO"));
+}
+
+// Removing a copy that holds a read-only folder gives that folder u+rwx; a
+// second user who can write the folder above it (a world-writable folder of a
+// package) swaps it for a link to a read-only folder of the victim outside
+// the copy, again and again while the copy is removed. No round may change
+// the outside folder. The removal runs as one user, the swapper as another.
+TEST_F(ServiceTest, RemovingACopyGivesNoRightsOutsideIt) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to run the removal and the swapper as two other users";
+  // Rounds enough for the swap to land between a check and a chmod by path
+  // many times over; each costs a few milliseconds.
+  constexpr int kSwapRounds = 300;
+  constexpr uid_t kVictim = 65534;
+  constexpr uid_t kAttacker = 65533;
+  const std::string aged = user_dir + "/app";
+  const std::string w = aged + "/share";
+  const std::string victim = tmp / "victim";
+  chmod(tmp.path().c_str(), 0755);
+  for (int round = 0; round < kSwapRounds; ++round) {
+    ASSERT_EQ(sh("rm -rf '" + aged + "' '" + victim + "' && mkdir -p '" + w + "/ro' '" + victim +
+                 "' && : > '" + w + "/ro/f' && chmod 0555 '" + w + "/ro' '" + victim + "' && chmod 0777 '" +
+                 w + "' && chown -R 65534:65534 '" + tmp.path() + "/home' '" + victim + "'")
+                  .status,
+              0);
+    const std::string ro = w + "/ro", aside = w + "/aside";
+    const pid_t attacker = fork();
+    if (attacker == 0) {
+      if (setgroups(0, nullptr) != 0 || setresgid(kAttacker, kAttacker, kAttacker) != 0 ||
+          setresuid(kAttacker, kAttacker, kAttacker) != 0)
+        _exit(1);
+      for (;;) {
+        if (rename(ro.c_str(), aside.c_str()) != 0) continue;
+        if (symlink(victim.c_str(), ro.c_str()) == 0) unlink(ro.c_str());
+        rename(aside.c_str(), ro.c_str());
+      }
+    }
+    const pid_t remover = fork();
+    if (remover == 0) {
+      if (setgroups(0, nullptr) != 0 || setresgid(kVictim, kVictim, kVictim) != 0 ||
+          setresuid(kVictim, kVictim, kVictim) != 0)
+        _exit(1);
+      LinuxService().RemoveAgedFolders();
+      _exit(0);
+    }
+    int status = 0;
+    waitpid(remover, &status, 0);
+    kill(attacker, SIGKILL);
+    waitpid(attacker, nullptr, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    struct stat st;
+    ASSERT_EQ(lstat(victim.c_str(), &st), 0);
+    ASSERT_EQ(st.st_mode & 07777, 0555u) << "round " << round << ": the folder outside the copy was changed";
+  }
+  // Without the swapper the removal empties such a copy completely.
+  ASSERT_EQ(sh("rm -rf '" + aged + "' && mkdir -p '" + w + "/ro' && : > '" + w + "/ro/f' && chmod 0555 '" + w +
+               "/ro' && chmod 0500 '" + w + "' && chown -R 65534:65534 '" + tmp.path() + "/home'")
+                .status,
+            0);
+  const pid_t remover = fork();
+  if (remover == 0) {
+    if (setgroups(0, nullptr) != 0 || setresgid(kVictim, kVictim, kVictim) != 0 ||
+        setresuid(kVictim, kVictim, kVictim) != 0)
+      _exit(1);
+    LinuxService().RemoveAgedFolders();
+    _exit(0);
+  }
+  waitpid(remover, nullptr, 0);
+  EXPECT_FALSE(exists(aged)) << Log();
 }
 
 TEST_F(ServiceTest, CopyPathCopiesFilesAndTrees) {
