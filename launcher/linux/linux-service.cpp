@@ -84,14 +84,16 @@ std::string InterpreterOf(const std::string& script) {
   std::string line(buf + 2, static_cast<size_t>(n) - 2);
   line = line.substr(0, line.find('\n'));
   std::vector<std::string> words;
-  for (size_t p = line.find_first_not_of(" \t"); p != std::string::npos; p = line.find_first_not_of(" \t", p)) {
+  for (size_t p = line.find_first_not_of(" \t"); p != std::string::npos;
+       p = line.find_first_not_of(" \t", p)) {
     const size_t e = line.find_first_of(" \t", p);
     words.push_back(line.substr(p, e == std::string::npos ? std::string::npos : e - p));
     p = e;
   }
   if (words.empty()) return std::string();
   std::string interpreter = RealPath(words[0]);
-  if (interpreter.size() < 4 || interpreter.compare(interpreter.size() - 4, 4, "/env") != 0) return interpreter;
+  if (interpreter.size() < 4 || interpreter.compare(interpreter.size() - 4, 4, "/env") != 0)
+    return interpreter;
   for (size_t i = 1; i < words.size(); ++i) {
     if (words[i][0] == '-') continue;
     if (words[i].find('/') != std::string::npos) return RealPath(words[i]);

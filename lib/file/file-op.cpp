@@ -681,7 +681,8 @@ int FSReadSmallFile(const ustring& path, size_t limit, std::string& bytes) {
   }
   struct stat st;
   if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-    LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): '%s' is not a regular file, ignored\n", path.c_str());
+    LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): '%s' is not a regular file, ignored\n",
+            path.c_str());
     return -3;
   }
   // One byte past the limit tells a file that is too large from one that

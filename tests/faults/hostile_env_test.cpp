@@ -304,9 +304,9 @@ std::string old_lock_name(const LaunchTree& t, const std::string& tmpdir) {
 // upgrade: it must leave at once, whatever its temporary folder holds.
 struct SecondCase {
   const char* name;
-  bool other_tmpdir;      // the second login's TMPDIR differs
-  bool planted;           // another user's file at the old lock name
-  bool sticky_tmpdir;     // ... in a sticky world-writable folder (fs.protected_regular)
+  bool other_tmpdir;   // the second login's TMPDIR differs
+  bool planted;        // another user's file at the old lock name
+  bool sticky_tmpdir;  // ... in a sticky world-writable folder (fs.protected_regular)
 };
 
 class SecondLauncher : public ::testing::TestWithParam<SecondCase> {};
@@ -349,11 +349,12 @@ TEST_P(SecondLauncher, LeavesWhileTheFirstUpgrades) {
   EXPECT_TRUE(u.backups().empty()) << joined(u.backups());
 }
 
-INSTANTIATE_TEST_SUITE_P(HostileEnvironment, SecondLauncher,
-                         ::testing::Values(SecondCase{"other_TMPDIR", true, false, false},
-                                           SecondCase{"another_users_file_at_the_old_name", false, true, false},
-                                           SecondCase{"same_under_protected_regular", false, true, true}),
-                         [](const ::testing::TestParamInfo<SecondCase>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    HostileEnvironment, SecondLauncher,
+    ::testing::Values(SecondCase{"other_TMPDIR", true, false, false},
+                      SecondCase{"another_users_file_at_the_old_name", false, true, false},
+                      SecondCase{"same_under_protected_regular", false, true, true}),
+    [](const ::testing::TestParamInfo<SecondCase>& i) { return std::string(i.param.name); });
 
 // A lock file in the user's tree that cannot be used: the launcher cannot
 // tell whether another one is upgrading, so it leaves the copy alone and
@@ -388,8 +389,7 @@ TEST_P(UnusableLock, StartsTheCopyWithoutUpgrading) {
 INSTANTIATE_TEST_SUITE_P(
     HostileEnvironment, UnusableLock,
     ::testing::Values(UnusableLockCase{"symbolic_link", "ln -s \"$V\" \"$L\""},
-                      UnusableLockCase{"fifo", "mkfifo \"$L\""},
-                      UnusableLockCase{"folder", "mkdir \"$L\""},
+                      UnusableLockCase{"fifo", "mkfifo \"$L\""}, UnusableLockCase{"folder", "mkdir \"$L\""},
                       UnusableLockCase{"another_users_file", ": > \"$L\" && chown 65534:65534 \"$L\""}),
     [](const ::testing::TestParamInfo<UnusableLockCase>& i) { return std::string(i.param.name); });
 
@@ -448,8 +448,9 @@ INSTANTIATE_TEST_SUITE_P(
     HostileEnvironment, OddFile,
     ::testing::Values(OddFileCase{"pid_file_fifo", "mkfifo \"$U/ui.pid\"", "1002", true},
                       OddFileCase{"pid_file_link_to_dev_zero", "ln -s /dev/zero \"$U/ui.pid\"", "1002", true},
-                      OddFileCase{"copy_INFO_fifo", "rm \"$U/Nimbora.app/INFO\" && mkfifo \"$U/Nimbora.app/INFO\"",
-                                  "1002", false},
+                      OddFileCase{"copy_INFO_fifo",
+                                  "rm \"$U/Nimbora.app/INFO\" && mkfifo \"$U/Nimbora.app/INFO\"", "1002",
+                                  false},
                       OddFileCase{"system_INFO_fifo", "rm \"$R/INFO\" && mkfifo \"$R/INFO\"", "1001", false}),
     [](const ::testing::TestParamInfo<OddFileCase>& i) { return std::string(i.param.name); });
 

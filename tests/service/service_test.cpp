@@ -7,10 +7,17 @@
 // and run it there with "--scenario NAME" (see RunScenario at the end).
 #include <fcntl.h>
 #include <grp.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <poll.h>
 #include <pthread.h>
 #include <pwd.h>
 #include <signal.h>
+#include <stddef.h>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -50,6 +57,10 @@ class TestService : public LinuxService {
 
 bool contains(const std::string& haystack, const std::string& needle) {
   return haystack.find(needle) != std::string::npos;
+}
+
+bool ends_with(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 size_t count_of(const std::string& haystack, const std::string& needle) {
@@ -429,8 +440,8 @@ bool WriteAll(int fd, const std::string& data) {
 TEST(Installation, AfterAKillMidExtractionTheNextLaunchEndsWithACompleteCopy) {
   struct Row {
     const char* name;
-    bool truncated;     // the next extraction fails
-    bool app_removed;   // the partial app folder is gone as well
+    bool truncated;    // the next extraction fails
+    bool app_removed;  // the partial app folder is gone as well
   };
   for (const Row& row : {Row{"intact package: repaired", false, false},
                          Row{"truncated package: the old copy is back", true, false},
@@ -728,7 +739,9 @@ TEST_F(ServiceTest, ProcessThatIsNotTheClientIsLeftRunning) {
   const std::vector<Row> rows = {
       {"unrelated program", "/bin/sleep", {"1000"}},
       {"program with a file of the copy open", "/usr/bin/tail", {"-f", app + "/INFO"}},
-      {"find on the copy running a command", "/usr/bin/find", {app, "-maxdepth", "0", "-exec", "sleep", "60", ";"}},
+      {"find on the copy running a command",
+       "/usr/bin/find",
+       {app, "-maxdepth", "0", "-exec", "sleep", "60", ";"}},
       {"tail on the start script", "/usr/bin/tail", {"-f", app + "/package/start-stop"}},
       {"pager on the client executable", "/usr/bin/tail", {"-f", client}},
       {"shell running another script of the copy", "/bin/sh", {app + "/package/wait.sh"}},
@@ -814,72 +827,95 @@ TEST_F(ServiceTest, AgedAppFolderIsRemovedAndLoggedEvenWhenAbsent) {
   EXPECT_TRUE(exists(app + "/INFO"));
 }
 
-// Removing a copy that holds a read-only folder gives that folder u+rwx; a
+// Drops to uid and makes every openat of this process wait for the
+// supervisor holding the returned seccomp listener: a deterministic seam for
+// changing the file system at the very moment a path is resolved.
+int DropAndTrapOpens(uid_t uid) {
+  if (setgroups(0, nullptr) != 0 || setresgid(uid, uid, uid) != 0 || setresuid(uid, uid, uid) != 0) return -1;
+  if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) return -1;
+  struct sock_filter filter[] = {
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, nr)),
+      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 1),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_USER_NOTIF),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+  };
+  struct sock_fprog prog = {static_cast<unsigned short>(sizeof filter / sizeof filter[0]), filter};
+  return static_cast<int>(
+      syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &prog));
+}
+
+// Removing a copy that holds a read-only folder gives that folder u+rwx. A
 // second user who can write the folder above it (a world-writable folder of a
-// package) swaps it for a link to a read-only folder of the victim outside
-// the copy, again and again while the copy is removed. No round may change
-// the outside folder. The removal runs as one user, the swapper as another.
+// package) swaps it for a link to a folder of the victim's outside the copy
+// just as the removal opens it (the first or the second time): nothing
+// outside the copy may change.
 TEST_F(ServiceTest, RemovingACopyGivesNoRightsOutsideIt) {
-  if (geteuid() != 0) GTEST_SKIP() << "needs root to run the removal and the swapper as two other users";
-  // Rounds enough for the swap to land between a check and a chmod by path
-  // many times over; each costs a few milliseconds.
-  constexpr int kSwapRounds = 300;
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to run the removal as another user and watch its opens";
   constexpr uid_t kVictim = 65534;
-  constexpr uid_t kAttacker = 65533;
   const std::string aged = user_dir + "/app";
-  const std::string w = aged + "/share";
+  const std::string share = aged + "/share";
   const std::string victim = tmp / "victim";
   chmod(tmp.path().c_str(), 0755);
-  for (int round = 0; round < kSwapRounds; ++round) {
-    ASSERT_EQ(sh("rm -rf '" + aged + "' '" + victim + "' && mkdir -p '" + w + "/ro' '" + victim +
-                 "' && : > '" + w + "/ro/f' && chmod 0555 '" + w + "/ro' '" + victim + "' && chmod 0777 '" +
-                 w + "' && chown -R 65534:65534 '" + tmp.path() + "/home' '" + victim + "'")
+  for (int swap_at : {1, 2}) {
+    SCOPED_TRACE("swapped at open " + std::to_string(swap_at));
+    ASSERT_EQ(sh("rm -rf '" + aged + "' '" + victim + "' && mkdir -p '" + share + "/ro' '" + victim +
+                 "/sub' && : > '" + share + "/ro/f' && chmod 0555 '" + share + "/ro' '" + victim +
+                 "/sub' && chmod 0777 '" + share + "' && chown -R 65534:65534 '" + tmp.path() + "/home' '" +
+                 victim + "'")
                   .status,
               0);
-    const std::string ro = w + "/ro", aside = w + "/aside";
-    const pid_t attacker = fork();
-    if (attacker == 0) {
-      if (setgroups(0, nullptr) != 0 || setresgid(kAttacker, kAttacker, kAttacker) != 0 ||
-          setresuid(kAttacker, kAttacker, kAttacker) != 0)
-        _exit(1);
-      for (;;) {
-        if (rename(ro.c_str(), aside.c_str()) != 0) continue;
-        if (symlink(victim.c_str(), ro.c_str()) == 0) unlink(ro.c_str());
-        rename(aside.c_str(), ro.c_str());
-      }
-    }
+    int sync[2];
+    ASSERT_EQ(pipe(sync), 0);
     const pid_t remover = fork();
     if (remover == 0) {
-      if (setgroups(0, nullptr) != 0 || setresgid(kVictim, kVictim, kVictim) != 0 ||
-          setresuid(kVictim, kVictim, kVictim) != 0)
-        _exit(1);
+      const int listener = DropAndTrapOpens(kVictim);
+      if (write(sync[1], &listener, sizeof listener) != sizeof listener || listener < 0) _exit(1);
       LinuxService().RemoveAgedFolders();
       _exit(0);
     }
+    int child_fd = -1;
+    ASSERT_EQ(read(sync[0], &child_fd, sizeof child_fd), static_cast<ssize_t>(sizeof child_fd));
+    close(sync[0]);
+    close(sync[1]);
+    ASSERT_GE(child_fd, 0) << "no seccomp listener";
+    const int pidfd = static_cast<int>(syscall(SYS_pidfd_open, remover, 0));
+    const int listener = static_cast<int>(syscall(SYS_pidfd_getfd, pidfd, child_fd, 0));
+    ASSERT_GE(listener, 0) << strerror(errno);
+    const int mem = open(("/proc/" + std::to_string(remover) + "/mem").c_str(), O_RDONLY | O_CLOEXEC);
+    int opens_of_ro = 0;
+    for (;;) {
+      struct pollfd p = {listener, POLLIN, 0};
+      if (poll(&p, 1, 60000) <= 0 || !(p.revents & POLLIN)) break;
+      struct seccomp_notif req;
+      memset(&req, 0, sizeof req);
+      if (ioctl(listener, SECCOMP_IOCTL_NOTIF_RECV, &req) != 0) continue;
+      char path[4096] = {0};
+      if (pread(mem, path, sizeof path - 1, static_cast<off_t>(req.data.args[1])) < 0) path[0] = '\0';
+      const std::string opened = path;
+      if ((opened == "ro" || ends_with(opened, "/ro")) && ++opens_of_ro == swap_at) {
+        rename((share + "/ro").c_str(), (share + "/aside").c_str());
+        symlink(victim.c_str(), (share + "/ro").c_str());
+      }
+      struct seccomp_notif_resp resp;
+      memset(&resp, 0, sizeof resp);
+      resp.id = req.id;
+      resp.flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE;
+      ioctl(listener, SECCOMP_IOCTL_NOTIF_SEND, &resp);
+    }
     int status = 0;
     waitpid(remover, &status, 0);
-    kill(attacker, SIGKILL);
-    waitpid(attacker, nullptr, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    close(mem);
+    close(listener);
+    close(pidfd);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    // A walk that never opens the folder again meets no swap and removes all.
+    if (opens_of_ro < swap_at) {
+      EXPECT_FALSE(exists(aged)) << Log();
+    }
     struct stat st;
-    ASSERT_EQ(lstat(victim.c_str(), &st), 0);
-    ASSERT_EQ(st.st_mode & 07777, 0555u) << "round " << round << ": the folder outside the copy was changed";
+    ASSERT_EQ(lstat((victim + "/sub").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0555u) << "a folder outside the copy was given rights\n" << Log();
   }
-  // Without the swapper the removal empties such a copy completely.
-  ASSERT_EQ(sh("rm -rf '" + aged + "' && mkdir -p '" + w + "/ro' && : > '" + w + "/ro/f' && chmod 0555 '" + w +
-               "/ro' && chmod 0500 '" + w + "' && chown -R 65534:65534 '" + tmp.path() + "/home'")
-                .status,
-            0);
-  const pid_t remover = fork();
-  if (remover == 0) {
-    if (setgroups(0, nullptr) != 0 || setresgid(kVictim, kVictim, kVictim) != 0 ||
-        setresuid(kVictim, kVictim, kVictim) != 0)
-      _exit(1);
-    LinuxService().RemoveAgedFolders();
-    _exit(0);
-  }
-  waitpid(remover, nullptr, 0);
-  EXPECT_FALSE(exists(aged)) << Log();
 }
 
 TEST_F(ServiceTest, CopyPathCopiesFilesAndTrees) {
