@@ -5,16 +5,16 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QSettings>
 #include <QString>
-#include <QVariant>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "extractor.h"
 #include "file-op.h"
@@ -66,8 +66,91 @@ ustring GetAppBackupDir(const ustring& app_dir, int tries) {
   return dir + postfix;
 }
 
+// INFO files hold a few short lines; a planted file larger than this is not
+// one and is not read.
+constexpr size_t kMaxInfoSize = 65536;
+
+std::string Trimmed(const std::string& s) {
+  const size_t b = s.find_first_not_of(" \t\r");
+  if (b == std::string::npos) return std::string();
+  return s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
+}
+
+// One character after a backslash in a value, as Qt's INI reader takes it.
+char Unescaped(char c) {
+  switch (c) {
+    case 'a':
+      return '\a';
+    case 'b':
+      return '\b';
+    case 'f':
+      return '\f';
+    case 'n':
+      return '\n';
+    case 'r':
+      return '\r';
+    case 't':
+      return '\t';
+    case 'v':
+      return '\v';
+    default:
+      return c;
+  }
+}
+
+// A value in Qt's INI dialect: blanks around it dropped, double quotes keep
+// blanks and are removed, backslash escapes; a comma outside quotes makes a
+// list, which reads as text only when it has one element.
+bool IniValue(const std::string& raw, std::string& value) {
+  std::vector<std::string> items(1);
+  bool quoted = false;
+  for (size_t i = 0; i < raw.size(); ++i) {
+    const char c = raw[i];
+    if (c == '"') {
+      quoted = !quoted;
+      items.back() += '\x01';  // marks kept blanks around a quoted part
+    } else if (c == '\\' && i + 1 < raw.size()) {
+      items.back() += Unescaped(raw[++i]);
+    } else if (c == ',' && !quoted) {
+      items.emplace_back();
+    } else {
+      items.back() += c;
+    }
+  }
+  if (items.size() != 1) return false;
+  std::string v = Trimmed(items[0]);
+  v.erase(std::remove(v.begin(), v.end(), '\x01'), v.end());
+  value = v;
+  return true;
+}
+
+// The keys of the [Version] section of an INFO file's text.
+std::map<std::string, std::string> VersionSection(const std::string& text) {
+  std::map<std::string, std::string> keys;
+  std::string section;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = Trimmed(text.substr(pos, end - pos));
+    pos = end + 1;
+    if (line.empty() || line[0] == ';') continue;
+    if (line[0] == '[') {
+      const size_t close = line.find(']');
+      section = line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+      continue;
+    }
+    const size_t eq = line.find('=');
+    std::string value;
+    if (section != "Version" || eq == std::string::npos || !IniValue(line.substr(eq + 1), value)) continue;
+    keys[Trimmed(line.substr(0, eq))] = value;
+  }
+  return keys;
+}
+
 // Reads the [Version] section of an INFO file; a key that is absent leaves
-// its field as it was.
+// its field as it was, and so does a file that is missing or refused (a FIFO,
+// a link, a device: read through FSReadSmallFile, which never blocks).
 void ReadVersionFile(const ustring& path, Service::VersionInfo& version) {
   static const struct {
     const char* key;
@@ -78,43 +161,84 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& version) {
       {"build_version", &Service::VersionInfo::build_version},
       {"icon_overlay_version", &Service::VersionInfo::icon_overlay_version},
   };
-  QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
-  // Without it Qt 5 decodes bytes beyond ASCII as Latin-1.
-  settings.setIniCodec("UTF-8");
-  settings.beginGroup("Version");
+  std::string text;
+  if (FSReadSmallFile(path, kMaxInfoSize, text) != 0) return;
+  const std::map<std::string, std::string> keys = VersionSection(text);
   for (const auto& k : kKeys) {
-    if (settings.contains(k.key)) version.*k.field = FromQt(settings.value(k.key).toString());
+    const auto found = keys.find(k.key);
+    if (found != keys.end()) version.*k.field = ustring(found->second.c_str());
   }
-}
-
-// Gives the owner back the rights that emptying a folder takes, on every
-// folder of a tree the process owns. Links are not followed.
-void GrantOwnerRights(const ustring& dir) {
-  struct stat st;
-  if (lstat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid()) return;
-  if ((st.st_mode & S_IRWXU) != S_IRWXU) chmod(dir.c_str(), (st.st_mode & 07777) | S_IRWXU);
-  DIR_HANDLE handle;
-  if (FSOpenDir(dir, 0, handle) < 0) return;
-  DIR_ENTRY entry;
-  while (FSReadDir(handle, entry) > 0) {
-    if (entry.type != FT_DIR || entry.name == ustring(".") || entry.name == ustring("..")) continue;
-    GrantOwnerRights(dir + "/" + entry.name);
-  }
-  FSCloseDir(handle);
 }
 
 // Removes a copy of the client (a backup, a partial extraction, the aged
 // folder). A folder in it that the user or the package made read-only cannot
 // be emptied, and FSRemove would leave the whole copy behind: a backup that
 // stays takes one of the ten backup names for good, and a partial copy that
-// stays blocks the rollback. The copy is the user's own and goes anyway.
+// stays blocks the rollback. The copy is the user's own and goes anyway: the
+// walk gives such folders u+rwx through their descriptors as it meets them.
 int RemoveCopy(const ustring& dir) {
-  if (FSRemove(dir, false) == 0) return 0;
-  GrantOwnerRights(dir);
-  return FSRemove(dir, false);
+  const int rc = FSRemoveOwnTree(dir);
+  if (rc != 0)
+    LOG_MSG(L_WARNING, "service_debug", "[WARNING] cloud-service(%d): could not remove '%s' (%d)\n",
+            dir.c_str(), rc);
+  return rc;
+}
+
+// A copy whose INFO is in place was committed whole; one without it is what
+// an interrupted extraction left and must never be rolled back to.
+bool IsCompleteCopy(const ustring& dir) {
+  struct stat st;
+  return lstat((dir + "/INFO").c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+int BuildOf(const ustring& dir) {
+  Service::VersionInfo v;
+  ReadVersionFile(dir + "/INFO", v);
+  return atoi(v.build_version.c_str());
+}
+
+// Before an upgrade: removes the partial copies an interrupted upgrade left
+// (the app folder and backups without INFO) and, when the app folder is not
+// a complete copy, names in `kept` the backup to roll back to, the complete
+// one of the highest build (-1 when there is none). 0, or -1 when a partial
+// app folder stays in the way.
+int DropPartialCopies(const ustring& app_dir, int& kept) {
+  kept = -1;
+  if (IsFileExist(app_dir, false) && !IsCompleteCopy(app_dir)) {
+    LOG_MSG(L_WARNING, "service_debug", "[WARNING] cloud-service(%d): removing partial copy '%s'\n",
+            app_dir.c_str());
+    if (RemoveCopy(app_dir) != 0) {
+      LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): partial copy '%s' stays, not upgrading\n",
+              app_dir.c_str());
+      return -1;
+    }
+  }
+  const bool have_app = IsFileExist(app_dir, false);
+  int kept_build = 0;
+  for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+    const ustring dir = GetAppBackupDir(app_dir, i);
+    if (!IsFileExist(dir, false)) continue;
+    if (!IsCompleteCopy(dir)) {
+      LOG_MSG(L_WARNING, "service_debug", "[WARNING] cloud-service(%d): removing partial copy '%s'\n",
+              dir.c_str());
+      RemoveCopy(dir);
+      continue;
+    }
+    if (have_app) continue;
+    const int build = BuildOf(dir);
+    if (kept < 0 || build > kept_build) kept = i, kept_build = build;
+  }
+  if (kept >= 0)
+    LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): rollback target is '%s'\n",
+            GetAppBackupDir(app_dir, kept).c_str());
+  return 0;
 }
 
 }  // namespace
+
+bool Service::upgrade_forbidden = false;
+
+void Service::ForbidUpgrade() { upgrade_forbidden = true; }
 
 Service::Service() {}
 
@@ -183,12 +307,13 @@ void Service::LoadTargetVersion() {
 
 int Service::PrepareUserEnv() {
   const ustring app_dir = per_user_install_path;
-  ustring backup_dir;
-  int rename_count = 0;
+  int kept = -1;  // the backup index rolled back to, -1 for none
+  if (DropPartialCopies(app_dir, kept) != 0) return -1;
 
+  int rename_count = 0;
   if (IsFileExist(app_dir, false)) {
     for (;;) {
-      backup_dir = GetAppBackupDir(app_dir, rename_count);
+      const ustring backup_dir = GetAppBackupDir(app_dir, rename_count);
       if (FSRename(app_dir, backup_dir, false) == 0) break;
       LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
               app_dir.c_str(), backup_dir.c_str());
@@ -199,6 +324,7 @@ int Service::PrepareUserEnv() {
         return -1;
       }
     }
+    kept = rename_count;
   }
 
   // The extractor puts INFO in place only after the new copy is complete and
@@ -206,19 +332,23 @@ int Service::PrepareUserEnv() {
   if (ExtractPackage() == 0) {
     LOG_MSG(L_INFO, "service_debug",
             "[INFO] cloud-service(%d): user installation is ready, removing backup app\n");
-    for (int i = 0; i <= rename_count; ++i) RemoveCopy(GetAppBackupDir(app_dir, i));
+    for (int i = 0; i <= std::max(rename_count, kept); ++i) RemoveCopy(GetAppBackupDir(app_dir, i));
     return 0;
   }
 
-  if (backup_dir.empty()) {
+  // What the failed extraction left must not look like an installed copy.
+  RemoveCopy(app_dir);
+  if (kept < 0) {
     LOG_MSG(L_ERR, "service_debug",
             "[ERROR] cloud-service(%d): Failed to extract package, and no old installation to rollback\n");
     return -1;
   }
   LOG_MSG(L_ERR, "service_debug",
           "[ERROR] cloud-service(%d): Failed to extract package, rollback to old installation\n");
-  RemoveCopy(app_dir);
-  FSRename(backup_dir, app_dir, false);
+  const ustring backup_dir = GetAppBackupDir(app_dir, kept);
+  if (FSRename(backup_dir, app_dir, false) != 0)
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to put '%s' back as '%s'\n",
+            backup_dir.c_str(), app_dir.c_str());
   return -1;
 }
 

@@ -35,6 +35,11 @@ class Service {
  public:
   void RemoveAgedFolders();
 
+  // Called when the single-instance lock could not be used: another launcher
+  // of this user may be upgrading, so this one leaves the copy as it is and
+  // only starts it. Set once on the main thread before the worker starts.
+  static void ForbidUpgrade();
+
   // Locations; composed afresh on every call, never touching the disk, but
   // for the system root: found once from the executable's real location,
   // and usable before the application object exists.
@@ -47,6 +52,8 @@ class Service {
 
  protected:
   int FSCopyPath(const ustring& src, const ustring& dest);
+
+  static bool upgrade_forbidden;
 
   int timeout = 0;
   ustring per_user_install_path;

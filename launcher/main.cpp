@@ -128,6 +128,7 @@ int main(int argc, char** argv) {
     LOG_MSG(L_DEBUG, "launcher_debug", "[DEBUG] main(%d): app has already launched, return\n");
     return ret;
   }
+  if (!app.holdsLock()) Service::ForbidUpgrade();
 
   QTranslator trans(nullptr);
   QString strLan = getCurrentLanguageFileName();

@@ -7,9 +7,11 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 
+#include "cloud-service.h"
 #include "log.h"
 
 namespace {
@@ -18,7 +20,7 @@ namespace {
 constexpr mode_t kLockFileMode = 0600;
 
 // Hex digits of the executable-path hash kept in the file name: enough to
-// tell installations apart, short enough for any temporary folder.
+// tell installations apart, short enough for any home.
 constexpr int kPathHashChars = 16;
 
 }  // namespace
@@ -39,27 +41,28 @@ QString QtSingleApplication::lockFilePath() const {
   const QByteArray exe = QCoreApplication::applicationFilePath().toUtf8();
   const QByteArray hash =
       QCryptographicHash::hash(exe, QCryptographicHash::Sha256).toHex().left(kPathHashChars);
-  return QDir::tempPath() + "/nimbora-launcher-" + QString::fromLatin1(hash) + "-" +
-         QString::number(geteuid()) + ".lock";
+  return QString::fromUtf8((Service::GetUserNimboraInstallPath() + "/log").c_str()) + "/launcher-" +
+         QString::fromLatin1(hash) + ".lock";
 }
 
 int QtSingleApplication::openLockFile(const QString& path) {
   const QByteArray p = QFile::encodeName(path);
+  // The logger has made the folder already unless the home is unusable;
+  // then this fails too and says why.
+  QDir().mkpath(QFileInfo(path).absolutePath());
   // O_NONBLOCK: a FIFO planted under this name must not hang the start.
   int fd = open(p.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, kLockFileMode);
   if (fd < 0) {
-    LOG_MSG(L_WARNING, "launcher_debug",
-            "[WARNING] qtsingleapplication(%d): cannot open lock file '%s': %s, not checking for a running "
-            "launcher\n",
-            p.constData(), strerror(errno));
+    LOG_MSG(L_ERR, "launcher_debug",
+            "[ERROR] qtsingleapplication(%d): cannot open lock file '%s': %s, not upgrading\n", p.constData(),
+            strerror(errno));
     return -1;
   }
   struct stat st;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
-    // Someone else's file must neither be trusted nor be able to keep us
-    // from starting by holding a lock on it.
-    LOG_MSG(L_WARNING, "launcher_debug",
-            "[WARNING] qtsingleapplication(%d): lock file '%s' is not a regular file of this user, ignored\n",
+    LOG_MSG(L_ERR, "launcher_debug",
+            "[ERROR] qtsingleapplication(%d): lock file '%s' is not a regular file of this user, not "
+            "upgrading\n",
             p.constData());
     close(fd);
     return -1;
@@ -82,7 +85,7 @@ bool QtSingleApplication::isRunning() {
   if (errno == EWOULDBLOCK) {
     m_running = true;
   } else {
-    LOG_MSG(L_WARNING, "launcher_debug", "[WARNING] qtsingleapplication(%d): cannot lock '%s': %s\n",
+    LOG_MSG(L_ERR, "launcher_debug", "[ERROR] qtsingleapplication(%d): cannot lock '%s': %s, not upgrading\n",
             QFile::encodeName(path).constData(), strerror(errno));
   }
   close(fd);

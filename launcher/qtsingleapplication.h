@@ -1,11 +1,13 @@
 // The application object of the launcher, which also tells whether another
 // launcher of the same executable already runs for the same user.
 //
-// The guard is a kernel-held lock (flock) on a file in the temporary folder
-// whose name derives from the executable's absolute path and the user id.
-// The kernel drops the lock when its holder dies, so a crashed launcher never
-// blocks the next start, and the descriptor is close-on-exec, so the client
-// that the start script launches never inherits (and keeps holding) it.
+// The guard is a kernel-held lock (flock) on a file in the user's own tree
+// ("<user dir>/log/launcher-<key>.lock", the key derived from the
+// executable's real path), so neither the temporary folder a login chose nor
+// another user can touch it. The kernel drops the lock when its holder dies,
+// so a crashed launcher never blocks the next start, and the descriptor is
+// close-on-exec, so the client that the start script launches never inherits
+// (and keeps holding) it.
 #pragma once
 
 #include <QApplication>
@@ -22,11 +24,17 @@ class QtSingleApplication : public QApplication {
   // The first call takes the lock; later calls repeat its answer.
   bool isRunning();
 
+  // True when this launcher holds the lock. False after isRunning() also
+  // when the lock could not be used at all (logged): such a launcher must
+  // not change the user's copy, as another one may be doing so.
+  bool holdsLock() const { return m_lock_fd >= 0; }
+
   // The lock file used for this executable and user.
   QString lockFilePath() const;
 
  private:
-  // Opens (creating if needed) the lock file; -1 when it cannot be used.
+  // Opens (creating it and its folder if needed) the lock file; -1 when it
+  // cannot be used.
   int openLockFile(const QString& path);
 
   int m_lock_fd = -1;

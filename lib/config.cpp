@@ -1,19 +1,20 @@
 #include "config.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
-#include <memory>
+#include <string>
+
+#include "file-op.h"
 
 namespace {
 
-// fgets piece size: a longer line arrives in several pieces, each parsed as a
-// line of its own.
-const int kLineBufferSize = 8192;
+// Lines arrive in pieces of at most this many bytes less one (as fgets
+// hands them over): a longer line is parsed as several lines.
+const size_t kLineBufferSize = 8192;
 
-struct FileCloser {
-  void operator()(FILE* fp) const { fclose(fp); }
-};
-using FilePtr = std::unique_ptr<FILE, FileCloser>;
+// The pid and level files hold a few short lines; a planted file larger than
+// this is not one of them and is not read.
+const size_t kMaxFileSize = 65536;
 
 }  // namespace
 
@@ -63,15 +64,20 @@ int Config::parse(char* buf, int /*n*/, ustring& key, ustring& value) {
 }
 
 int Config::read(const ustring& path) {
-  if (path.empty()) return -1;
-  FilePtr fp(fopen(path.c_str(), "r"));
-  if (!fp) return -1;
+  std::string text;
+  if (FSReadSmallFile(path, kMaxFileSize, text) != 0) return -1;
 
-  // Pairs are collected apart so that a read error (a folder, a failing
-  // disk) leaves the store as it was instead of half-filled.
+  // Pairs are collected apart so that a malformed line leaves the store
+  // empty instead of half-filled.
   std::map<ustring, ustring> pairs;
   char buf[kLineBufferSize];
-  while (fgets(buf, sizeof buf, fp.get())) {
+  for (size_t pos = 0; pos < text.size();) {
+    size_t n = std::min(text.size() - pos, kLineBufferSize - 1);
+    const void* newline = memchr(text.data() + pos, '\n', n);
+    if (newline) n = static_cast<size_t>(static_cast<const char*>(newline) - (text.data() + pos)) + 1;
+    memcpy(buf, text.data() + pos, n);
+    buf[n] = '\0';
+    pos += n;
     ustring key;
     ustring value;
     int result = parse(buf, static_cast<int>(strlen(buf)), key, value);
@@ -82,7 +88,6 @@ int Config::read(const ustring& path) {
       return -1;
     }
   }
-  if (ferror(fp.get())) return -1;
   for (auto& pair : pairs) store[pair.first] = pair.second;
   return 0;
 }

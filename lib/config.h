@@ -14,7 +14,8 @@ class Config {
   Config() = default;
 
   // Adds the pairs of the file at path to the store: 0, or -1 for an empty
-  // path, a file that cannot be opened or read (the store is left as it was)
+  // path, a file that is missing, not a regular file, over 64 KiB or cannot be
+  // read (the store is left as it was; see FSReadSmallFile)
   // or a malformed line (which empties the whole store, so a caller sees all
   // pairs of a file or none).
   int read(const ustring& path);

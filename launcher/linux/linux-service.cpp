@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -65,35 +66,73 @@ std::vector<std::string> ReadCmdline(pid_t pid) {
   return args;
 }
 
-bool IsBelow(const std::string& path, const std::vector<std::string>& dirs) {
-  for (const auto& dir : dirs) {
-    if (!dir.empty() && path.size() > dir.size() && path.compare(0, dir.size(), dir) == 0 &&
-        path[dir.size()] == '/')
-      return true;
+// The longest "#!" line looked at; the kernel itself reads no more than this
+// of a script (BINPRM_BUF_SIZE).
+constexpr size_t kShebangMax = 256;
+
+// The interpreter that a "#!" line at the start of the regular file `script`
+// names, with its real path; "" when the file is none. "#!/usr/bin/env NAME"
+// names NAME as found on PATH.
+std::string InterpreterOf(const std::string& script) {
+  const int fd = open(script.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return std::string();
+  char buf[kShebangMax];
+  struct stat st;
+  const ssize_t n = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? read(fd, buf, sizeof buf) : -1;
+  close(fd);
+  if (n < 2 || buf[0] != '#' || buf[1] != '!') return std::string();
+  std::string line(buf + 2, static_cast<size_t>(n) - 2);
+  line = line.substr(0, line.find('\n'));
+  std::vector<std::string> words;
+  for (size_t p = line.find_first_not_of(" \t"); p != std::string::npos;
+       p = line.find_first_not_of(" \t", p)) {
+    const size_t e = line.find_first_of(" \t", p);
+    words.push_back(line.substr(p, e == std::string::npos ? std::string::npos : e - p));
+    p = e;
   }
-  return false;
+  if (words.empty()) return std::string();
+  std::string interpreter = RealPath(words[0]);
+  if (interpreter.size() < 4 || interpreter.compare(interpreter.size() - 4, 4, "/env") != 0)
+    return interpreter;
+  for (size_t i = 1; i < words.size(); ++i) {
+    if (words[i][0] == '-') continue;
+    if (words[i].find('/') != std::string::npos) return RealPath(words[i]);
+    const char* path = getenv("PATH");
+    std::string dirs = path ? path : "/usr/bin:/bin";
+    for (size_t p = 0; p <= dirs.size();) {
+      size_t e = dirs.find(':', p);
+      if (e == std::string::npos) e = dirs.size();
+      const std::string found = dirs.substr(p, e - p) + "/" + words[i];
+      if (access(found.c_str(), X_OK) == 0) return RealPath(found);
+      p = e + 1;
+    }
+    return std::string();
+  }
+  return std::string();
 }
 
-// Whether pid runs a program of the per-user tree: its executable, or for a
-// client run through an interpreter the script its command line names. A pid
-// file may be stale, and its number taken by an unrelated program since.
-bool IsClientProcess(pid_t pid, const ustring& user_dir) {
-  const std::string composed = user_dir.c_str();
-  const std::vector<std::string> dirs = {composed, RealPath(composed)};
+// Whether pid runs the copy's client executable `client`: its own program,
+// or, for a client script, its interpreter with the script as the first
+// argument that is no option. A pid file may be stale and its number taken
+// since by any program of the user, also one that merely names a file of the
+// copy (find, tail, less); those are never the client.
+bool IsClientProcess(pid_t pid, const ustring& client) {
+  const std::string real = RealPath(client.c_str());
+  struct stat st;
+  if (real.empty() || stat(real.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
   const std::string proc = "/proc/" + std::to_string(pid);
+  const std::string exe = ReadLink(proc + "/exe");
+  // The client of a copy replaced under it reads as "<path> (deleted)".
+  if (exe == real || exe == real + " (deleted)") return true;
 
-  // A deleted executable reads as "<path> (deleted)", still below the folder.
-  if (IsBelow(ReadLink(proc + "/exe"), dirs)) return true;
-
+  const std::string interpreter = InterpreterOf(real);
+  if (interpreter.empty() || exe != interpreter) return false;
   const std::vector<std::string> args = ReadCmdline(pid);
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg.empty() || arg[0] == '-') continue;  // interpreter options
-    std::string script = arg[0] == '/' ? arg : ReadLink(proc + "/cwd") + "/" + arg;
-    // Executable, so that an editor with a file of the folder open is not
-    // taken for the client.
-    std::string real = RealPath(script);
-    return IsBelow(real.empty() ? script : real, dirs) && access(script.c_str(), X_OK) == 0;
+    const std::string script = arg[0] == '/' ? arg : ReadLink(proc + "/cwd") + "/" + arg;
+    return RealPath(script) == real;
   }
   return false;
 }
@@ -249,7 +288,13 @@ bool LinuxService::IsNeedUpgrade() {
   const int target = target_version.build_version.empty() ? 0 : atoi(target_version.build_version.c_str());
   LOG_MSG(L_DEBUG, "service_debug",
           "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n", source, target);
-  return target > source || !PerUserBinPathExist();
+  const bool need = target > source || !PerUserBinPathExist();
+  if (need && upgrade_forbidden) {
+    LOG_MSG(L_ERR, "service_debug",
+            "[ERROR] linux/linux-service(%d): upgrade needed but not made: no single-instance lock\n");
+    return false;
+  }
+  return need;
 }
 
 bool LinuxService::PerUserBinPathExist() {
@@ -286,7 +331,7 @@ void LinuxService::StopService() {
   }
   ClientProcess client(pid);
   if (client.Gone()) return;
-  if (!IsClientProcess(pid, GetUserNimboraInstallPath())) {
+  if (!IsClientProcess(pid, per_user_install_path + kClientRelPath)) {
     LOG_MSG(L_NOTICE, "service_debug",
             "[NOTE] linux/linux-service(%d): process %d is not the client of '%s', nothing stopped\n",
             static_cast<int>(pid), GetUserNimboraInstallPath().c_str());

@@ -362,14 +362,63 @@ int move_across(const ustring& from, const ustring& to, bool do_case_check) {
 
 // ---- FSRemove helper ---------------------------------------------------------
 
-int remove_dir_at(int parent, const char* name);
+const int kDirOpenFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+// The name under which the kernel reopens or changes the object behind an
+// open descriptor, whatever has been renamed or swapped in at its old path.
+std::string fd_path(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
+// Gives the folder open as fd (O_PATH or not) u+rwx when it is this user's and
+// lacks any of them: true when it has been changed, so that a refused step is
+// worth one more try.
+bool grant_owner_rights(int fd) {
+  struct stat st;
+  if (fd < 0 || fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid()) return false;
+  if ((st.st_mode & S_IRWXU) == S_IRWXU) return false;
+  // fchmod refuses O_PATH descriptors; the descriptor's own name does not.
+  if (chmod(fd_path(fd).c_str(), (st.st_mode & 07777) | S_IRWXU) == 0) return true;
+  const int e = errno;
+  LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): cannot give the owner rights to a folder: %s\n",
+          err_text(e).c_str());
+  return false;
+}
+
+// Opens the folder `name` of `parent` for listing. When granting, a folder
+// that cannot be searched or read for lack of the owner's rights gets them:
+// first the parent (searching it may be what failed), then the folder itself,
+// reached through a descriptor that pins it, so a link swapped in meanwhile
+// is never followed.
+int open_dir_at(int parent, const char* name, bool grant) {
+  int fd = openat(parent, name, kDirOpenFlags);
+  if (fd >= 0 || errno != EACCES || !grant) return fd;
+  if (grant_owner_rights(parent)) {
+    fd = openat(parent, name, kDirOpenFlags);
+    if (fd >= 0 || errno != EACCES) return fd;
+  }
+  UniqueFd pinned(openat(parent, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  if (!pinned || !grant_owner_rights(pinned.get())) {
+    errno = EACCES;
+    return -1;
+  }
+  return open(fd_path(pinned.get()).c_str(), kDirOpenFlags & ~O_NOFOLLOW);
+}
+
+// unlinkat, tried once more after giving parent the owner's rights when it
+// refused for lack of them.
+int unlink_at(int parent, const char* name, int flags, bool grant) {
+  if (unlinkat(parent, name, flags) == 0) return 0;
+  if (errno != EACCES || !grant || !grant_owner_rights(parent)) return -1;
+  return unlinkat(parent, name, flags);
+}
+
+int remove_dir_at(int parent, const char* name, bool grant);
 
 // Removes the entry `name` of the open folder `parent`, a whole tree when it
 // is a folder: 0, -1 when it cannot be examined, -3 when it or something
 // below it stays. A name that is already gone counts as removed. Working
 // from the folder's descriptor keeps every call to one path component,
 // however deep the tree.
-int remove_entry_at(int parent, const char* name, unsigned char d_type) {
+int remove_entry_at(int parent, const char* name, unsigned char d_type, bool grant) {
   bool is_dir = d_type == DT_DIR;
   if (d_type == DT_UNKNOWN) {
     struct stat st;
@@ -377,18 +426,18 @@ int remove_entry_at(int parent, const char* name, unsigned char d_type) {
     is_dir = S_ISDIR(st.st_mode);
   }
   if (!is_dir) {
-    if (unlinkat(parent, name, 0) == 0 || errno == ENOENT) return 0;
+    if (unlink_at(parent, name, 0, grant) == 0 || errno == ENOENT) return 0;
     // Replaced by a folder since the listing: removed as one.
     if (errno != EISDIR) return -3;
   }
-  return remove_dir_at(parent, name);
+  return remove_dir_at(parent, name, grant);
 }
 
 // Empties the folder `name` of `parent` and removes it. Links are never
 // followed: a link inside goes, whatever it points to stays.
-int remove_dir_at(int parent, const char* name) {
+int remove_dir_at(int parent, const char* name, bool grant) {
   {
-    const int fd = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd = open_dir_at(parent, name, grant);
     if (fd < 0) return -3;
     DirPtr dir(fdopendir(fd));
     if (!dir) {
@@ -400,13 +449,21 @@ int remove_dir_at(int parent, const char* name) {
     // reports whatever was left behind.
     while ((de = next_entry(dir.get())) != nullptr) {
       if (is_dot_entry(de->d_name)) continue;
-      if (remove_entry_at(dirfd(dir.get()), de->d_name, de->d_type) != 0) return -3;
+      if (remove_entry_at(dirfd(dir.get()), de->d_name, de->d_type, grant) != 0) return -3;
     }
   }
-  return unlinkat(parent, name, AT_REMOVEDIR) == 0 || errno == ENOENT ? 0 : -3;
+  return unlink_at(parent, name, AT_REMOVEDIR, grant) == 0 || errno == ENOENT ? 0 : -3;
 }
 
-int remove_dir(const ustring& path) { return remove_dir_at(AT_FDCWD, path.c_str()); }
+int remove_path(const ustring& path, bool grant) {
+  if (path.empty()) return -1;
+  FILE_INFO info;
+  if (GetFileInfo(path, info) != 0) return -1;
+  if (!info.isExist) return 0;
+  // Links are not followed: a link to a directory goes, the directory stays.
+  if (info.type != FT_DIR) return ::unlink(path.c_str()) == 0 ? 0 : -3;
+  return remove_dir_at(AT_FDCWD, path.c_str(), grant);
+}
 
 }  // namespace
 
@@ -605,14 +662,53 @@ int FSRename(const ustring& from, const ustring& to, bool do_case_check) {
   return move_across(from, to, do_case_check);
 }
 
-int FSRemove(const ustring& path, bool) {
+int FSRemove(const ustring& path, bool) { return remove_path(path, false); }
+
+int FSRemoveOwnTree(const ustring& path) { return remove_path(path, true); }
+
+// ---- Small files -------------------------------------------------------------
+
+int FSReadSmallFile(const ustring& path, size_t limit, std::string& bytes) {
+  bytes.clear();
   if (path.empty()) return -1;
-  FILE_INFO info;
-  if (GetFileInfo(path, info) != 0) return -1;
-  if (!info.isExist) return 0;
-  // Links are not followed: a link to a directory goes, the directory stays.
-  if (info.type != FT_DIR) return ::unlink(path.c_str()) == 0 ? 0 : -3;
-  return remove_dir(path);
+  UniqueFd fd(open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (!fd) {
+    const int e = errno;
+    if (e == ENOENT) return -2;
+    LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): cannot open '%s': %s, ignored\n", path.c_str(),
+            err_text(e).c_str());
+    return -3;
+  }
+  struct stat st;
+  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): '%s' is not a regular file, ignored\n",
+            path.c_str());
+    return -3;
+  }
+  // One byte past the limit tells a file that is too large from one that
+  // fills it exactly.
+  std::string buf(limit + 1, '\0');
+  size_t got = 0;
+  while (got < buf.size()) {
+    const ssize_t n = read(fd.get(), &buf[got], buf.size() - got);
+    if (n == 0) break;
+    if (n > 0) {
+      got += static_cast<size_t>(n);
+    } else if (errno != EINTR) {
+      const int e = errno;
+      LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): cannot read '%s': %s, ignored\n", path.c_str(),
+              err_text(e).c_str());
+      return -3;
+    }
+  }
+  if (got > limit) {
+    LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): '%s' is larger than %zu bytes, ignored\n",
+            path.c_str(), limit);
+    return -3;
+  }
+  buf.resize(got);
+  bytes.swap(buf);
+  return 0;
 }
 
 // ---- Directory listing -------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <string>
 
 #include "ustring.h"
 
@@ -97,6 +98,19 @@ int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin = false);
 int FSRename(const ustring& from, const ustring& to, bool do_case_check = false);
 // 0 removed or nothing there, -1 empty path or query failed, -3 removing failed.
 int FSRemove(const ustring& path, bool allowundo = false);
+// As FSRemove, for a tree of the process's own that may hold folders without
+// the owner's write or search right (a read-only folder of a package): where
+// the kernel refuses a folder of this user, the folder is given u+rwx through
+// its descriptor and the step is tried once more. Links are never followed, so
+// no folder outside the tree gets a right.
+int FSRemoveOwnTree(const ustring& path);
+
+// Reads a small regular file whole (a pid file, a level file, a version
+// file): 0 with its bytes; -1 empty path; -2 nothing there; -3 refused or
+// failed, logged: not a regular file (a FIFO, a device, a folder, a link),
+// larger than limit, unreadable. The open never blocks and never follows a
+// link, so no planted object can hang the caller. bytes is emptied first.
+int FSReadSmallFile(const ustring& path, size_t limit, std::string& bytes);
 
 int FSOpenDir(const ustring& path, int flag, DIR_HANDLE& dh);
 // 1 entry read, 0 end of listing, -1 error. "." and ".." are returned too.

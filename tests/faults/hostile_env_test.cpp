@@ -288,51 +288,171 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ------------------------------------------------------------- lock file
 
-// The single-instance lock file in the launcher's temporary folder, planted
-// before an upgrade: neither kind may stop the upgrade or be written through.
-class PlantedLockFile : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(PlantedLockFile, IsIgnoredAndTheUpgradeRuns) {
-  EnvTree e;
-  const std::string locks = e.t.tmp() + "/locks";
-  make_dirs(locks);
-  const std::vector<std::string> env = {"TMPDIR=" + locks};
-  ASSERT_EQ(e.launch_as(env, false).status, 0);
-  e.t.stop_client();
-  std::vector<std::string> names;
-  for (const auto& n : list_dir(locks))
-    if (n.rfind("nimbora-launcher-", 0) == 0) names.push_back(n);
-  ASSERT_EQ(names.size(), 1u) << joined(list_dir(locks));
-  const std::string lock = locks + "/" + names[0];
-  const std::string victim = e.t.tmp() + "/victim";
-  write_file(victim, "original\n", 0600);
-
-  unlink(lock.c_str());
-  int held = -1;
-  if (std::string(GetParam()) == "by_another_user") {
-    write_file(lock, "");
-    ASSERT_EQ(chown(lock.c_str(), kNobodyId, kNobodyId), 0);
-    held = open(lock.c_str(), O_RDONLY);
-    ASSERT_EQ(flock(held, LOCK_EX), 0);  // as if that user's launcher ran
-  } else {
-    ASSERT_EQ(symlink(victim.c_str(), lock.c_str()), 0);
-  }
-  e.t.package_client("1003");
-
-  RunResult r = e.launch_as(env, false);
-  EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_EQ(tree_diff(snapshot(e.t.app_dir()), snapshot(e.t.tmp() + "/client-1003")), "") << e.t.log();
-  EXPECT_TRUE(ends_with(e.t.started(), "start 1003\n")) << e.t.started();
-  struct stat st;
-  ASSERT_EQ(lstat(victim.c_str(), &st), 0);
-  EXPECT_EQ(read_file(victim), "original\n");
-  EXPECT_EQ(st.st_mode & 07777, 0600u);
-  EXPECT_EQ(st.st_uid, geteuid());
-  if (held >= 0) close(held);
+// The first 16 hex digits of the SHA-256 of the launcher's real path: the
+// key in the lock file's name.
+std::string launcher_key(const LaunchTree& t) {
+  RunResult r = sh("printf %s \"$(realpath '" + t.launcher() + "')\" | sha256sum | cut -c1-16");
+  return r.out.substr(0, 16);
 }
 
-INSTANTIATE_TEST_SUITE_P(HostileEnvironment, PlantedLockFile,
-                         ::testing::Values("by_another_user", "as_a_symbolic_link"));
+// Where the launcher kept its lock before it moved into the user's tree.
+std::string old_lock_name(const LaunchTree& t, const std::string& tmpdir) {
+  return tmpdir + "/nimbora-launcher-" + launcher_key(t) + "-" + std::to_string(geteuid()) + ".lock";
+}
+
+// A second launch of the same user while the first is in the middle of an
+// upgrade: it must leave at once, whatever its temporary folder holds.
+struct SecondCase {
+  const char* name;
+  bool other_tmpdir;   // the second login's TMPDIR differs
+  bool planted;        // another user's file at the old lock name
+  bool sticky_tmpdir;  // ... in a sticky world-writable folder (fs.protected_regular)
+};
+
+class SecondLauncher : public ::testing::TestWithParam<SecondCase> {};
+
+TEST_P(SecondLauncher, LeavesWhileTheFirstUpgrades) {
+  const SecondCase& c = GetParam();
+  if (c.sticky_tmpdir && read_file("/proc/sys/fs/protected_regular").substr(0, 1) == "0")
+    GTEST_SKIP() << "fs.protected_regular is 0 here";
+  Upgrade u;
+  LaunchTree& t = u.tree();
+  t.set_levels();
+  std::string tmp_a = t.tmp() + "/tmp-a";
+  const std::string tmp_b = c.other_tmpdir ? t.tmp() + "/tmp-b" : tmp_a;
+  make_dirs(tmp_a);
+  make_dirs(tmp_b);
+  if (c.sticky_tmpdir) chmod(tmp_a.c_str(), 01777);
+  if (c.planted) {
+    const std::string planted = old_lock_name(t, tmp_a);
+    write_file(planted, "");
+    ASSERT_EQ(chown(planted.c_str(), kNobodyId, kNobodyId), 0);
+  }
+  PackageFifo fifo(u.package(), read_file(u.plain_tar()));
+  auto first = u.start({"TMPDIR=" + tmp_a});
+  ASSERT_TRUE(fifo.begin_pass(*first)) << first->output();  // holds its lock, counting
+
+  auto second = u.start({"TMPDIR=" + tmp_b});
+  EXPECT_EQ(second->wait(), 0) << second->output();
+  EXPECT_TRUE(has(t.log(), "app has already launched, return\n")) << t.log();
+
+  ASSERT_TRUE(fifo.feed_all());
+  ASSERT_TRUE(fifo.begin_pass(*first)) << first->output();
+  ASSERT_TRUE(fifo.feed_all());
+  fifo.end_pass();
+  RunResult r;
+  r.status = first->wait();
+  r.out = first->output();
+  u.use_regular_package();
+  expect_copy_of(u, r, u.new_client(), "1002");
+  EXPECT_EQ(t.started(), "start 1002\n");
+  EXPECT_TRUE(u.backups().empty()) << joined(u.backups());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostileEnvironment, SecondLauncher,
+    ::testing::Values(SecondCase{"other_TMPDIR", true, false, false},
+                      SecondCase{"another_users_file_at_the_old_name", false, true, false},
+                      SecondCase{"same_under_protected_regular", false, true, true}),
+    [](const ::testing::TestParamInfo<SecondCase>& i) { return std::string(i.param.name); });
+
+// A lock file in the user's tree that cannot be used: the launcher cannot
+// tell whether another one is upgrading, so it leaves the copy alone and
+// starts it, and nothing is written through the planted object.
+struct UnusableLockCase {
+  const char* name;
+  const char* plant;  // shell; $L is the lock's path, $V a file of the user's
+};
+
+class UnusableLock : public ::testing::TestWithParam<UnusableLockCase> {};
+
+TEST_P(UnusableLock, StartsTheCopyWithoutUpgrading) {
+  EnvTree e;
+  e.t.set_levels("service_debug=6\nlauncher_debug=6\n");
+  make_dirs(e.t.user_dir() + "/log");
+  const std::string lock = e.t.user_dir() + "/log/launcher-" + launcher_key(e.t) + ".lock";
+  const std::string victim = e.t.tmp() + "/victim";
+  write_file(victim, "original\n", 0600);
+  ASSERT_EQ(sh(GetParam().plant, {"L=" + lock, "V=" + victim}).status, 0);
+
+  RunResult r = e.launch_as({}, false);
+  expect_old(e, r);
+  EXPECT_EQ(e.t.started(), "start 1001\n");
+  EXPECT_GT(e.t.wait_client(kClientTenths), 0);
+  const std::string log = e.t.log();
+  EXPECT_TRUE(has(log, "[ERROR] qtsingleapplication(")) << log;
+  EXPECT_TRUE(has(log, ", not upgrading\n")) << log;
+  EXPECT_TRUE(has(log, "): upgrade needed but not made: no single-instance lock\n")) << log;
+  EXPECT_EQ(read_file(victim), "original\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostileEnvironment, UnusableLock,
+    ::testing::Values(UnusableLockCase{"symbolic_link", "ln -s \"$V\" \"$L\""},
+                      UnusableLockCase{"fifo", "mkfifo \"$L\""}, UnusableLockCase{"folder", "mkdir \"$L\""},
+                      UnusableLockCase{"another_users_file", ": > \"$L\" && chown 65534:65534 \"$L\""}),
+    [](const ::testing::TestParamInfo<UnusableLockCase>& i) { return std::string(i.param.name); });
+
+// ------------------------------------------------------- non-regular files
+
+// A pid file or INFO that is no regular file: the launch neither blocks in
+// the open nor reads without end; the object counts as absent.
+struct OddFileCase {
+  const char* name;
+  const char* plant;  // shell; $U is the user folder, $R the system root
+  const char* build;  // the copy the launch ends with
+  // The planted pid file goes once the launcher is past the stop: the test
+  // client's start script would block on it as well.
+  bool pid_file;
+};
+
+class OddFile : public ::testing::TestWithParam<OddFileCase> {};
+
+TEST_P(OddFile, IsTakenAsAbsentAndTheLaunchEnds) {
+  const OddFileCase& c = GetParam();
+  EnvTree e;
+  ASSERT_EQ(sh(c.plant, {"U=" + e.t.user_dir(), "R=" + e.t.root()}).status, 0);
+  const std::vector<std::string> env = {"HOME=" + e.t.home(), "QT_QPA_PLATFORM=offscreen"};
+  RunResult r;
+  if (c.pid_file) {
+    // Held at the package, which it opens only after the stop; its second
+    // open finds the regular package again.
+    const std::string package = e.t.root() + "/package/nimbora.nbpk";
+    const std::string bytes = read_file(package);
+    PackageFifo fifo(package, bytes);
+    Child launch({e.t.launcher()}, env, e.t.tmp() + "/launch.out");
+    const bool passed = fifo.begin_pass(launch);
+    unlink((e.t.user_dir() + "/ui.pid").c_str());
+    ASSERT_TRUE(passed) << "the launcher hung in the stop\n" << e.t.log();
+    unlink(package.c_str());
+    write_file(package, bytes);
+    ASSERT_TRUE(fifo.feed_all());
+    fifo.end_pass();
+    r.status = launch.wait();
+    r.out = launch.output();
+  } else {
+    Child launch({e.t.launcher()}, env, e.t.tmp() + "/launch.out");
+    r.status = launch.wait();
+    r.out = launch.output();
+  }
+  ASSERT_NE(r.status, -1) << "the launcher hung\n" << e.t.log();
+  if (std::string(c.build) == "1001")
+    expect_old(e, r);
+  else
+    expect_new(e, r, e.t.app_dir());
+  EXPECT_TRUE(ends_with(e.t.started(), std::string("start ") + c.build + "\n")) << e.t.started();
+  EXPECT_TRUE(has(e.t.log(), "[WARNING] file-op(")) << e.t.log();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostileEnvironment, OddFile,
+    ::testing::Values(OddFileCase{"pid_file_fifo", "mkfifo \"$U/ui.pid\"", "1002", true},
+                      OddFileCase{"pid_file_link_to_dev_zero", "ln -s /dev/zero \"$U/ui.pid\"", "1002", true},
+                      OddFileCase{"copy_INFO_fifo",
+                                  "rm \"$U/Nimbora.app/INFO\" && mkfifo \"$U/Nimbora.app/INFO\"", "1002",
+                                  false},
+                      OddFileCase{"system_INFO_fifo", "rm \"$R/INFO\" && mkfifo \"$R/INFO\"", "1001", false}),
+    [](const ::testing::TestParamInfo<OddFileCase>& i) { return std::string(i.param.name); });
 
 // ---------------------------------------------------------------- locale
 

@@ -197,8 +197,10 @@ AssertionResult kill_twice(Upgrade& u) {
   u.use_regular_package();
   r = kill_after_entries(u, 50);
   if (!r) return r;
+  // The second launch removed the first one's partial copy instead of
+  // keeping it as a backup: the complete old copy is the only one.
   std::vector<std::string> b = u.backups();
-  if (b != std::vector<std::string>{"Nimbora.app_tmp", "Nimbora.app_tmp1"})
+  if (b != std::vector<std::string>{"Nimbora.app_tmp"} || !exists(u.tree().app_dir() + "_tmp/INFO"))
     return AssertionFailure() << "backups after two kills: " << joined(b);
   return AssertionSuccess();
 }

@@ -187,14 +187,15 @@ class CurrentCopy {
                                      t_.tmp() + "/" + out_name);
   }
 
-  // The lock file that a finished launch of this tree left in TMPDIR.
+  // The lock file that a finished launch of this tree left in the user's tree.
   std::string lock_file() const {
     std::string found;
-    DIR* d = opendir(tmpdir().c_str());
+    const std::string dir = t_.user_dir() + "/log";
+    DIR* d = opendir(dir.c_str());
     if (!d) return found;
     while (dirent* e = readdir(d)) {
       std::string n = e->d_name;
-      if (n.size() > 5 && n.compare(n.size() - 5, 5, ".lock") == 0) found = tmpdir() + "/" + n;
+      if (n.size() > 5 && n.compare(n.size() - 5, 5, ".lock") == 0) found = dir + "/" + n;
     }
     closedir(d);
     return found;
@@ -405,7 +406,7 @@ TEST(SingleInstance, LockFileIsPrivateToTheUser) {
   EXPECT_TRUE(S_ISREG(st.st_mode));
   EXPECT_EQ(st.st_mode & 0777, 0600u);
   EXPECT_EQ(st.st_uid, geteuid());
-  EXPECT_TRUE(contains(lock, "-" + std::to_string(geteuid()) + ".lock")) << lock;
+  EXPECT_TRUE(contains(lock, c.tree().user_dir() + "/log/launcher-")) << lock;
 }
 
 TEST(SingleInstance, SymbolicLinkAtTheLockFileIsNotFollowed) {
@@ -422,8 +423,9 @@ TEST(SingleInstance, SymbolicLinkAtTheLockFileIsNotFollowed) {
   EXPECT_EQ(c.runs(), 2);
   EXPECT_FALSE(exists(victim));
   std::string log = c.tree().log();
-  EXPECT_TRUE(contains(log, "[WARNING] qtsingleapplication(")) << log;
+  EXPECT_TRUE(contains(log, "[ERROR] qtsingleapplication(")) << log;
   EXPECT_TRUE(contains(log, "cannot open lock file '" + lock + "'")) << log;
+  EXPECT_TRUE(contains(log, ", not upgrading\n")) << log;
 }
 
 TEST(SingleInstance, LockFileOfAnotherUserNeitherCountsNorBlocks) {
@@ -448,8 +450,9 @@ TEST(SingleInstance, LockFileOfAnotherUserNeitherCountsNorBlocks) {
   EXPECT_EQ(c.runs(), 2);
   std::string log = c.tree().log();
   EXPECT_FALSE(contains(log, "already launched")) << log;
-  EXPECT_TRUE(contains(log, "[WARNING] qtsingleapplication(")) << log;
-  EXPECT_TRUE(contains(log, "): lock file '" + lock + "' is not a regular file of this user, ignored\n"))
+  EXPECT_TRUE(contains(log, "[ERROR] qtsingleapplication(")) << log;
+  EXPECT_TRUE(
+      contains(log, "): lock file '" + lock + "' is not a regular file of this user, not upgrading\n"))
       << log;
 
   unlock.release();

@@ -6,10 +6,18 @@
 // cases that need a system tree copy this test binary into a temporary tree
 // and run it there with "--scenario NAME" (see RunScenario at the end).
 #include <fcntl.h>
+#include <grp.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <poll.h>
 #include <pthread.h>
 #include <pwd.h>
 #include <signal.h>
+#include <stddef.h>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -49,6 +57,10 @@ class TestService : public LinuxService {
 
 bool contains(const std::string& haystack, const std::string& needle) {
   return haystack.find(needle) != std::string::npos;
+}
+
+bool ends_with(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 size_t count_of(const std::string& haystack, const std::string& needle) {
@@ -361,12 +373,13 @@ TEST(Installation, FailedExtractionPutsTheOldCopyBack) {
   }
 }
 
-TEST(Installation, MissingArchiveOnFirstInstallLeavesAnEmptyAppFolder) {
+// A failed first install leaves no copy that could be taken for an installed
+// one.
+TEST(Installation, FailedFirstInstallLeavesNoAppFolder) {
   SystemTree t;
   RunResult r = t.Run("prepare");
   EXPECT_EQ(ResultOf(r, "result"), -1) << r.out;
-  EXPECT_TRUE(is_dir(t.app));
-  EXPECT_TRUE(snapshot(t.app).empty());
+  EXPECT_FALSE(exists(t.app));
   EXPECT_TRUE(contains(t.log(), "): Failed to extract package, and no old installation to rollback\n"))
       << t.log();
 }
@@ -420,54 +433,78 @@ bool WriteAll(int fd, const std::string& data) {
   return true;
 }
 
-TEST(Installation, LauncherKilledInTheMiddleOfAnExtractionIsRepairedByTheNextLaunch) {
-  SystemTree t;
-  WriteCopy(t.app, "49");
-  write_file(t.root + "/INFO", "[Version]\nbuild_version=50\n");
-  // Uncompressed, so that half of the bytes is half of the entries.
-  std::vector<ArchiveEntry> entries = ClientPackage("50");
-  for (int i = 0; i < 200; ++i)
-    entries.push_back(File("data/f" + std::to_string(1000 + i), std::string(4000, 'd')));
-  const std::string real_package = t.tmp / "real.nbpk";
-  write_archive(real_package, entries, "pax");
-  const std::string bytes = read_file(real_package);
-  ASSERT_EQ(mkfifo(t.package().c_str(), 0644), 0);
+// A launcher killed in the middle of an extraction leaves a partial copy
+// (no INFO) and the complete old copy as a backup. The next launch repairs
+// it, or, when its own extraction fails too, puts the complete old copy back
+// and starts it: the partial copy is never a rollback target.
+TEST(Installation, AfterAKillMidExtractionTheNextLaunchEndsWithACompleteCopy) {
+  struct Row {
+    const char* name;
+    bool truncated;    // the next extraction fails
+    bool app_removed;  // the partial app folder is gone as well
+  };
+  for (const Row& row : {Row{"intact package: repaired", false, false},
+                         Row{"truncated package: the old copy is back", true, false},
+                         Row{"truncated package, no app folder: the old copy is back", true, true}}) {
+    SCOPED_TRACE(row.name);
+    SystemTree t;
+    WriteCopy(t.app, "49");
+    make_dirs(t.app + "/package");
+    write_file(t.app + "/package/start-stop", "#!/bin/sh\necho \"old $*\" >> \"$HOME/started\"\n", 0755);
+    const TreeSnapshot old_copy = snapshot(t.app);
+    write_file(t.root + "/INFO", "[Version]\nbuild_version=50\n");
+    // Uncompressed, so that half of the bytes is half of the entries.
+    std::vector<ArchiveEntry> entries = ClientPackage("50");
+    for (int i = 0; i < 200; ++i)
+      entries.push_back(File("data/f" + std::to_string(1000 + i), std::string(4000, 'd')));
+    const std::string real_package = t.tmp / "real.nbpk";
+    write_archive(real_package, entries, "pax");
+    const std::string bytes = read_file(real_package);
+    ASSERT_EQ(mkfifo(t.package().c_str(), 0644), 0);
 
-  // A reader that goes away must fail the test, not kill it.
-  signal(SIGPIPE, SIG_IGN);
-  pid_t child = Spawn({t.exe(), "--scenario", "upgrade"}, {"HOME=" + t.home}, t.tmp / "child.out");
-  ASSERT_GT(child, 0);
-  // The counting pass reads the whole archive (or as much of it as it needs).
-  int fd = OpenFifoWriter(t.package());
-  ASSERT_GE(fd, 0);
-  WriteAll(fd, bytes);
-  close(fd);
-  ASSERT_TRUE(WaitFor([&] { return contains(t.log(), " entries in '" + t.package() + "'\n"); })) << t.log();
-  // The extraction pass gets half of it, then waits for more.
-  fd = OpenFifoWriter(t.package());
-  ASSERT_GE(fd, 0);
-  ASSERT_TRUE(WriteAll(fd, bytes.substr(0, bytes.size() / 2)));
-  ASSERT_TRUE(WaitFor([&] { return read_file(t.app + "/data/f1050").size() == 4000; }))
-      << read_file(t.tmp / "child.out") << t.log();
-  kill(child, SIGKILL);
-  int status = 0;
-  waitpid(child, &status, 0);
-  close(fd);
-  ASSERT_TRUE(WIFSIGNALED(status));
+    // A reader that goes away must fail the test, not kill it.
+    signal(SIGPIPE, SIG_IGN);
+    pid_t child = Spawn({t.exe(), "--scenario", "upgrade"}, {"HOME=" + t.home}, t.tmp / "child.out");
+    ASSERT_GT(child, 0);
+    // The counting pass reads the whole archive (or as much of it as it needs).
+    int fd = OpenFifoWriter(t.package());
+    ASSERT_GE(fd, 0);
+    WriteAll(fd, bytes);
+    close(fd);
+    ASSERT_TRUE(WaitFor([&] { return contains(t.log(), " entries in '" + t.package() + "'\n"); })) << t.log();
+    // The extraction pass gets half of it, then waits for more.
+    fd = OpenFifoWriter(t.package());
+    ASSERT_GE(fd, 0);
+    ASSERT_TRUE(WriteAll(fd, bytes.substr(0, bytes.size() / 2)));
+    ASSERT_TRUE(WaitFor([&] { return read_file(t.app + "/data/f1050").size() == 4000; }))
+        << read_file(t.tmp / "child.out") << t.log();
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    close(fd);
+    ASSERT_TRUE(WIFSIGNALED(status));
 
-  // Interrupted: a partial copy that cannot be taken for a current one.
-  EXPECT_TRUE(exists(t.app + "/bin/nimbora-backup-ui"));
-  EXPECT_FALSE(exists(t.app + "/INFO"));
-  EXPECT_TRUE(exists(t.app + "_tmp/old-49"));
+    // Interrupted: a partial copy that cannot be taken for a current one.
+    EXPECT_TRUE(exists(t.app + "/bin/nimbora-backup-ui"));
+    EXPECT_FALSE(exists(t.app + "/INFO"));
+    EXPECT_TRUE(exists(t.app + "_tmp/old-49"));
+    if (row.app_removed) remove_tree(t.app);
 
-  ASSERT_EQ(::unlink(t.package().c_str()), 0);
-  ASSERT_EQ(rename(real_package.c_str(), t.package().c_str()), 0);
-  RunResult r = t.Run("upgrade");
-  EXPECT_EQ(ResultOf(r, "upgrade"), 0) << r.out << t.log();
-  EXPECT_EQ(snapshot(t.app), ExpectedTree(entries)) << tree_diff(snapshot(t.app), ExpectedTree(entries));
-  EXPECT_FALSE(exists(t.app + "_tmp"));
-  EXPECT_FALSE(exists(t.app + "_tmp1"));
-  EXPECT_EQ(read_file(t.home + "/started"), "1 start\n");
+    ASSERT_EQ(::unlink(t.package().c_str()), 0);
+    // Cut inside an entry's data, not at a record boundary.
+    write_file(t.package(), row.truncated ? bytes.substr(0, bytes.size() / 2 + 100) : bytes);
+    RunResult r = t.Run("upgrade");
+    if (row.truncated) {
+      EXPECT_EQ(ResultOf(r, "upgrade"), -1) << r.out << t.log();
+      EXPECT_EQ(snapshot(t.app), old_copy) << tree_diff(snapshot(t.app), old_copy) << t.log();
+      EXPECT_EQ(read_file(t.home + "/started"), "old start\n");
+    } else {
+      EXPECT_EQ(ResultOf(r, "upgrade"), 0) << r.out << t.log();
+      EXPECT_EQ(snapshot(t.app), ExpectedTree(entries)) << tree_diff(snapshot(t.app), ExpectedTree(entries));
+      EXPECT_EQ(read_file(t.home + "/started"), "1 start\n");
+    }
+    for (const char* s : {"_tmp", "_tmp1", "_tmp2"}) EXPECT_FALSE(exists(t.app + s)) << s;
+  }
 }
 
 TEST(Installation, CurrentCopyIsLeftAloneAndTheClientStartedAnyway) {
@@ -685,17 +722,29 @@ TEST_F(ServiceTest, StalePidEndsTheStopQuietly) {
   EXPECT_FALSE(contains(Log(), "[NOTE]")) << Log();
 }
 
+// A stale pid taken since by a program of the user that names the copy or a
+// file of it: never the client, never signalled.
 TEST_F(ServiceTest, ProcessThatIsNotTheClientIsLeftRunning) {
-  InstallBinaryClient();
+  const std::string client = InstallBinaryClient();
   write_file(app + "/INFO", "[Version]\n");
+  make_dirs(app + "/package");
+  write_file(app + "/package/start-stop", "#!/bin/sh\nexit 0\n", 0755);
+  write_file(app + "/package/wait.sh", "#!/bin/sh\nwhile :; do sleep 1; done\n", 0755);
   struct Row {
     const char* name;
     std::string exe;
     std::vector<std::string> args;
   };
+  // The sleep that find starts ends on its own.
   const std::vector<Row> rows = {
       {"unrelated program", "/bin/sleep", {"1000"}},
       {"program with a file of the copy open", "/usr/bin/tail", {"-f", app + "/INFO"}},
+      {"find on the copy running a command",
+       "/usr/bin/find",
+       {app, "-maxdepth", "0", "-exec", "sleep", "60", ";"}},
+      {"tail on the start script", "/usr/bin/tail", {"-f", app + "/package/start-stop"}},
+      {"pager on the client executable", "/usr/bin/tail", {"-f", client}},
+      {"shell running another script of the copy", "/bin/sh", {app + "/package/wait.sh"}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -720,6 +769,7 @@ TEST_F(ServiceTest, HomeWithABlankIsStoppedAndStarted) {
   WritePid("pid=" + std::to_string(client) + "\n");
   make_dirs(app + "/package");
   write_file(app + "/package/start-stop", "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > \"$HOME/args\"\n", 0755);
+  write_file(app + "/INFO", "[Version]\nbuild_version=1\n");
   LinuxService s;
   EXPECT_EQ(s.HandlePackageUpgrade(), -1);  // no package in this system tree
   EXPECT_EQ(EndSignal(client), SIGTERM);
@@ -775,6 +825,97 @@ TEST_F(ServiceTest, AgedAppFolderIsRemovedAndLoggedEvenWhenAbsent) {
   EXPECT_EQ(count_of(Log(), line), 2u);
   EXPECT_FALSE(exists(user_dir + "/app"));
   EXPECT_TRUE(exists(app + "/INFO"));
+}
+
+// Drops to uid and makes every openat of this process wait for the
+// supervisor holding the returned seccomp listener: a deterministic seam for
+// changing the file system at the very moment a path is resolved.
+int DropAndTrapOpens(uid_t uid) {
+  if (setgroups(0, nullptr) != 0 || setresgid(uid, uid, uid) != 0 || setresuid(uid, uid, uid) != 0) return -1;
+  if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) return -1;
+  struct sock_filter filter[] = {
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, nr)),
+      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 1),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_USER_NOTIF),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+  };
+  struct sock_fprog prog = {static_cast<unsigned short>(sizeof filter / sizeof filter[0]), filter};
+  return static_cast<int>(
+      syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &prog));
+}
+
+// Removing a copy that holds a read-only folder gives that folder u+rwx. A
+// second user who can write the folder above it (a world-writable folder of a
+// package) swaps it for a link to a folder of the victim's outside the copy
+// just as the removal opens it (the first or the second time): nothing
+// outside the copy may change.
+TEST_F(ServiceTest, RemovingACopyGivesNoRightsOutsideIt) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to run the removal as another user and watch its opens";
+  constexpr uid_t kVictim = 65534;
+  const std::string aged = user_dir + "/app";
+  const std::string share = aged + "/share";
+  const std::string victim = tmp / "victim";
+  chmod(tmp.path().c_str(), 0755);
+  for (int swap_at : {1, 2}) {
+    SCOPED_TRACE("swapped at open " + std::to_string(swap_at));
+    ASSERT_EQ(sh("rm -rf '" + aged + "' '" + victim + "' && mkdir -p '" + share + "/ro' '" + victim +
+                 "/sub' && : > '" + share + "/ro/f' && chmod 0555 '" + share + "/ro' '" + victim +
+                 "/sub' && chmod 0777 '" + share + "' && chown -R 65534:65534 '" + tmp.path() + "/home' '" +
+                 victim + "'")
+                  .status,
+              0);
+    int sync[2];
+    ASSERT_EQ(pipe(sync), 0);
+    const pid_t remover = fork();
+    if (remover == 0) {
+      const int listener = DropAndTrapOpens(kVictim);
+      if (write(sync[1], &listener, sizeof listener) != sizeof listener || listener < 0) _exit(1);
+      LinuxService().RemoveAgedFolders();
+      _exit(0);
+    }
+    int child_fd = -1;
+    ASSERT_EQ(read(sync[0], &child_fd, sizeof child_fd), static_cast<ssize_t>(sizeof child_fd));
+    close(sync[0]);
+    close(sync[1]);
+    ASSERT_GE(child_fd, 0) << "no seccomp listener";
+    const int pidfd = static_cast<int>(syscall(SYS_pidfd_open, remover, 0));
+    const int listener = static_cast<int>(syscall(SYS_pidfd_getfd, pidfd, child_fd, 0));
+    ASSERT_GE(listener, 0) << strerror(errno);
+    const int mem = open(("/proc/" + std::to_string(remover) + "/mem").c_str(), O_RDONLY | O_CLOEXEC);
+    int opens_of_ro = 0;
+    for (;;) {
+      struct pollfd p = {listener, POLLIN, 0};
+      if (poll(&p, 1, 60000) <= 0 || !(p.revents & POLLIN)) break;
+      struct seccomp_notif req;
+      memset(&req, 0, sizeof req);
+      if (ioctl(listener, SECCOMP_IOCTL_NOTIF_RECV, &req) != 0) continue;
+      char path[4096] = {0};
+      if (pread(mem, path, sizeof path - 1, static_cast<off_t>(req.data.args[1])) < 0) path[0] = '\0';
+      const std::string opened = path;
+      if ((opened == "ro" || ends_with(opened, "/ro")) && ++opens_of_ro == swap_at) {
+        rename((share + "/ro").c_str(), (share + "/aside").c_str());
+        symlink(victim.c_str(), (share + "/ro").c_str());
+      }
+      struct seccomp_notif_resp resp;
+      memset(&resp, 0, sizeof resp);
+      resp.id = req.id;
+      resp.flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE;
+      ioctl(listener, SECCOMP_IOCTL_NOTIF_SEND, &resp);
+    }
+    int status = 0;
+    waitpid(remover, &status, 0);
+    close(mem);
+    close(listener);
+    close(pidfd);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    // A walk that never opens the folder again meets no swap and removes all.
+    if (opens_of_ro < swap_at) {
+      EXPECT_FALSE(exists(aged)) << Log();
+    }
+    struct stat st;
+    ASSERT_EQ(lstat((victim + "/sub").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0555u) << "a folder outside the copy was given rights\n" << Log();
+  }
 }
 
 TEST_F(ServiceTest, CopyPathCopiesFilesAndTrees) {
