@@ -33,17 +33,14 @@ inline void write_client(const std::string& dir, const std::string& build, const
              "while :; do sleep 1 & wait $!; done\n",
              0755);
   // Like a real start script, it starts no second client while one runs.
-  write_file(dir + "/package/start-stop",
-             "#!/bin/sh\n"
-             "echo \"$1 " +
-                 build +
-                 "\" >> \"$HOME/started\"\n"
-                 "[ \"$1\" = start ] || exit 0\n"
-                 "pid=$(sed -n 's/^pid=//p' \"$HOME/.NimboraBackup/ui.pid\" 2>/dev/null)\n"
-                 "[ -n \"$pid\" ] && kill -0 \"$pid\" 2>/dev/null && exit 0\n"
-                 "nohup \"$(dirname \"$0\")/../bin/nimbora-backup-ui\" >/dev/null 2>&1 </dev/null &\n"
-                 "exit 0\n",
-             0755);
+  const char* start_stop =
+      "echo \"$1 $build\" >> \"$HOME/started\"\n"
+      "[ \"$1\" = start ] || exit 0\n"
+      "pid=$(sed -n 's/^pid=//p' \"$HOME/.NimboraBackup/ui.pid\" 2>/dev/null)\n"
+      "[ -n \"$pid\" ] && kill -0 \"$pid\" 2>/dev/null && exit 0\n"
+      "nohup \"$(dirname \"$0\")/../bin/nimbora-backup-ui\" >/dev/null 2>&1 </dev/null &\n"
+      "exit 0\n";
+  write_file(dir + "/package/start-stop", "#!/bin/sh\nbuild=" + build + "\n" + start_stop, 0755);
   if (!marker.empty()) write_file(dir + "/" + marker, marker + " of build " + build + "\n");
 }
 

@@ -129,26 +129,21 @@ class Running {
 // records its open descriptors, reports to $HOME/client-up and waits on
 // $HOME/client-release, as a real client outlives the script.
 std::string start_script(bool with_client) {
-  std::string s =
-      "#!/bin/sh\n"
-      "n=$(cat \"$HOME/runs\" 2>/dev/null || echo 0)\n"
-      "n=$((n + 1))\n"
-      "echo $n > \"$HOME/runs\"\n"
-      "env > \"$HOME/env.$n\"\n";
+  std::string s = "#!/bin/sh\nbound=" + kScriptTimeout + "\n";
+  s += "n=$(cat \"$HOME/runs\" 2>/dev/null || echo 0)\n"
+       "n=$((n + 1))\n"
+       "echo $n > \"$HOME/runs\"\n"
+       "env > \"$HOME/env.$n\"\n";
   if (with_client) {
     s += "if [ $n = 1 ]; then\n"
          "  ( exec </dev/null >/dev/null 2>&1; ls -l /proc/self/fd > \"$HOME/client-fds\";\n"
          "    echo up > \"$HOME/client-up\";\n"
-         "    timeout " +
-         kScriptTimeout +
-         " sh -c 'read x < \"$HOME/client-release\"' ) &\n"
+         "    timeout $bound sh -c 'read x < \"$HOME/client-release\"' ) &\n"
          "fi\n";
   }
   s += "if [ $n = 1 ] && [ -p \"$HOME/started\" ]; then\n"
        "  echo started > \"$HOME/started\"\n"
-       "  timeout " +
-       kScriptTimeout +
-       " sh -c 'read x < \"$HOME/release\"'\n"
+       "  timeout $bound sh -c 'read x < \"$HOME/release\"'\n"
        "fi\n"
        "echo \"end $n\" >> \"$HOME/ends\"\n"
        "exit 0\n";
