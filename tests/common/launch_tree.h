@@ -20,8 +20,7 @@ namespace testutil {
 // executable that records its pid in ~/.NimboraBackup/ui.pid and runs until
 // SIGTERM, and a start script that appends "start" to <home>/started and runs
 // the client in the background.
-inline void write_client(const std::string& dir, const std::string& build,
-                         const std::string& marker = "") {
+inline void write_client(const std::string& dir, const std::string& build, const std::string& marker = "") {
   make_dirs(dir + "/bin");
   make_dirs(dir + "/package");
   write_file(dir + "/INFO", "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" + build +
@@ -34,17 +33,22 @@ inline void write_client(const std::string& dir, const std::string& build,
              "while :; do sleep 1 & wait $!; done\n",
              0755);
   // Like a real start script, it starts no second client while one runs.
-  write_file(dir + "/package/start-stop",
-             "#!/bin/sh\n"
-             "echo \"$1 " + build + "\" >> \"$HOME/started\"\n"
-             "[ \"$1\" = start ] || exit 0\n"
-             "pid=$(sed -n 's/^pid=//p' \"$HOME/.NimboraBackup/ui.pid\" 2>/dev/null)\n"
-             "[ -n \"$pid\" ] && kill -0 \"$pid\" 2>/dev/null && exit 0\n"
-             "nohup \"$(dirname \"$0\")/../bin/nimbora-backup-ui\" >/dev/null 2>&1 </dev/null &\n"
-             "exit 0\n",
-             0755);
+  const char* start_stop =
+      "echo \"$1 $build\" >> \"$HOME/started\"\n"
+      "[ \"$1\" = start ] || exit 0\n"
+      "pid=$(sed -n 's/^pid=//p' \"$HOME/.NimboraBackup/ui.pid\" 2>/dev/null)\n"
+      "[ -n \"$pid\" ] && kill -0 \"$pid\" 2>/dev/null && exit 0\n"
+      "nohup \"$(dirname \"$0\")/../bin/nimbora-backup-ui\" >/dev/null 2>&1 </dev/null &\n"
+      "exit 0\n";
+  write_file(dir + "/package/start-stop", "#!/bin/sh\nbuild=" + build + "\n" + start_stop, 0755);
   if (!marker.empty()) write_file(dir + "/" + marker, marker + " of build " + build + "\n");
 }
+
+// The default bound on the wait for a started client (30 s on a quiet
+// machine: a shell script started in the background), and the pause between
+// two looks at its pid file.
+constexpr int kClientStartTenths = 300;
+constexpr useconds_t kClientLookMicros = 20000;
 
 class LaunchTree {
  public:
@@ -102,14 +106,16 @@ class LaunchTree {
     return p == std::string::npos ? 0 : static_cast<pid_t>(atol(s.c_str() + p + 4));
   }
 
-  // Waits (bounded) until the client has written its pid file.
-  pid_t wait_client(int tenths = 50) const {
-    for (int i = 0; i < tenths; ++i) {
+  // Waits until the client has written its pid file; the bound, in tenths
+  // of a second on a quiet machine, is scaled for this run.
+  pid_t wait_client(int tenths = kClientStartTenths) const {
+    const long long end = now_millis() + hang_bound_millis(tenths * 100);
+    for (;;) {
       pid_t p = client_pid();
       if (p > 0 && kill(p, 0) == 0) return p;
-      usleep(100000);
+      if (now_millis() > end) return 0;
+      usleep(kClientLookMicros);
     }
-    return 0;
   }
 
   // Kills every process started from this tree (clients and anything they
@@ -125,7 +131,6 @@ class LaunchTree {
     }
     closedir(proc);
   }
-
 
  private:
   TempDir tmp_;

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,7 +22,43 @@
 #include <string>
 #include <vector>
 
+// How many times slower than a plain build the code under test runs in this
+// build: sanitizers instrument every access and allocation (compiled in by
+// tests/CMakeLists.txt from SANITIZE).
+#ifndef NIMBORA_BUILD_TIME_FACTOR
+#define NIMBORA_BUILD_TIME_FACTOR 1
+#endif
+
 namespace testutil {
+
+// A bound on a wait only catches a hang: it must lie far beyond what a
+// correct run takes, however slow the build and however busy the machine.
+// Bounds are written for a plain build on a quiet machine and scaled by the
+// build's factor times NIMBORA_TEST_TIME_FACTOR (tools/run-tests sets it per
+// stage; raise it on a loaded or slow machine).
+inline double time_factor() {
+  static const double factor = [] {
+    const char* s = getenv("NIMBORA_TEST_TIME_FACTOR");
+    const double machine = s && *s ? atof(s) : 1.0;
+    return NIMBORA_BUILD_TIME_FACTOR * (machine >= 1.0 ? machine : 1.0);
+  }();
+  return factor;
+}
+
+// A wait bound of quiet_millis on a quiet machine, scaled for this run.
+inline int hang_bound_millis(int quiet_millis) {
+  const double scaled = quiet_millis * time_factor();
+  return scaled < 2e9 ? static_cast<int>(scaled) : 2000000000;
+}
+inline int hang_bound_seconds(int quiet_seconds) {
+  return (hang_bound_millis(quiet_seconds * 1000) + 999) / 1000;
+}
+
+inline long long now_millis() {
+  struct timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
 
 // Removes a whole tree without following symbolic links.
 inline void remove_tree(const std::string& path) {

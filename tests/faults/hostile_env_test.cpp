@@ -258,9 +258,9 @@ TEST_P(PidFile, NamesNoClientAndNothingIsSignalled) {
   // exec keeps the inner shell's pid, so $L is the launcher's own.
   write_file(inner, "L=$$\n{ " + std::string(GetParam().writer) +
                         "; } > \"$HOME/.NimboraBackup/ui.pid\"\nexec \"$LAUNCHER\"\n");
-  write_file(outer,
-             "sleep 300 & S=$!\nexport S\n/bin/sh \"$INNER\"\nrc=$?\n"
-             "if kill -0 $S 2>/dev/null; then echo alive > \"$HOME/sentinel\"; fi\nexit $rc\n");
+  write_file(outer, "sleep " + std::to_string(hang_bound_seconds(300)) +
+                        " & S=$!\nexport S\n/bin/sh \"$INNER\"\nrc=$?\n"
+                        "if kill -0 $S 2>/dev/null; then echo alive > \"$HOME/sentinel\"; fi\nexit $rc\n");
   Child c({"unshare", "--pid", "--fork", "--mount-proc", "/bin/sh", outer},
           {"HOME=" + e.t.home(), "QT_QPA_PLATFORM=offscreen", "INNER=" + inner, "LAUNCHER=" + e.t.launcher()},
           e.t.tmp() + "/launch.out");

@@ -134,7 +134,9 @@ TEST(Load, TwentyUsersUpgradeAtOnce) {
   // The clients run as their users; each is found through its own pid file.
   for (const auto& home : homes) {
     std::string s = read_file(home + "/.NimboraBackup/ui.pid");
-    for (int i = 0; i < 50 && s.empty(); ++i, usleep(100000)) s = read_file(home + "/.NimboraBackup/ui.pid");
+    for (const long long end = now_millis() + hang_bound_millis(5000); s.empty() && now_millis() < end;
+         usleep(100000))
+      s = read_file(home + "/.NimboraBackup/ui.pid");
     pid_t p = s.rfind("pid=", 0) == 0 ? static_cast<pid_t>(atol(s.c_str() + 4)) : 0;
     if (p > 1 && read_file("/proc/" + std::to_string(p) + "/cmdline").find(t.tmp()) != std::string::npos)
       kill(p, SIGKILL);

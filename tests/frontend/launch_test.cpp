@@ -21,9 +21,12 @@ using namespace testutil;
 
 namespace {
 
-// Bound on every wait for a child process to reach a point; only a broken
-// launcher gets near it.
-constexpr int kWaitMillis = 60000;
+// Bound on every wait for a child process to reach a point (scaled for the
+// build and the machine); only a broken launcher gets near it.
+const int kWaitMillis = hang_bound_millis(60000);
+// How long a start script or a lock holder waits for the test's release: far
+// beyond the case, so that only a case that died leaves it to run out.
+const std::string kScriptTimeout = std::to_string(hang_bound_seconds(240));
 
 bool contains(const std::string& text, const std::string& what) {
   return text.find(what) != std::string::npos;
@@ -126,22 +129,21 @@ class Running {
 // records its open descriptors, reports to $HOME/client-up and waits on
 // $HOME/client-release, as a real client outlives the script.
 std::string start_script(bool with_client) {
-  std::string s =
-      "#!/bin/sh\n"
-      "n=$(cat \"$HOME/runs\" 2>/dev/null || echo 0)\n"
-      "n=$((n + 1))\n"
-      "echo $n > \"$HOME/runs\"\n"
-      "env > \"$HOME/env.$n\"\n";
+  std::string s = "#!/bin/sh\nbound=" + kScriptTimeout + "\n";
+  s += "n=$(cat \"$HOME/runs\" 2>/dev/null || echo 0)\n"
+       "n=$((n + 1))\n"
+       "echo $n > \"$HOME/runs\"\n"
+       "env > \"$HOME/env.$n\"\n";
   if (with_client) {
     s += "if [ $n = 1 ]; then\n"
          "  ( exec </dev/null >/dev/null 2>&1; ls -l /proc/self/fd > \"$HOME/client-fds\";\n"
          "    echo up > \"$HOME/client-up\";\n"
-         "    timeout 120 sh -c 'read x < \"$HOME/client-release\"' ) &\n"
+         "    timeout $bound sh -c 'read x < \"$HOME/client-release\"' ) &\n"
          "fi\n";
   }
   s += "if [ $n = 1 ] && [ -p \"$HOME/started\" ]; then\n"
        "  echo started > \"$HOME/started\"\n"
-       "  timeout 120 sh -c 'read x < \"$HOME/release\"'\n"
+       "  timeout $bound sh -c 'read x < \"$HOME/release\"'\n"
        "fi\n"
        "echo \"end $n\" >> \"$HOME/ends\"\n"
        "exit 0\n";
@@ -441,7 +443,8 @@ TEST(SingleInstance, LockFileOfAnotherUserNeitherCountsNorBlocks) {
   sh("chmod 0755 '" + c.tree().tmp() + "' '" + c.tree().tmp() + "/home' '" + c.tree().home() + "'");
   Running holder(
       {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "flock", "-x", lock, "sh", "-c",
-       "echo locked > '" + c.home("locked") + "'; timeout 120 sh -c 'read x < \"" + c.home("unlock") + "\"'"},
+       "echo locked > '" + c.home("locked") + "'; timeout " + kScriptTimeout + " sh -c 'read x < \"" +
+           c.home("unlock") + "\"'"},
       {}, c.tree().tmp() + "/holder.out");
   ASSERT_TRUE(locked.wait_line()) << holder.output();
 

@@ -6,9 +6,8 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <cstdio>
-
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace fuzz {
@@ -16,7 +15,8 @@ namespace fuzz {
 inline std::string scratch_dir() {
   static std::string dir = [] {
     // Memory-backed when possible: the extractor target writes every input.
-    std::string tmpl = access("/dev/shm", W_OK) == 0 ? "/dev/shm/nimbora-fuzz-XXXXXX" : "/tmp/nimbora-fuzz-XXXXXX";
+    std::string tmpl =
+        access("/dev/shm", W_OK) == 0 ? "/dev/shm/nimbora-fuzz-XXXXXX" : "/tmp/nimbora-fuzz-XXXXXX";
     const char* d = mkdtemp(&tmpl[0]);
     if (!d) abort();
     return std::string(d);

@@ -13,7 +13,9 @@ namespace {
 
 bool alive(pid_t p) { return p > 0 && kill(p, 0) == 0; }
 
-bool contains(const std::string& text, const std::string& what) { return text.find(what) != std::string::npos; }
+bool contains(const std::string& text, const std::string& what) {
+  return text.find(what) != std::string::npos;
+}
 
 // The client folder as the tests wrote it, for comparison with the app folder.
 TreeSnapshot client_snapshot(const LaunchTree& t, const std::string& build) {
@@ -71,7 +73,8 @@ TEST(Launch, NewerPackageStopsTheRunningClientAndReplacesTheCopy) {
   EXPECT_EQ(r.status, 0) << r.out;
 
   // The old client got SIGTERM (and has exited); a new one runs from the new copy.
-  for (int i = 0; i < 50 && alive(old_client); ++i) usleep(100000);
+  for (const long long end = now_millis() + hang_bound_millis(5000); alive(old_client) && now_millis() < end;)
+    usleep(100000);
   EXPECT_FALSE(alive(old_client));
   EXPECT_EQ(tree_diff(snapshot(t.app_dir()), client_snapshot(t, "1002")), "");
   EXPECT_EQ(t.started(), "start 1001\nstart 1002\n");
@@ -154,7 +157,10 @@ TEST_P(OtherArchivers, AppFolderEqualsWhatBsdtarExtracts) {
   write_client(client, "2001");
   make_dirs(client + "/lib/plugins/empty");
   make_dirs(client + "/share/doc");
-  write_file(client + "/share/doc/\xc3\xbc" "bersicht-\xe6\x96\x87\xe4\xbb\xb6.txt", "unicode name\n");
+  write_file(client +
+                 "/share/doc/\xc3\xbc"
+                 "bersicht-\xe6\x96\x87\xe4\xbb\xb6.txt",
+             "unicode name\n");
   write_file(client + "/lib/libcore.so.1.2", std::string(200000, 'x') + "end");
   sh("cd '" + client + "' && ln -s libcore.so.1.2 lib/libcore.so.1 && ln -s ../bin share/bin-link");
   write_file(t.root() + "/INFO", read_file(client + "/INFO"));
@@ -185,9 +191,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "python3 -c 'import tarfile,os,sys; t=tarfile.open(os.environ[\"OUT\"],\"w:bz2\"); "
                  "[t.add(n) for n in (\"INFO\",\"bin\",\"package\",\"lib\",\"share\")]; t.close()'"},
         Archiver{"python_zipfile",
-                 "python3 -c 'import zipfile,os; z=zipfile.ZipFile(os.environ[\"OUT\"],\"w\",zipfile.ZIP_DEFLATED);"
+                 "python3 -c 'import zipfile,os; "
+                 "z=zipfile.ZipFile(os.environ[\"OUT\"],\"w\",zipfile.ZIP_DEFLATED);"
                  " [z.write(os.path.join(d,f)) for n in (\"INFO\",\"bin\",\"package\",\"lib\",\"share\") "
-                 "for d,ds,fs in ([(\".\",[],[n])] if os.path.isfile(n) else os.walk(n)) for f in fs]; z.close()'"}),
+                 "for d,ds,fs in ([(\".\",[],[n])] if os.path.isfile(n) else os.walk(n)) for f in fs]; "
+                 "z.close()'"}),
     [](const ::testing::TestParamInfo<Archiver>& i) { return std::string(i.param.name); });
 
 }  // namespace

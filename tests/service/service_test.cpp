@@ -404,7 +404,7 @@ pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>
 
 // Opens the FIFO for writing once a reader has it open (bounded wait).
 int OpenFifoWriter(const std::string& path) {
-  for (int i = 0; i < 6000; ++i) {
+  for (const long long end = now_millis() + hang_bound_millis(60000); now_millis() < end;) {
     int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK);
     if (fd >= 0) {
       fcntl(fd, F_SETFL, 0);
@@ -416,7 +416,7 @@ int OpenFifoWriter(const std::string& path) {
 }
 
 bool WaitFor(const std::function<bool()>& cond) {
-  for (int i = 0; i < 6000; ++i) {
+  for (const long long end = now_millis() + hang_bound_millis(60000); now_millis() < end;) {
     if (cond()) return true;
     usleep(10000);
   }
@@ -607,7 +607,8 @@ class ServiceTest : public ::testing::Test {
   int EndSignal(pid_t pid) {
     int status = 0;
     pid_t r = 0;
-    for (int i = 0; i < 1000 && (r = waitpid(pid, &status, WNOHANG)) == 0; ++i) usleep(10000);
+    const long long end = now_millis() + hang_bound_millis(10000);
+    while ((r = waitpid(pid, &status, WNOHANG)) == 0 && now_millis() < end) usleep(10000);
     if (r != pid) return -1;
     children.erase(std::remove(children.begin(), children.end(), pid), children.end());
     return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
