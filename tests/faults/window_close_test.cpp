@@ -3,81 +3,16 @@
 // copy is complete and the exit status is 0. The package comes through a
 // FIFO so that the extraction waits, mid-way, while the window is closed.
 #include <gtest/gtest.h>
-#include <poll.h>
 
 #include "faults_tree.h"
+#include "x_desktop.h"
 
 using namespace testutil;
 
 namespace {
 
-const char kTitle[] = "Nimbora Backup";
-// Pause between two looks at the window list while waiting for a window.
-constexpr int kLookMicros = 20000;
-
-bool installed(const std::string& tool) { return sh("command -v " + tool + " >/dev/null").status == 0; }
-
-// Xvfb on a display it picks itself, and openbox on it; both stopped by
-// their pids when the object goes.
-class Desktop {
- public:
-  explicit Desktop(const std::string& dir) {
-    for (const char* tool : {"Xvfb", "openbox", "wmctrl", "xdotool"})
-      if (!installed(tool)) {
-        why_ = std::string(tool) + " is not installed";
-        return;
-      }
-    int fds[2];
-    if (pipe(fds) != 0) {
-      why_ = "pipe";
-      return;
-    }
-    xvfb_ =
-        std::make_unique<Child>(std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]),
-                                                         "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
-                                std::vector<std::string>{}, dir + "/xvfb.out");
-    close(fds[1]);
-    std::string number;
-    pollfd p{fds[0], POLLIN, 0};
-    char buf[32];
-    ssize_t n = 0;
-    while (number.find('\n') == std::string::npos && poll(&p, 1, kBoundMillis) > 0 &&
-           (n = read(fds[0], buf, sizeof buf)) > 0)
-      number.append(buf, static_cast<size_t>(n));
-    close(fds[0]);
-    if (number.empty()) {
-      why_ = "Xvfb did not start: " + xvfb_->output();
-      return;
-    }
-    display_ = ":" + number.substr(0, number.find('\n'));
-    wm_ = std::make_unique<Child>(std::vector<std::string>{"openbox", "--sm-disable"},
-                                  std::vector<std::string>{"DISPLAY=" + display_}, dir + "/openbox.out");
-    if (!wait_until([&] { return x("wmctrl -m").status == 0; }))
-      why_ = "openbox did not start: " + wm_->output();
-  }
-
-  const std::string& unavailable() const { return why_; }
-  const std::string& display() const { return display_; }
-
-  RunResult x(const std::string& command) const { return sh(command, {"DISPLAY=" + display_}); }
-  bool window_listed() const { return has(x("wmctrl -l").out, kTitle); }
-
-  template <class F>
-  static bool wait_until(F done) {
-    const long long end = now_millis() + kBoundMillis;
-    while (!done()) {
-      if (now_millis() > end) return false;
-      usleep(kLookMicros);
-    }
-    return true;
-  }
-
- private:
-  std::string why_;
-  std::string display_;
-  std::unique_ptr<Child> xvfb_;
-  std::unique_ptr<Child> wm_;  // declared last: stopped before the server
-};
+const char* const kTitle = XDesktop::kTitle;
+using Desktop = XDesktop;
 
 TEST(WindowManager, ClosingTheDialogMidExtractionDoesNotStopTheLaunch) {
   Upgrade u;
