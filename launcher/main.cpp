@@ -92,6 +92,7 @@ int main(int argc, char** argv) {
 
   const bool fallback = choose_platform_fallback();
   const bool dispatcher = choose_event_dispatcher();
+  ProcessingProgressDialog::EnableHighDpi();
   QtSingleApplication app(argc, argv, true);
   if (fallback) qunsetenv(kPlatformVariable);
   if (dispatcher) qunsetenv(kNoGlibVariable);
