@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "desktop_entry.h"
 #include "faults_tree.h"
 #include "x_desktop.h"
 
@@ -30,7 +31,7 @@ std::set<std::string> mapped_opengl(pid_t pid) {
   return found;
 }
 
-TEST(Display, DialogShownOnXcbMapsNoOpenGl) {
+TEST(Display, DialogShownOnXcbMapsNoOpenGlAndCarriesTheEntrysWindowClass) {
   Upgrade u;
   XDesktop desk(u.tree().tmp());
   if (!desk.unavailable().empty()) GTEST_SKIP() << desk.unavailable();
@@ -46,6 +47,9 @@ TEST(Display, DialogShownOnXcbMapsNoOpenGl) {
       << c->output();
 
   EXPECT_EQ(mapped_opengl(c->pid()), std::set<std::string>{});
+  // The desktop ties the window to its entry by the class half of WM_CLASS.
+  const std::string wm_class = desk.window_class();
+  EXPECT_EQ(wm_class.substr(wm_class.find('.') + 1), desktop_entry_value("StartupWMClass")) << wm_class;
 
   ASSERT_TRUE(fifo.feed_all());
   fifo.end_pass();
