@@ -44,11 +44,6 @@ void HandlerThread::run() { exec(); }
 
 ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, Qt::WindowFlags()) {
   QFont font(kDialogFont);
-  const QString images =
-      QString::fromUtf8((Service::GetRootNimboraResourceInstallPath() + "/images/").c_str());
-  QIcon icon;
-  for (int size : kIconSizes)
-    icon.addFile(images + QString("ico_%1_nimbora.png").arg(size), QSize(size, size));
   // xcb reads the class when it creates the first window, which is this one.
   QCoreApplication::setApplicationName(kDesktopName);
   QGuiApplication::setDesktopFileName(kDesktopName);
@@ -57,7 +52,6 @@ ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, 
   m_label->setWordWrap(true);
   setLabel(m_label);
   setWindowTitle(StrTable::LoadStr(StrTable::app_name));
-  setWindowIcon(icon);
   setWindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
   setValue(0);
   setRange(0, kPercent);
@@ -67,6 +61,22 @@ ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, 
   setModal(true);
   setWindowModality(Qt::WindowModal);
   setStyleSheet(kDialogStyle);
+}
+
+// The icon is set when the dialog is first shown, not when it is built:
+// QIcon decodes every file it is given at once, and a launch with nothing
+// to install, which never shows the dialog, would pay for ten images.
+void ProcessingProgressDialog::showEvent(QShowEvent* event) {
+  if (!m_icon_set) {
+    const QString images =
+        QString::fromUtf8((Service::GetRootNimboraResourceInstallPath() + "/images/").c_str());
+    QIcon icon;
+    for (int size : kIconSizes)
+      icon.addFile(images + QString("ico_%1_nimbora.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    m_icon_set = true;
+  }
+  QProgressDialog::showEvent(event);
 }
 
 void ProcessingProgressDialog::EnableHighDpi() {

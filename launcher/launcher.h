@@ -11,6 +11,7 @@
 class Service;
 class QCloseEvent;
 class QLabel;
+class QShowEvent;
 
 // The worker's thread: nothing but an event loop for the worker's slots.
 class HandlerThread : public QThread {
@@ -46,9 +47,11 @@ class ProcessingProgressDialog : public QProgressDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   QLabel* m_label = nullptr;  // owned by the dialog
+  bool m_icon_set = false;
 };
 
 class Worker : public QObject {
