@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
+#include <QStyle>
 #include <climits>
 
 #include "adapter.h"
@@ -15,9 +17,17 @@
 
 namespace {
 
+// In logical pixels: 800 device pixels on a screen scaled to 200 %.
 constexpr int kDialogWidth = 400;
 constexpr int kPercent = 100;
 const char kDialogFont[] = "Arial";
+// The window icon in every size drawn by tools/make-icon, so that the window
+// manager, the task bar and a scaled screen each pick a sharp one.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 72, 96, 128, 256};
+// The window class (WM_CLASS) and Wayland application id of the dialog: the
+// name of the desktop entry that starts the launcher, so that the desktop
+// ties the window to the entry's icon and ends its start-up notification.
+const char kDesktopName[] = "nimbora-backup";
 const char kDialogStyle[] = " QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } ";
 
 }  // namespace
@@ -34,10 +44,14 @@ void HandlerThread::run() { exec(); }
 
 ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, Qt::WindowFlags()) {
   QFont font(kDialogFont);
-  const QString icon_path = QString::fromUtf8(
-      (Service::GetRootNimboraResourceInstallPath() + "/images/ico_72_nimbora.png").c_str());
+  // xcb reads the class when it creates the first window, which is this one.
+  QCoreApplication::setApplicationName(kDesktopName);
+  QGuiApplication::setDesktopFileName(kDesktopName);
+
+  m_label = new QLabel;
+  m_label->setWordWrap(true);
+  setLabel(m_label);
   setWindowTitle(StrTable::LoadStr(StrTable::app_name));
-  setWindowIcon(QIcon(icon_path));
   setWindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
   setValue(0);
   setRange(0, kPercent);
@@ -47,6 +61,42 @@ ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, 
   setModal(true);
   setWindowModality(Qt::WindowModal);
   setStyleSheet(kDialogStyle);
+}
+
+// The icon is set when the dialog is first shown, not when it is built:
+// QIcon decodes every file it is given at once, and a launch with nothing
+// to install, which never shows the dialog, would pay for ten images.
+void ProcessingProgressDialog::showEvent(QShowEvent* event) {
+  if (!m_icon_set) {
+    const QString images =
+        QString::fromUtf8((Service::GetRootNimboraResourceInstallPath() + "/images/").c_str());
+    QIcon icon;
+    for (int size : kIconSizes)
+      icon.addFile(images + QString("ico_%1_nimbora.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    m_icon_set = true;
+  }
+  QProgressDialog::showEvent(event);
+}
+
+void ProcessingProgressDialog::EnableHighDpi() {
+  // The user's QT_AUTO_SCREEN_SCALE_FACTOR=0 or QT_ENABLE_HIGHDPI_SCALING=0
+  // still turns the scaling off, and QT_SCALE_FACTOR still applies on top.
+  QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+  QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+}
+
+// QProgressDialog sizes itself by its label's size hint, which for a
+// wrapping label is a guess at some other width. The height here is the
+// one the label needs at the width that the dialog's layout gives it.
+QSize ProcessingProgressDialog::sizeHint() const {
+  QSize hint = QProgressDialog::sizeHint();
+  if (!m_label) return hint;
+  const int margins =
+      2 * qMin(width() / 10, style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, this));
+  const int needed = m_label->heightForWidth(width() - margins);
+  if (needed > 0) hint.setHeight(hint.height() - m_label->sizeHint().height() + needed);
+  return hint;
 }
 
 ProcessingProgressDialog::~ProcessingProgressDialog() = default;

@@ -10,6 +10,8 @@
 
 class Service;
 class QCloseEvent;
+class QLabel;
+class QShowEvent;
 
 // The worker's thread: nothing but an event loop for the worker's slots.
 class HandlerThread : public QThread {
@@ -25,7 +27,8 @@ class HandlerThread : public QThread {
 
 // The dialog shown while the per-user copy is prepared. It has no cancel
 // button, and it cannot be closed by the user either: neither a close from
-// the window manager nor Esc may hide it before the launch is done.
+// the window manager nor Esc may hide it before the launch is done. Its
+// label wraps a text wider than the dialog, and the dialog grows in height.
 class ProcessingProgressDialog : public QProgressDialog {
   Q_OBJECT
 
@@ -33,11 +36,22 @@ class ProcessingProgressDialog : public QProgressDialog {
   ProcessingProgressDialog();
   ~ProcessingProgressDialog() override;
 
+  // Qt's high-DPI scaling and sharp pixmaps; to be called before the
+  // application object is built, which reads these attributes.
+  static void EnableHighDpi();
+
+  QSize sizeHint() const override;
+
  public slots:
   void reject() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QLabel* m_label = nullptr;  // owned by the dialog
+  bool m_icon_set = false;
 };
 
 class Worker : public QObject {

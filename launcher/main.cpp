@@ -120,6 +120,7 @@ int main(int argc, char** argv) {
   const UserVariable platform(kPlatformVariable), dispatcher(kNoGlibVariable), startup_id(kStartupIdVariable);
   choose_platform_fallback();
   choose_event_dispatcher();
+  ProcessingProgressDialog::EnableHighDpi();
   QtSingleApplication app(argc, argv, true);
   for (const UserVariable* v : {&platform, &dispatcher, &startup_id}) v->Restore();
 

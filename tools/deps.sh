@@ -8,6 +8,7 @@ NIMBORA_PACKAGES=(
   xvfb xauth fonts-dejavu-core openbox wmctrl xdotool
   libarchive-tools tar gzip zstd xz-utils cpio python3
   util-linux procps
+  desktop-file-utils appstream
 )
 
 nimbora_missing_packages() {

@@ -1,5 +1,6 @@
 // An X server of the tests' own (Xvfb on a display number it picks itself),
-// for the cases that need Qt's xcb platform; stopped by its pid.
+// for the cases that need Qt's xcb platform; stopped by its pid. Extra
+// arguments (a screen size, -noreset) may be given.
 #pragma once
 
 #include <poll.h>
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
 #include "testutil.h"
 
@@ -16,9 +18,10 @@ namespace testutil {
 class Xvfb {
  public:
   // Bound on the wait for the server to report its display.
-  static constexpr int kStartMillis = 60000;
+  static int start_millis() { return hang_bound_millis(60000); }
 
-  explicit Xvfb(const std::string& log) {
+  explicit Xvfb(const std::string& log,
+                const std::vector<std::string>& screen = {"-screen", "0", "1024x768x24"}) {
     if (sh("command -v Xvfb >/dev/null").status != 0) {
       why_ = "Xvfb is not installed";
       return;
@@ -33,9 +36,12 @@ class Xvfb {
       close(fds[0]);
       const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
       if (out >= 0) dup2(out, 2);
-      const std::string fd = std::to_string(fds[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-             static_cast<char*>(nullptr));
+      std::vector<std::string> args{"Xvfb", "-displayfd", std::to_string(fds[1]), "-nolisten", "tcp"};
+      args.insert(args.end(), screen.begin(), screen.end());
+      std::vector<char*> argv;
+      for (auto& a : args) argv.push_back(&a[0]);
+      argv.push_back(nullptr);
+      execvp("Xvfb", argv.data());
       _exit(127);
     }
     close(fds[1]);
@@ -61,7 +67,7 @@ class Xvfb {
     std::string s;
     pollfd p{fd, POLLIN, 0};
     char c;
-    while (poll(&p, 1, kStartMillis) > 0 && read(fd, &c, 1) == 1 && c != '\n') s += c;
+    while (poll(&p, 1, start_millis()) > 0 && read(fd, &c, 1) == 1 && c != '\n') s += c;
     return s;
   }
 

@@ -3,64 +3,16 @@
 // copy is complete and the exit status is 0. The package comes through a
 // FIFO so that the extraction waits, mid-way, while the window is closed.
 #include <gtest/gtest.h>
-#include <poll.h>
 
 #include "faults_tree.h"
-#include "xvfb.h"
+#include "x_desktop.h"
 
 using namespace testutil;
 
 namespace {
 
-const char kTitle[] = "Nimbora Backup";
-// Pause between two looks at the window list while waiting for a window.
-constexpr int kLookMicros = 20000;
-
-bool installed(const std::string& tool) { return sh("command -v " + tool + " >/dev/null").status == 0; }
-
-// Xvfb on a display it picks itself, and openbox on it; both stopped by
-// their pids when the object goes.
-class Desktop {
- public:
-  explicit Desktop(const std::string& dir) : xvfb_(dir + "/xvfb.out") {
-    for (const char* tool : {"openbox", "wmctrl", "xdotool"})
-      if (!installed(tool)) {
-        why_ = std::string(tool) + " is not installed";
-        return;
-      }
-    if (!xvfb_.unavailable().empty()) {
-      why_ = xvfb_.unavailable();
-      return;
-    }
-    display_ = xvfb_.display();
-    wm_ = std::make_unique<Child>(std::vector<std::string>{"openbox", "--sm-disable"},
-                                  std::vector<std::string>{"DISPLAY=" + display_}, dir + "/openbox.out");
-    if (!wait_until([&] { return x("wmctrl -m").status == 0; }))
-      why_ = "openbox did not start: " + wm_->output();
-  }
-
-  const std::string& unavailable() const { return why_; }
-  const std::string& display() const { return display_; }
-
-  RunResult x(const std::string& command) const { return sh(command, {"DISPLAY=" + display_}); }
-  bool window_listed() const { return has(x("wmctrl -l").out, kTitle); }
-
-  template <class F>
-  static bool wait_until(F done) {
-    const long long end = now_millis() + kBoundMillis;
-    while (!done()) {
-      if (now_millis() > end) return false;
-      usleep(kLookMicros);
-    }
-    return true;
-  }
-
- private:
-  std::string why_;
-  std::string display_;
-  Xvfb xvfb_;
-  std::unique_ptr<Child> wm_;  // declared last: stopped before the server
-};
+const char* const kTitle = XDesktop::kTitle;
+using Desktop = XDesktop;
 
 TEST(WindowManager, ClosingTheDialogMidExtractionDoesNotStopTheLaunch) {
   Upgrade u;
