@@ -30,7 +30,11 @@ constexpr milliseconds kWatchdogTick{100};
 constexpr size_t kMiB = size_t{1} << 20;
 
 WatchdogBounds g_bounds{kStallBound, kMemoryGrowthBound};
-std::function<void()> g_entry_hook;
+// Never destroyed: a thread that was left behind may still run it at exit.
+std::function<void()>& EntryHook() {
+  static auto* hook = new std::function<void()>();
+  return *hook;
+}
 
 // The resident size of the process, or 0 when it cannot be read.
 size_t ResidentBytes() {
@@ -52,10 +56,11 @@ void SetWatchdogBoundsForTest(const WatchdogBounds* bounds) {
   g_bounds = bounds ? *bounds : WatchdogBounds{kStallBound, kMemoryGrowthBound};
 }
 
-void SetEntryHookForTest(std::function<void()> hook) { g_entry_hook = std::move(hook); }
+void SetEntryHookForTest(std::function<void()> hook) { EntryHook() = std::move(hook); }
 
 void RunEntryHookForTest() {
-  if (g_entry_hook) g_entry_hook();
+  const std::function<void()>& hook = EntryHook();
+  if (hook) hook();
 }
 
 void ExtractionWatch::Finish(int result) {

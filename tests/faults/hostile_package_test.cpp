@@ -250,7 +250,7 @@ TEST_P(HostilePackage, NothingOutsideChangesAndTheLaunchEndsWell) {
   ScratchTmp scratch;
   LaunchTree t;
   ProcessSweeper sweeper(t.tmp());
-  t.set_levels("service_debug=6\n");
+  t.set_levels("service_debug=6\nextractor_debug=7\n");
   Hostile h{t, t.root() + "/package/nimbora.nbpk", t.tmp() + "/work", t.tmp() + "/canary",
             t.tmp() + "/work/client-1002"};
   make_dirs(h.work);
@@ -292,6 +292,10 @@ TEST_P(HostilePackage, NothingOutsideChangesAndTheLaunchEndsWell) {
     EXPECT_EQ(read_file(t.app_dir() + "/INFO"), read_file(h.client + "/INFO")) << log;
     EXPECT_FALSE(has(log, "Failed to upgrade package\n")) << log;
     EXPECT_TRUE(ends_with(t.started(), "start 1002\n")) << t.started();
+    EXPECT_TRUE(has(log, std::get<1>(GetParam()) == Confinement::kNone
+                             ? "the extracting thread runs unconfined: Landlock is not available"
+                             : "the extracting thread confined by Landlock ABI"))
+        << log;
   }
   if (Case().check) Case().check(h);
 }
