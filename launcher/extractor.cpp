@@ -22,15 +22,17 @@
 #include <string>
 #include <system_error>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "adapter.h"
+#include "extraction_watch.h"
 #include "log.h"
+#include "package_source.h"
 #include "strtab.h"
+#include "thread_confinement.h"
 
 namespace {
-
-// One tar record; libarchive reads the archive file in blocks of this size.
-constexpr size_t kReadBlockSize = 10240;
 
 // Files from this size on are sent on their way to the disk as soon as they
 // are written; smaller ones are left to the flush at the end.
@@ -80,7 +82,13 @@ class LibArchive {
   decltype(&::archive_read_free) archive_read_free = nullptr;
   decltype(&::archive_read_new) archive_read_new = nullptr;
   decltype(&::archive_read_next_header) archive_read_next_header = nullptr;
-  decltype(&::archive_read_open_filename) archive_read_open_filename = nullptr;
+  decltype(&::archive_read_extract_set_skip_file) archive_read_extract_set_skip_file = nullptr;
+  decltype(&::archive_read_open1) archive_read_open1 = nullptr;
+  decltype(&::archive_read_set_callback_data) archive_read_set_callback_data = nullptr;
+  decltype(&::archive_read_set_read_callback) archive_read_set_read_callback = nullptr;
+  decltype(&::archive_read_set_seek_callback) archive_read_set_seek_callback = nullptr;
+  decltype(&::archive_read_set_skip_callback) archive_read_set_skip_callback = nullptr;
+  decltype(&::archive_set_error) archive_set_error = nullptr;
   decltype(&::archive_read_support_filter_all) archive_read_support_filter_all = nullptr;
   decltype(&::archive_read_support_format_all) archive_read_support_format_all = nullptr;
   decltype(&::archive_write_data_block) archive_write_data_block = nullptr;
@@ -115,7 +123,13 @@ class LibArchive {
     Bind(handle, "archive_read_free", archive_read_free);
     Bind(handle, "archive_read_new", archive_read_new);
     Bind(handle, "archive_read_next_header", archive_read_next_header);
-    Bind(handle, "archive_read_open_filename", archive_read_open_filename);
+    Bind(handle, "archive_read_extract_set_skip_file", archive_read_extract_set_skip_file);
+    Bind(handle, "archive_read_open1", archive_read_open1);
+    Bind(handle, "archive_read_set_callback_data", archive_read_set_callback_data);
+    Bind(handle, "archive_read_set_read_callback", archive_read_set_read_callback);
+    Bind(handle, "archive_read_set_seek_callback", archive_read_set_seek_callback);
+    Bind(handle, "archive_read_set_skip_callback", archive_read_set_skip_callback);
+    Bind(handle, "archive_set_error", archive_set_error);
     Bind(handle, "archive_read_support_filter_all", archive_read_support_filter_all);
     Bind(handle, "archive_read_support_format_all", archive_read_support_format_all);
     Bind(handle, "archive_write_data_block", archive_write_data_block);
@@ -158,6 +172,23 @@ struct WriteFree {
 };
 using ReadHandle = std::unique_ptr<archive, ReadFree>;
 using WriteHandle = std::unique_ptr<archive, WriteFree>;
+
+// A disk writer of an extraction that has been given up is never closed:
+// closing sets the modes and times of the folders it made, by name, and
+// those names may by then be the old copy put back in place.
+class KeptIfAbandoned {
+ public:
+  KeptIfAbandoned(WriteHandle& writer, const ExtractionWatch& watch) : writer_(writer), watch_(watch) {}
+  ~KeptIfAbandoned() {
+    if (watch_.abandoned()) static_cast<void>(writer_.release());
+  }
+  KeptIfAbandoned(const KeptIfAbandoned&) = delete;
+  KeptIfAbandoned& operator=(const KeptIfAbandoned&) = delete;
+
+ private:
+  WriteHandle& writer_;
+  const ExtractionWatch& watch_;
+};
 
 struct FdClose {
   void operator()(int* fd) const {
@@ -248,6 +279,46 @@ ReadHandle NewReader() {
   return a;
 }
 
+la_ssize_t ReadPackage(archive* a, void* pass, const void** buffer) {
+  auto* p = static_cast<PackagePass*>(pass);
+  const ssize_t n = p->Read(buffer);
+  if (n < 0) {
+    const int error = errno;
+    Lib().archive_set_error(a, error, "Failed to read '%s': %s", p->file().path().c_str(), strerror(error));
+  }
+  return n;
+}
+
+la_int64_t SkipPackage(archive*, void* pass, la_int64_t request) {
+  return static_cast<PackagePass*>(pass)->Skip(request);
+}
+
+la_int64_t SeekPackage(archive* a, void* pass, la_int64_t offset, int whence) {
+  const int64_t r = static_cast<PackagePass*>(pass)->Seek(offset, whence);
+  if (r < 0) Lib().archive_set_error(a, errno, "Failed to seek in the package");
+  return r < 0 ? ARCHIVE_FATAL : r;
+}
+
+// Opens reader a on the package for one pass; `pass` outlives the reader.
+// Every pass goes through here: the count, the extraction and the listing.
+bool OpenPackage(archive* a, PackagePass& pass) {
+  if (pass.Open() != 0) {
+    const int error = errno;
+    Lib().archive_set_error(a, error, "Failed to open '%s': %s", pass.file().path().c_str(), strerror(error));
+    return false;
+  }
+  Lib().archive_read_set_callback_data(a, &pass);
+  Lib().archive_read_set_read_callback(a, &ReadPackage);
+  if (pass.seekable()) {
+    Lib().archive_read_set_skip_callback(a, &SkipPackage);
+    Lib().archive_read_set_seek_callback(a, &SeekPackage);
+    // As libarchive's own file reader does: no entry may overwrite the
+    // package itself.
+    Lib().archive_read_extract_set_skip_file(a, pass.file().dev(), pass.file().ino());
+  }
+  return Lib().archive_read_open1(a) == ARCHIVE_OK;
+}
+
 // Where an entry lands, judged by the components that name something
 // ("./bin//x" is bin/x, ".", "//" and "" are the target folder itself).
 enum class EntryPlace { kTargetItself, kInfo, kBelow };
@@ -299,15 +370,17 @@ void ReportProgress(int total, int progress) {
 // archive cannot be read. A warning or an error ends the count, so an
 // archive that breaks off after n good headers counts n. on_first runs once
 // the first header has been read; stop ends the count early.
-int CountEntries(const ustring& source, const std::function<void()>& on_first,
+int CountEntries(const std::shared_ptr<const PackageFile>& package,
+                 const std::shared_ptr<ExtractionWatch>& watch, const std::function<void()>& on_first,
                  const std::atomic<bool>* stop) {
   Utf8Names names;
+  PackagePass pass(package, watch);
   ReadHandle a = NewReader();
   if (!a) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate archive failed\n");
     return -1;
   }
-  if (Lib().archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
+  if (!OpenPackage(a.get(), pass)) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
             ErrorText(a.get()));
     return -1;
@@ -322,26 +395,29 @@ int CountEntries(const ustring& source, const std::function<void()>& on_first,
   return count;
 }
 
-// Two readers of one FIFO or device would split its bytes between them; only
-// a regular file can be counted while it is being extracted.
-bool CanBeReadTwiceAtOnce(const ustring& source) {
-  struct stat st;
-  return stat(source.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+// The files a thread of the extraction reads by name: none when the passes
+// share the open package, else the package itself.
+std::vector<ustring> ReadByName(const PackageFile& package) {
+  if (package.shared()) return {};
+  return {package.path()};
 }
 
 // Counts the archive's entries on a thread of its own while the caller
-// extracts them. The thread works on its own copy of the path and is joined
-// on every path out, by the destructor at the latest.
+// extracts them. Two readers of one FIFO or device would split its bytes
+// between them: only a package whose passes share the open file is counted
+// while it is being extracted. The thread is joined on every path out, by
+// the destructor at the latest.
 class EntryCounter {
  public:
   static constexpr int kPending = -2;  // not a result of CountEntries
 
   // Counts on the calling thread instead when `concurrent` is false or no
   // thread can be started.
-  EntryCounter(const ustring& source, bool concurrent) : source_(source) {
-    if (concurrent) {
+  EntryCounter(std::shared_ptr<const PackageFile> package, std::shared_ptr<ExtractionWatch> watch)
+      : package_(std::move(package)), watch_(std::move(watch)) {
+    if (package_->shared()) {
       try {
-        thread_ = std::thread(&EntryCounter::Run, this);
+        thread_ = std::thread(&EntryCounter::RunConfined, this);
         return;
       } catch (const std::system_error&) {
       }
@@ -373,9 +449,15 @@ class EntryCounter {
   void Abandon() { stop_.store(true, std::memory_order_relaxed); }
 
  private:
+  // The thread of its own reads and nothing else. libarchive and the UTF-8
+  // locale are loaded first, as they are read from files.
+  void RunConfined() {
+    if (Lib().loaded() && Utf8Locale()) ConfineThisThread({{}, ReadByName(*package_)}, "the counting thread");
+    Run();
+  }
   void Run() {
     const int total = CountEntries(
-        source_, [this] { Signal(true, false); }, &stop_);
+        package_, watch_, [this] { Signal(true, false); }, &stop_);
     total_.store(total);
     Signal(false, true);
   }
@@ -389,7 +471,8 @@ class EntryCounter {
     if (thread_.joinable()) thread_.join();
   }
 
-  const ustring source_;
+  const std::shared_ptr<const PackageFile> package_;
+  const std::shared_ptr<ExtractionWatch> watch_;
   std::atomic<bool> stop_{false};
   std::atomic<int> total_{kPending};
   std::mutex mutex_;
@@ -552,7 +635,8 @@ int CommitInstallation(int dir, const ustring& target, const ustring& dest,
 // The progress reports of the extraction pass, held back until the count
 // knows the total and then sent in order, so that the relay receives exactly
 // (total, 1) ... (total, total), each after its entry is on disk. Sent from
-// the extracting thread only.
+// the extracting thread only, and no more once the extraction has been
+// given up.
 //
 // Once the total is known, a report that leaves the bar's percentage where
 // it is waits for the next one that moves it (or for the end) and is sent
@@ -562,13 +646,15 @@ int CommitInstallation(int dir, const ustring& target, const ustring& dest,
 class HeldProgress {
  public:
   // total: the count's result when it has already ended, else kPending.
-  HeldProgress(EntryCounter& counter, const ustring& source, int total)
-      : counter_(counter), source_(source), total_(total) {
+  HeldProgress(EntryCounter& counter, ExtractionWatch& watch, const ustring& source, int total)
+      : counter_(counter), watch_(watch), source_(source), total_(total) {
     if (total_ != EntryCounter::kPending) LogTotal();
   }
 
   void EntryDone() {
     ++done_;
+    watch_.Advance();
+    RunEntryHookForTest();
     if (total_ == EntryCounter::kPending) Learn(counter_.TotalSoFar());
     if (MovesBar()) Send();
   }
@@ -594,7 +680,9 @@ class HeldProgress {
   }
   void Send() {
     if (total_ == EntryCounter::kPending) return;
-    while (sent_ < done_) ReportProgress(total_, ++sent_);
+    watch_.Report([this] {
+      while (sent_ < done_) ReportProgress(total_, ++sent_);
+    });
   }
   // Whether the reports held so far take the bar to another value; the
   // percentage as the dialog computes it, in 64 bits.
@@ -605,6 +693,7 @@ class HeldProgress {
   long long Percent(int steps) const { return static_cast<long long>(steps) * 100 / total_; }
 
   EntryCounter& counter_;
+  ExtractionWatch& watch_;
   const ustring& source_;
   int total_;
   int done_ = 0;
@@ -616,7 +705,7 @@ int Extractor::Count() {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Invalid argument\n");
     return -1;
   }
-  return CountEntries(source, nullptr, nullptr);
+  return CountEntries(PackageFile::Open(source), std::make_shared<ExtractionWatch>(), nullptr, nullptr);
 }
 
 int Extractor::Extract() {
@@ -628,17 +717,36 @@ int Extractor::Extract() {
           target.c_str());
   Notify_Adapter::GetInstance()->UpdateDialogText(StrTable::LoadStr(StrTable::desc_nmbr_env_preparing));
 
+  // The extraction runs on a thread of its own, which ends with it and may
+  // therefore be confined, while this one watches it. Given up, that thread
+  // is left behind, detached: it holds its own copy of this object, and it
+  // ends with the process.
+  auto worker = std::make_shared<Extractor>(*this);
+  worker->package_ = PackageFile::Open(source);
+  worker->watch_ = std::make_shared<ExtractionWatch>();
+  worker->confine_ = true;
+  try {
+    std::thread([worker] { worker->watch_->Finish(worker->ExtractHere()); }).detach();
+  } catch (const std::system_error&) {
+    LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): no thread to extract on, extracting here\n");
+    worker->confine_ = false;
+    return worker->ExtractHere();
+  }
+  return worker->watch_->Wait(source);
+}
+
+int Extractor::ExtractHere() {
   // Nothing is opened for writing, nor the archive a second time, before the
   // count has read a first header: an archive that counts 0 or -1 fails as
   // it always did, with the target folder untouched.
-  EntryCounter counter(source, CanBeReadTwiceAtOnce(source));
+  EntryCounter counter(package_, watch_);
   const int early_total = counter.WaitForFirstEntry();
   if (early_total != EntryCounter::kPending && early_total <= 0) {
     LOG_MSG(L_ERR, "extractor_debug",
             "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n", early_total);
     return -1;
   }
-  HeldProgress progress(counter, source, early_total);
+  HeldProgress progress(counter, *watch_, source, early_total);
   ustring dest;
   if (ResolveTarget(target, dest) != 0) {
     progress.Finish();
@@ -658,7 +766,7 @@ int Extractor::Extract() {
   const int r = ExtractEntries(*dir, dest, progress, info_written);
   // The entries written so far are reported also when the extraction failed.
   progress.Finish();
-  if (r != 0) return -1;
+  if (r != 0 || watch_->abandoned()) return -1;
   return CommitInstallation(*dir, target, dest, required, info_written);
 }
 
@@ -742,8 +850,9 @@ int WriteEntry(archive* a, archive* ext, archive_entry* entry, const ustring& ba
 
 // Writes every entry of the open reader a through the disk writer ext.
 int WriteEntries(archive* a, archive* ext, const ustring& base, const ustring& dest, HeldProgress& progress,
-                 bool& info_written) {
+                 bool& info_written, const ExtractionWatch& watch) {
   for (;;) {
+    if (watch.abandoned()) return -1;
     archive_entry* entry = nullptr;
     const int64_t consumed = Lib().archive_filter_bytes(a, 0);
     const int r = Lib().archive_read_next_header(a, &entry);
@@ -761,8 +870,10 @@ int WriteEntries(archive* a, archive* ext, const ustring& base, const ustring& d
 
 int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progress, bool& info_written) {
   Utf8Names names;
+  PackagePass pass(package_, watch_);
   // Declared first so that it is freed last, after the reader.
   WriteHandle ext;
+  KeptIfAbandoned keep(ext, *watch_);
   ReadHandle a = NewReader();
   if (!a) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate extractor failed\n");
@@ -774,7 +885,7 @@ int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progre
     return -1;
   }
   Lib().archive_write_disk_set_options(ext.get(), kDiskWriteOptions);
-  if (Lib().archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
+  if (!OpenPackage(a.get(), pass)) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
             source.c_str(), ErrorText(a.get()));
     return -1;
@@ -784,8 +895,12 @@ int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progre
   // from where the caller meant it.
   WorkingDirectoryOfThread in_target(dir, dest);
   const ustring base = in_target.entered() ? ustring(".") : dest;
+  if (confine_) ConfineThisThread({{dest}, ReadByName(*package_)}, "the extracting thread");
 
-  const int r = WriteEntries(a.get(), ext.get(), base, dest, progress, info_written);
+  const int r = WriteEntries(a.get(), ext.get(), base, dest, progress, info_written, *watch_);
+  // Given up by the watchdog: the names below may by now lead into the
+  // restored copy, and closing the writer would set modes and times there.
+  if (watch_->abandoned()) return -1;
   // The disk writer gives the folders their modes when it is closed, by the
   // names it created them under; closed while those names still lead into
   // the target, or they would be taken from the thread's previous working
@@ -804,12 +919,13 @@ int Extractor::List() {
     return -1;
   }
   Utf8Names names;
+  PackagePass pass(PackageFile::Open(source), std::make_shared<ExtractionWatch>());
   ReadHandle a = NewReader();
   if (!a) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Allocate archive failed\n");
     return -1;
   }
-  if (Lib().archive_read_open_filename(a.get(), source.c_str(), kReadBlockSize) != ARCHIVE_OK) {
+  if (!OpenPackage(a.get(), pass)) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
             ErrorText(a.get()));
     return -1;

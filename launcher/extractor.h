@@ -2,12 +2,15 @@
 // libarchive reads) below a target folder, one progress report per entry.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "ustring.h"
 
 struct archive;
+class ExtractionWatch;
 class HeldProgress;
+class PackageFile;
 
 class Extractor {
  public:
@@ -31,6 +34,9 @@ class Extractor {
   // The entries of a regular file are counted on a thread of their own
   // while the extraction runs, so that a compressed archive is not
   // decompressed twice in a row; the progress reports wait for the count.
+  // The package is opened once, and both passes read that open file.
+  // The extraction is given up (-1) when it stalls or its memory grows past
+  // a bound no honest package needs, although libarchive never returns.
   int Extract();
   // Number of entries, or -1 when the archive cannot be opened.
   int Count();
@@ -40,9 +46,14 @@ class Extractor {
   int copy_data(archive* ar, archive* aw);
 
  private:
+  int ExtractHere();
   int ExtractEntries(int dir, const ustring& dest, HeldProgress& progress, bool& info_written);
 
   ustring target;
   ustring source;
   std::vector<ustring> required;
+  // Of the copy that extracts on a thread of its own.
+  std::shared_ptr<const PackageFile> package_;
+  std::shared_ptr<ExtractionWatch> watch_;
+  bool confine_ = false;
 };

@@ -38,6 +38,9 @@ class Logger {
       __attribute__((format(printf, 3, 0)));
   // Drops every message until the next Initialize.
   static void Destroy();
+  // The log file of the file back end, else empty; changes only with
+  // Initialize and Destroy.
+  static ustring FilePath() { return log_path; }
 
  private:
   Logger() = delete;

@@ -235,7 +235,7 @@ class Inotify {
   std::vector<Event> pending_;
 };
 
-// Opens of marked paths wait for this test's answer: the launcher can be held
+// Opens (or reads) of marked paths wait for this test's answer: the launcher can be held
 // at the very start of a step (the first directory listing of a removal, an
 // open of the start script's file) and killed there.
 class OpenGate {
@@ -249,8 +249,9 @@ class OpenGate {
   std::string unavailable() const {
     return fd_ >= 0 ? "" : std::string("fanotify is not available: ") + strerror(errno);
   }
-  bool mark(const std::string& path) {
-    return fanotify_mark(fd_, FAN_MARK_ADD, FAN_OPEN_PERM | FAN_ONDIR, AT_FDCWD, path.c_str()) == 0;
+  // Opens by default; FAN_ACCESS_PERM holds reads instead.
+  bool mark(const std::string& path, uint64_t events = FAN_OPEN_PERM | FAN_ONDIR) {
+    return fanotify_mark(fd_, FAN_MARK_ADD, events, AT_FDCWD, path.c_str()) == 0;
   }
 
   // Lets the first `allow` opens through and holds the next one. True when an

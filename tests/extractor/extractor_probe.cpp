@@ -1,72 +1,138 @@
-// extractor_probe [--refuse-unshare] ARCHIVE TARGET
+// extractor_probe [OPTION...] ARCHIVE TARGET
 //
-// Extracts ARCHIVE below TARGET and prints "result=N". With the option, the
-// process first forbids itself unshare(2), which then fails with EPERM as it
-// does in container sandboxes that filter it, and prints "refused=1" when
-// the filter holds. Used by the extractor tests to compare the two ways the
-// extractor writes entries.
-#include <errno.h>
-#include <linux/audit.h>
-#include <linux/filter.h>
-#include <linux/seccomp.h>
+// Extracts ARCHIVE below TARGET in a process of its own and prints
+// "result=N". Options:
+//   --refuse-unshare   forbid unshare(2) first (EPERM, as container sandboxes
+//                      do); prints "refused=1" when the filter holds
+//   --refuse-landlock  make Landlock's calls fail with ENOSYS, as on a kernel
+//                      without it
+//   --log FILE         log the extractor's messages, debug ones too, to FILE
+//   --stall-ms N, --memory-mib N   the watchdog's bounds
+//   --allocate         at the first entry, the extracting thread allocates
+//                      and touches memory until far past the bound, then waits
+//   --try-open PATH    at the first entry, the extracting thread creates PATH
+//                      and prints "open=0" or "open=<errno name>"
+//   --linger FILE      after the result, wait for FILE to exist before exiting
+// Used by the extractor tests for what needs a process of its own.
+#include <fcntl.h>
 #include <sched.h>
-#include <stddef.h>
-#include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
 
+#include "extraction_watch.h"
 #include "extractor.h"
+#include "log.h"
+#include "seccomp_refuse.h"
 #include "strtab.h"
+
+// The counting and the extracting threads both call into libarchive and the
+// C library, whose own locking ThreadSanitizer does not see; only
+// instrumented code is checked.
+extern "C" const char* __tsan_default_options() { return "ignore_noninstrumented_modules=1"; }
 
 namespace {
 
-#if defined(__x86_64__)
-constexpr unsigned kAuditArch = AUDIT_ARCH_X86_64;
-#elif defined(__aarch64__)
-constexpr unsigned kAuditArch = AUDIT_ARCH_AARCH64;
-#else
-#error "add this architecture's AUDIT_ARCH value"
-#endif
+// The memory the allocating seam takes, in steps, before it waits forever.
+constexpr size_t kAllocateStep = size_t{8} << 20;
+constexpr size_t kAllocateMost = size_t{4} << 30;
+// Polling interval of the linger file; nothing is timed.
+constexpr auto kLingerPoll = std::chrono::milliseconds(5);
 
-bool RefuseUnshare() {
-  sock_filter code[] = {
-      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
-      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, kAuditArch, 1, 0),
-      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_unshare, 0, 1),
-      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EPERM),
-      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-  };
-  sock_fprog prog = {static_cast<unsigned short>(sizeof code / sizeof code[0]), code};
-  if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) return false;
-  if (prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &prog) != 0) return false;
-  return unshare(CLONE_FS) != 0 && errno == EPERM;
+void AllocateForever() {
+  std::vector<char*> kept;
+  for (size_t taken = 0; taken < kAllocateMost; taken += kAllocateStep) {
+    char* p = static_cast<char*>(malloc(kAllocateStep));
+    if (!p) break;
+    memset(p, 1, kAllocateStep);
+    kept.push_back(p);
+  }
+  for (;;) pause();
+}
+
+void TryOpen(const std::string& path) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  const int error = errno;
+  if (fd >= 0) close(fd);
+  printf("open=%s\n", fd >= 0 ? "0" : strerrorname_np(error));
+  fflush(stdout);
+}
+
+int Usage() {
+  fprintf(stderr, "usage: extractor_probe [OPTION...] ARCHIVE TARGET\n");
+  return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  int arg = 1;
-  if (arg < argc && strcmp(argv[arg], "--refuse-unshare") == 0) {
-    ++arg;
-    if (!RefuseUnshare()) {
-      fprintf(stderr, "cannot install the filter: %s\n", strerror(errno));
-      return 2;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  WatchdogBounds bounds = CurrentWatchdogBounds();
+  bool set_bounds = false;
+  std::string linger;
+  std::function<void()> hook;
+  size_t i = 0;
+  for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
+    const std::string& o = args[i];
+    const bool has_value = i + 1 < args.size();
+    if (o == "--refuse-unshare") {
+      if (!testutil::refuse_syscalls({__NR_unshare}, EPERM) || unshare(CLONE_FS) == 0 || errno != EPERM) {
+        fprintf(stderr, "cannot install the filter: %s\n", strerror(errno));
+        return 2;
+      }
+      printf("refused=1\n");
+    } else if (o == "--refuse-landlock") {
+      if (!testutil::refuse_syscalls(
+              {__NR_landlock_create_ruleset, __NR_landlock_add_rule, __NR_landlock_restrict_self}, ENOSYS)) {
+        fprintf(stderr, "cannot install the filter: %s\n", strerror(errno));
+        return 2;
+      }
+    } else if (o == "--log" && has_value) {
+      const std::string path = args[++i];
+      FILE* levels = fopen((path + ".levels").c_str(), "w");
+      if (!levels) return 2;
+      fputs("extractor_debug=7\n", levels);
+      fclose(levels);
+      Logger::Initialize(Logger::FILE_LOGGER, path.c_str(), (path + ".levels").c_str(), 50);
+    } else if (o == "--stall-ms" && has_value) {
+      bounds.stall = std::chrono::milliseconds(atoll(args[++i].c_str()));
+      set_bounds = true;
+    } else if (o == "--memory-mib" && has_value) {
+      bounds.memory_growth = static_cast<size_t>(atoll(args[++i].c_str())) << 20;
+      set_bounds = true;
+    } else if (o == "--allocate") {
+      hook = AllocateForever;
+    } else if (o == "--try-open" && has_value) {
+      const std::string path = args[++i];
+      hook = [path] { TryOpen(path); };
+    } else if (o == "--linger" && has_value) {
+      linger = args[++i];
+    } else {
+      return Usage();
     }
-    printf("refused=1\n");
   }
-  if (argc - arg != 2) {
-    fprintf(stderr, "usage: extractor_probe [--refuse-unshare] ARCHIVE TARGET\n");
-    return 2;
+  if (args.size() - i != 2) return Usage();
+  if (set_bounds) SetWatchdogBoundsForTest(&bounds);
+  if (hook) {
+    auto once = std::make_shared<std::atomic<bool>>(false);
+    SetEntryHookForTest([hook, once] {
+      if (!once->exchange(true)) hook();
+    });
   }
   StrTable::InitStrTable();
   Extractor e;
-  e.SetSource(argv[arg]);
-  e.SetTarget(argv[arg + 1]);
+  e.SetSource(args[i].c_str());
+  e.SetTarget(args[i + 1].c_str());
   printf("result=%d\n", e.Extract());
+  fflush(stdout);
+  while (!linger.empty() && access(linger.c_str(), F_OK) != 0) std::this_thread::sleep_for(kLingerPoll);
   return 0;
 }

@@ -53,14 +53,14 @@ constexpr int kGatePollMs = 5;
 // does not wait for it the chance to show itself; no time is measured.
 constexpr auto kFirstReadHold = std::chrono::milliseconds(200);
 
-// Answers the open and read permission events of one file. Opens and reads
-// of the extracting thread always pass; the reads of any other thread (the
-// counting pass) pass until `free_reads` have been let through, and are
-// then held until `release_when` says so.
+// Answers the open and read permission events of one file. The first thread
+// to read it is the counting pass: its reads pass until `free_reads` have
+// been let through, and are then held until `release_when` says so. Opens,
+// and the reads of any other thread (the extracting one), always pass.
 class ReadGate {
  public:
   struct Event {
-    bool extractor;   // by the extracting thread
+    bool extractor;   // a read by the extracting thread
     bool open;        // an open, else a read
     bool while_held;  // came while reads of the count were held
   };
@@ -77,12 +77,11 @@ class ReadGate {
 
   const std::string& unavailable() const { return unavailable_; }
 
-  bool Start(const std::string& path, pid_t extractor, int free_reads, std::function<bool()> release_when) {
+  bool Start(const std::string& path, int free_reads, std::function<bool()> release_when) {
     if (fanotify_mark(fan_, FAN_MARK_ADD, FAN_OPEN_PERM | FAN_ACCESS_PERM, AT_FDCWD, path.c_str()) != 0) {
       unavailable_ = std::string("fanotify_mark: ") + strerror(errno);
       return false;
     }
-    extractor_ = extractor;
     free_reads_ = free_reads;
     release_when_ = std::move(release_when);
     listener_ = std::thread(&ReadGate::Listen, this);
@@ -111,14 +110,14 @@ class ReadGate {
         auto* m = reinterpret_cast<fanotify_event_metadata*>(buf);
         for (; n > 0 && FAN_EVENT_OK(m, n); m = FAN_EVENT_NEXT(m, n)) {
           if (m->fd < 0) continue;
-          const bool by_extractor = m->pid == extractor_;
           const bool open = (m->mask & FAN_OPEN_PERM) != 0;
+          if (!open && counter_ == 0) counter_ = m->pid;
+          const bool by_counter = !open && m->pid == counter_;
           {
             std::lock_guard<std::mutex> lock(mutex_);
-            events_.push_back({by_extractor, open, holding_.load()});
+            events_.push_back({!open && !by_counter, open, holding_.load()});
           }
-          if (!by_extractor) counter_ = m->pid;
-          if (!by_extractor && !open && !released_ && reads_let_through_++ >= free_reads_) {
+          if (by_counter && !released_ && reads_let_through_++ >= free_reads_) {
             held.push_back(m->fd);
             holding_ = held_once_ = true;
           } else {
@@ -144,7 +143,6 @@ class ReadGate {
 
   int fan_ = -1;
   std::string unavailable_;
-  pid_t extractor_ = 0;
   int free_reads_ = 0;
   std::function<bool()> release_when_;
   std::thread listener_;
@@ -233,8 +231,7 @@ TEST_F(OverlapTest, EntriesAreWrittenWhileTheCountReadsAndReportedInOrderOnceItE
   gate = &g;
   // Two reads give the count its first header; then it is held until the
   // extraction has written the last entry.
-  if (!g.Start(pkg, ThreadId(), 2, [&] { return read_file(last).size() == 8192; }))
-    GTEST_SKIP() << g.unavailable();
+  if (!g.Start(pkg, 2, [&] { return read_file(last).size() == 8192; })) GTEST_SKIP() << g.unavailable();
 
   ASSERT_EQ(Extract(pkg), 0) << Log();
   EXPECT_TRUE(g.held_once()) << "the count never got past its free reads";
@@ -261,7 +258,7 @@ TEST_F(OverlapTest, NothingIsOpenedBeforeTheCountHasReadAHeader) {
   auto held_since = std::chrono::steady_clock::time_point();
   // The count's first read is held a while; meanwhile the target must stay
   // empty and the extracting thread must not open the archive.
-  ASSERT_TRUE(g.Start(pkg, ThreadId(), 0, [&] {
+  ASSERT_TRUE(g.Start(pkg, 0, [&] {
     const auto now = std::chrono::steady_clock::now();
     if (held_since == std::chrono::steady_clock::time_point()) held_since = now;
     if (now - held_since < kFirstReadHold) return false;
@@ -274,11 +271,12 @@ TEST_F(OverlapTest, NothingIsOpenedBeforeTheCountHasReadAHeader) {
   EXPECT_TRUE(g.held_once());
   const std::vector<ReadGate::Event> events = g.events();
   ASSERT_GE(events.size(), 2u);
-  // The count opens and reads first; the extracting thread comes only after
-  // the held read has been answered.
-  EXPECT_FALSE(events[0].extractor);
+  // The package is opened once, then the count reads first; the extracting
+  // thread comes only after the held read has been answered.
   EXPECT_TRUE(events[0].open);
   EXPECT_FALSE(events[1].extractor);
+  EXPECT_FALSE(events[1].open);
+  for (size_t i = 1; i < events.size(); ++i) EXPECT_FALSE(events[i].open) << "the package was opened again";
   int extractor_events = 0;
   for (const auto& e : events) {
     if (!e.extractor) continue;

@@ -5,12 +5,14 @@
 // take the app folder's place, and sheer size (50,000 entries, a 4-GiB sparse
 // entry, names of 4,000 bytes). Whatever the package, nothing outside the app
 // folder changes, a failed upgrade leaves the old copy, and the launcher ends
-// with status 0 within the bound.
+// with status 0 within the bound; with the extracting thread confined by
+// Landlock and as on a kernel without it.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <functional>
 #include <sstream>
+#include <tuple>
 
 #include "archive_writer.h"
 #include "faults_tree.h"
@@ -273,13 +275,22 @@ std::string short_diff(const TreeSnapshot& a, const TreeSnapshot& b) {
   return out;
 }
 
-class HostilePackage : public ::testing::TestWithParam<HostileCase> {};
+enum class Confinement { kLandlock, kNone };
+
+class HostilePackage : public ::testing::TestWithParam<std::tuple<HostileCase, Confinement>> {
+ protected:
+  const HostileCase& Case() const { return std::get<0>(GetParam()); }
+  std::vector<std::string> Argv(const LaunchTree& t) const {
+    if (std::get<1>(GetParam()) == Confinement::kNone) return {WITHOUT_LANDLOCK, t.launcher()};
+    return {t.launcher()};
+  }
+};
 
 TEST_P(HostilePackage, NothingOutsideChangesAndTheLaunchEndsWell) {
   ScratchTmp scratch;
   LaunchTree t;
   ProcessSweeper sweeper(t.tmp());
-  t.set_levels("service_debug=6\n");
+  t.set_levels("service_debug=6\nextractor_debug=7\n");
   Hostile h{t, t.root() + "/package/nimbora.nbpk", t.tmp() + "/work", t.tmp() + "/canary",
             t.tmp() + "/work/client-1002"};
   make_dirs(h.work);
@@ -292,7 +303,7 @@ TEST_P(HostilePackage, NothingOutsideChangesAndTheLaunchEndsWell) {
   ASSERT_EQ(sh("cp -a '" + t.tmp() + "/client-1001' '" + t.app_dir() + "'").status, 0);
   make_dirs(t.root() + "/package");
   write_file(t.root() + "/INFO", read_file(h.client + "/INFO"));
-  GetParam().make(h);
+  Case().make(h);
   if (::testing::Test::HasFatalFailure()) return;
 
   const std::vector<std::string> skip = {"home/user/.NimboraBackup", "home/user/started", "work"};
@@ -301,7 +312,7 @@ TEST_P(HostilePackage, NothingOutsideChangesAndTheLaunchEndsWell) {
   const FileId passwd = id_of("/etc/passwd");
   ASSERT_FALSE(exists("/tmp/" + kProbe));
 
-  Child c({t.launcher()}, {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"}, h.work + "/launch.out");
+  Child c(Argv(t), {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"}, h.work + "/launch.out");
   const int status = c.wait();
   EXPECT_EQ(status, 0) << (status < 0 ? "hung" : "ended badly") << "\n" << c.output() << t.log();
 
@@ -313,7 +324,7 @@ TEST_P(HostilePackage, NothingOutsideChangesAndTheLaunchEndsWell) {
     EXPECT_TRUE(n == "Nimbora.app" || n == "log" || n == "ui.pid") << n;
 
   const std::string log = t.log();
-  if (GetParam().outcome == Outcome::kFails) {
+  if (Case().outcome == Outcome::kFails) {
     EXPECT_EQ(short_diff(snapshot(t.app_dir()), old_copy), "") << log;
     EXPECT_TRUE(has(log, "Failed to upgrade package\n")) << log;
     EXPECT_TRUE(ends_with(t.started(), "start 1001\n")) << t.started();
@@ -321,13 +332,20 @@ TEST_P(HostilePackage, NothingOutsideChangesAndTheLaunchEndsWell) {
     EXPECT_EQ(read_file(t.app_dir() + "/INFO"), read_file(h.client + "/INFO")) << log;
     EXPECT_FALSE(has(log, "Failed to upgrade package\n")) << log;
     EXPECT_TRUE(ends_with(t.started(), "start 1002\n")) << t.started();
+    EXPECT_TRUE(has(log, std::get<1>(GetParam()) == Confinement::kNone
+                             ? "the extracting thread runs unconfined: Landlock is not available"
+                             : "the extracting thread confined by Landlock ABI"))
+        << log;
   }
-  if (GetParam().check) GetParam().check(h);
+  if (Case().check) Case().check(h);
 }
 
-INSTANTIATE_TEST_SUITE_P(Packages, HostilePackage, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<HostileCase>& i) {
-                           return std::string(i.param.name);
+INSTANTIATE_TEST_SUITE_P(Packages, HostilePackage,
+                         ::testing::Combine(::testing::ValuesIn(kCases),
+                                            ::testing::Values(Confinement::kLandlock, Confinement::kNone)),
+                         [](const ::testing::TestParamInfo<std::tuple<HostileCase, Confinement>>& i) {
+                           return std::string(std::get<0>(i.param).name) +
+                                  (std::get<1>(i.param) == Confinement::kNone ? "_unconfined" : "_confined");
                          });
 
 }  // namespace

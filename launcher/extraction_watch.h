@@ -1,0 +1,70 @@
+// ExtractionWatch: what the thread that extracts the package shares with the
+// thread that waits for it. libarchive loops without end on some damaged
+// archives and a package on a network mount can stop answering; the waiting
+// thread then gives up on the extraction although the libarchive call never
+// returns, and the extracting thread, left behind, can no longer read the
+// package nor report progress. Held through shared pointers by both threads,
+// so that nothing the left-behind thread touches is destroyed under it.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+
+#include "ustring.h"
+
+struct WatchdogBounds {
+  // How long the extraction may read no new byte of the package and finish
+  // no entry.
+  std::chrono::milliseconds stall;
+  // How far the process's resident memory may grow past what it was when
+  // the extraction started.
+  size_t memory_growth;
+};
+
+// The bounds in force: the defaults unless a test has set others.
+WatchdogBounds CurrentWatchdogBounds();
+// Test seams: the bounds, and a function run on the extracting thread after
+// each entry (both set before an extraction starts; an empty function or
+// nullptr restores the default).
+void SetWatchdogBoundsForTest(const WatchdogBounds* bounds);
+void SetEntryHookForTest(std::function<void()> hook);
+void RunEntryHookForTest();
+
+class ExtractionWatch {
+ public:
+  // Something moved: a pass read bytes beyond any it had read, or an entry
+  // was finished.
+  void Advance() { ticks_.fetch_add(1, std::memory_order_relaxed); }
+  // Once true, stays true: every read of the package fails from then on.
+  bool abandoned() const { return abandoned_.load(std::memory_order_acquire); }
+
+  // Runs `report` unless the extraction has been given up; giving up waits
+  // for a report that is running, so none reaches the dialog afterwards.
+  template <typename Fn>
+  void Report(Fn&& report) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!abandoned()) report();
+  }
+
+  // On the extracting thread, at its end: its result.
+  void Finish(int result);
+  // On the waiting thread: the extraction's result, or -1 when it was given
+  // up (the reason logged with `source`).
+  int Wait(const ustring& source);
+
+ private:
+  bool WaitForFinish(std::chrono::milliseconds timeout, int& result);
+  void Abandon();
+
+  std::atomic<uint64_t> ticks_{0};
+  std::atomic<bool> abandoned_{false};
+  std::mutex mutex_;
+  std::condition_variable finished_cv_;
+  bool finished_ = false;
+  int result_ = -1;
+};
