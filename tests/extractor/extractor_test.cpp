@@ -10,6 +10,8 @@
 
 #include <QObject>
 #include <climits>
+#include <condition_variable>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <utility>
@@ -17,6 +19,7 @@
 
 #include "adapter.h"
 #include "archive_writer.h"
+#include "extraction_watch.h"
 #include "faults_tree.h"
 #include "gtest/gtest.h"
 #include "log.h"
@@ -506,16 +509,29 @@ TEST_F(ExtractorTest, InfoIsPutInPlaceOnlyInTheFolderTheEntriesWentTo) {
   // extraction in a new folder of the same name.
   write_archive(pkg, kClient);
   const std::string moved = target + ".moved";
-  bool swapped = false;
-  auto swap =
-      QObject::connect(Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress, [&](int, int) {
-        if (swapped) return;
-        swapped = rename(target.c_str(), moved.c_str()) == 0;
-        make_dirs(target);
-        write_file(target + "/.INFO.partial", "theirs");
-      });
+  // The extracting thread may be confined to the copy, so the other launch
+  // is played by a thread of the test's own while the first entry waits.
+  std::mutex m;
+  std::condition_variable cv;
+  bool entry_done = false, swap_done = false, swapped = false;
+  std::thread other([&] {
+    std::unique_lock<std::mutex> lock(m);
+    cv.wait(lock, [&] { return entry_done; });
+    swapped = rename(target.c_str(), moved.c_str()) == 0;
+    make_dirs(target);
+    write_file(target + "/.INFO.partial", "theirs");
+    swap_done = true;
+    cv.notify_all();
+  });
+  SetEntryHookForTest([&] {
+    std::unique_lock<std::mutex> lock(m);
+    entry_done = true;
+    cv.notify_all();
+    cv.wait(lock, [&] { return swap_done; });
+  });
   const int r = Extract(pkg);
-  QObject::disconnect(swap);
+  SetEntryHookForTest(nullptr);
+  other.join();
   ASSERT_TRUE(swapped);
   EXPECT_EQ(r, -1);
   EXPECT_TRUE(Has(Log(), "): '" + target + "' no longer names the folder the entries were written into\n"))
