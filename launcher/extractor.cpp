@@ -668,6 +668,12 @@ class HeldProgress {
     if (total_ == EntryCounter::kPending) Learn(counter_.Total());
     Send();
   }
+  // After Finish: whether the extraction wrote as many entries as the count
+  // found. A package read as a stream (a FIFO) is read twice, and the two
+  // reads need not see the same bytes.
+  bool MatchesCount() const { return done_ > 0 && total_ == done_; }
+  int done() const { return done_; }
+  int total() const { return total_; }
 
  private:
   void Learn(int total) {
@@ -767,6 +773,12 @@ int Extractor::ExtractHere() {
   // The entries written so far are reported also when the extraction failed.
   progress.Finish();
   if (r != 0 || watch_->abandoned()) return -1;
+  if (!progress.MatchesCount()) {
+    LOG_MSG(L_ERR, "extractor_debug",
+            "[ERROR] extractor(%d): '%s' changed while it was read: %d entries counted, %d extracted\n",
+            source.c_str(), progress.total(), progress.done());
+    return -1;
+  }
   return CommitInstallation(*dir, target, dest, required, info_written);
 }
 

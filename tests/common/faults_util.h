@@ -393,6 +393,20 @@ class PackageFifo {
   }
   bool feed_all() { return feed(bytes_.size()); }
 
+  // One tar block: entries start and end at its multiples.
+  static constexpr size_t kTarBlock = 512;
+
+  // Feeds a tar archive up to its end-of-archive marker and closes the pass:
+  // the reader then meets the end of the stream at an entry boundary, so a
+  // counting pass has nothing left over in the FIFO for the next pass.
+  bool feed_entries_and_end() {
+    size_t end = bytes_.find_last_not_of('\0');
+    end = end == std::string::npos ? 0 : (end / kTarBlock + 1) * kTarBlock;
+    const bool fed = feed(end);
+    end_pass();
+    return fed;
+  }
+
   // Waits until the launcher has read every byte fed and waits in read() for
   // more: from here on it cannot move until the next feed.
   bool wait_parked(const Child& child, int millis = kBoundMillis) {

@@ -336,8 +336,8 @@ TEST_P(SecondLauncher, LeavesWhileTheFirstUpgrades) {
   EXPECT_EQ(second->wait(), 0) << second->output();
   EXPECT_TRUE(has(t.log(), "app has already launched, return\n")) << t.log();
 
-  ASSERT_TRUE(fifo.feed_all());
-  ASSERT_TRUE(fifo.begin_pass(*first)) << first->output();
+  ASSERT_TRUE(fifo.feed_entries_and_end());
+  ASSERT_TRUE(fifo.begin_pass(*first)) << first->output() << t.log();
   ASSERT_TRUE(fifo.feed_all());
   fifo.end_pass();
   RunResult r;
