@@ -179,7 +179,7 @@ TEST_F(IsolationTest, StalledOrMemoryEatingExtractionIsGivenUp) {
       if (row.fault == Fault::kCountStalls) {
         ASSERT_TRUE(fifo->feed(bytes.size() / 2));
       } else {
-        ASSERT_TRUE(fifo->feed_all());
+        ASSERT_TRUE(fifo->feed_entries_and_end());
         ASSERT_TRUE(fifo->begin_pass(*probe));
         if (row.fault == Fault::kExtractionStalls) {
           ASSERT_TRUE(fifo->feed(bytes.size() / 2));
@@ -241,7 +241,7 @@ TEST_F(IsolationTest, ThreadLeftBehindNeverTouchesTheRestoredCopy) {
     options.insert(options.end(), {"--stall-ms", std::to_string(kStallMs), "--linger", linger});
     auto probe = Probe(options);
     ASSERT_TRUE(fifo.begin_pass(*probe));
-    ASSERT_TRUE(fifo.feed_all());
+    ASSERT_TRUE(fifo.feed_entries_and_end());
     ASSERT_TRUE(fifo.begin_pass(*probe)) << probe->output() << Log();
     // Into the data of an entry halfway through.
     ASSERT_TRUE(fifo.feed(layout.header_offsets[layout.names.size() / 2] + 1000));

@@ -48,7 +48,7 @@ AssertionResult kill_on_fifo(Upgrade& u, size_t count_bytes, long long extract_b
   auto c = u.start();
   if (!fifo.begin_pass(*c)) return AssertionFailure() << "the counting pass never opened the package";
   if (count_bytes == SIZE_MAX) {
-    if (!fifo.feed_all()) return AssertionFailure() << "the counting pass stopped reading";
+    if (!fifo.feed_entries_and_end()) return AssertionFailure() << "the counting pass stopped reading";
     if (!fifo.begin_pass(*c)) return AssertionFailure() << "the extraction pass never opened the package";
     if (extract_bytes < 0) return AssertionFailure() << "no extraction feed";
     if (!fifo.feed(static_cast<size_t>(extract_bytes)))
@@ -215,7 +215,7 @@ AssertionResult kill_during_rollback(Upgrade& u) {
   auto c = u.start();
   if (!fifo.begin_pass(*c)) return AssertionFailure() << "no counting pass";
   // The counting pass stops reading at the damaged header: 60 entries.
-  fifo.feed_all();
+  fifo.feed_entries_and_end();
   if (!fifo.begin_pass(*c) || !fifo.feed(cut) || !fifo.wait_parked(*c))
     return AssertionFailure() << "the extraction did not reach entry 60\n" << c->output();
   OpenGate gate;

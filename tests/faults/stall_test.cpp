@@ -23,7 +23,7 @@ TEST(Stall, PackageThatStopsFeedingGivesTheUpgradeUpAndStartsTheOldCopy) {
   PackageFifo fifo(u.package(), bytes);
   auto c = u.start();
   ASSERT_TRUE(fifo.begin_pass(*c));
-  ASSERT_TRUE(fifo.feed_all());
+  ASSERT_TRUE(fifo.feed_entries_and_end());
   ASSERT_TRUE(fifo.begin_pass(*c));
   ASSERT_TRUE(fifo.feed(bytes.size() / 2));
   RunResult r;

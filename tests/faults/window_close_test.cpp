@@ -26,7 +26,7 @@ TEST(WindowManager, ClosingTheDialogMidExtractionDoesNotStopTheLaunch) {
   // driver a GLX integration would load keeps allocations that
   // LeakSanitizer reports against the launcher.
   auto c = u.start({"QT_QPA_PLATFORM=xcb", "QT_XCB_GL_INTEGRATION=none", "DISPLAY=" + desk.display()});
-  ASSERT_TRUE(fifo.begin_pass(*c) && fifo.feed_all()) << c->output();
+  ASSERT_TRUE(fifo.begin_pass(*c) && fifo.feed_entries_and_end()) << c->output();
   ASSERT_TRUE(fifo.begin_pass(*c) && fifo.feed(l.header_offsets[n / 3]) && fifo.wait_parked(*c))
       << c->output();
   ASSERT_TRUE(Desktop::wait_until([&] { return desk.window_listed() || c->exited(); }) && !c->exited())
