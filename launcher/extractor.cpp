@@ -175,12 +175,20 @@ using WriteHandle = std::unique_ptr<archive, WriteFree>;
 
 // A disk writer of an extraction that has been given up is never closed:
 // closing sets the modes and times of the folders it made, by name, and
-// those names may by then be the old copy put back in place.
+// those names may by then be the old copy put back in place. It is kept
+// here, reachable, for the life of the process.
+void KeepForever(archive* writer) {
+  static std::mutex mutex;
+  static std::vector<archive*>* kept = new std::vector<archive*>;
+  std::lock_guard<std::mutex> lock(mutex);
+  kept->push_back(writer);
+}
+
 class KeptIfAbandoned {
  public:
   KeptIfAbandoned(WriteHandle& writer, const ExtractionWatch& watch) : writer_(writer), watch_(watch) {}
   ~KeptIfAbandoned() {
-    if (watch_.abandoned()) static_cast<void>(writer_.release());
+    if (watch_.abandoned() && writer_) KeepForever(writer_.release());
   }
   KeptIfAbandoned(const KeptIfAbandoned&) = delete;
   KeptIfAbandoned& operator=(const KeptIfAbandoned&) = delete;

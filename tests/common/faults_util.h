@@ -352,6 +352,8 @@ class PackageFifo {
   PackageFifo& operator=(const PackageFifo&) = delete;
 
   size_t size() const { return bytes_.size(); }
+  // What the next pass is fed: a package that changes between two reads.
+  void replace_bytes(std::string bytes) { bytes_ = std::move(bytes); }
 
   // Waits until the launcher opens the FIFO for a new pass. It must have
   // closed the previous pass first, or the new bytes would go to that reader.
