@@ -112,13 +112,16 @@ TEST_F(IsolationTest, PackageRenamedOverTheNameWhileItIsReadIsNotMixedIn) {
 // A FIFO package is read twice; when the second read yields other entries
 // than the count found, nothing is put in place.
 TEST_F(IsolationTest, FifoPackageThatChangesBetweenItsReadsFails) {
-  const std::vector<ArchiveEntry> counted = {File("INFO", "a\n"), File("a.txt", "a"), File("a2.txt", "a")};
+  // Larger than a pipe holds, so that each feed ends only once its pass
+  // has the FIFO open and reads it.
+  const std::string bulk = pseudo_random_bytes(1 << 18, 7);
+  const std::vector<ArchiveEntry> counted = {File("INFO", "a\n"), File("a.txt", bulk), File("a2.txt", "a")};
   const struct {
     const char* name;
     std::vector<ArchiveEntry> read;
   } rows[] = {
-      {"fewer entries", {File("INFO", "b\n"), File("b.txt", "b")}},
-      {"more entries", {File("INFO", "b\n"), File("b.txt", "b"), File("b2.txt", "b"), File("b3.txt", "b")}},
+      {"fewer entries", {File("INFO", "b\n"), File("b.txt", bulk)}},
+      {"more entries", {File("INFO", "b\n"), File("b.txt", bulk), File("b2.txt", "b"), File("b3.txt", "b")}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
