@@ -83,6 +83,15 @@ size_t entry_count(const Upgrade& u) { return layout_of(u.plain_tar()).names.siz
 
 // ------------------------------------------------------------- inotify points
 
+// An inotify event is read a little after it happened; on a busy machine the
+// launcher could finish the whole upgrade in that time. Holding the first
+// listing of the backup (the old copy's folder, marked before it is renamed)
+// keeps it from getting past the new copy's completion until the kill; the
+// held open is let go when the gate is destroyed.
+bool hold_the_backup_listing(const Upgrade& u, OpenGate& gate) {
+  return gate.unavailable().empty() && gate.mark(u.tree().app_dir());
+}
+
 // Holds the package's first open (the counting pass) so that the new app
 // folder exists and can be watched before anything is written into it, then
 // kills the launcher at the first event of the app folder that `hit` accepts.
@@ -90,6 +99,8 @@ AssertionResult kill_on_app_event(Upgrade& u, const std::function<bool(const Ino
   OpenGate gate;
   if (!gate.unavailable().empty()) return AssertionFailure() << gate.unavailable();
   if (!gate.mark(u.package())) return AssertionFailure() << "cannot mark the package";
+  OpenGate backstop;
+  if (!hold_the_backup_listing(u, backstop)) return AssertionFailure() << "cannot mark the old copy";
   auto c = u.start();
   if (!gate.hold_after(0, *c)) return AssertionFailure() << "the package was never opened\n" << c->output();
   Inotify in;
@@ -105,6 +116,8 @@ AssertionResult kill_at_kth_new_entry(Upgrade& u, int k) {
 }
 
 AssertionResult kill_on_backup_rename(Upgrade& u) {
+  OpenGate backstop;
+  if (!hold_the_backup_listing(u, backstop)) return AssertionFailure() << "cannot mark the old copy";
   Inotify in;
   in.watch(u.tree().user_dir(), IN_MOVED_TO);
   auto c = u.start();
@@ -181,8 +194,9 @@ AssertionResult kill_while_stopping_the_client(Upgrade& u) {
 // ----------------------------------------------------------------- the cases
 
 // Whether the new copy was complete (its INFO in place) when the kill came.
-// A kill on an inotify event lands a little after the event, so those cases
-// may find either; the held ones know exactly.
+// A kill on an inotify event lands a little after the event (though before
+// the backup is listed), so those cases may find either; the held ones know
+// exactly.
 enum class AtKill { kIncomplete, kComplete, kEither };
 
 struct KillCase {
