@@ -19,6 +19,7 @@
 
 #include "log.h"
 #include "tmp_name_gen.h"
+#include "unique-fd.h"
 
 namespace {
 
@@ -48,29 +49,6 @@ std::string err_text(int e) {
   char buf[kErrTextSize];
   return std::string(strerror_r(e, buf, sizeof buf));
 }
-
-// A file descriptor closed when the holder goes out of scope.
-class UniqueFd {
- public:
-  explicit UniqueFd(int fd) : fd_(fd) {}
-  ~UniqueFd() { reset(); }
-  UniqueFd(const UniqueFd&) = delete;
-  UniqueFd& operator=(const UniqueFd&) = delete;
-
-  int get() const { return fd_; }
-  explicit operator bool() const { return fd_ >= 0; }
-  // Closes the held descriptor (reporting close's own result, 0 when
-  // nothing was open) and takes fd instead.
-  int reset(int fd = -1) {
-    int rc = 0;
-    if (fd_ >= 0) rc = ::close(fd_);
-    fd_ = fd;
-    return rc;
-  }
-
- private:
-  int fd_;
-};
 
 struct DirCloser {
   void operator()(DIR* dp) const { closedir(dp); }
