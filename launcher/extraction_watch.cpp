@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <memory>
 #include <utility>
 
 #include "log.h"
@@ -38,12 +39,11 @@ std::function<void()>& EntryHook() {
 
 // The resident size of the process, or 0 when it cannot be read.
 size_t ResidentBytes() {
-  FILE* f = fopen("/proc/self/statm", "re");
+  std::unique_ptr<FILE, decltype(&fclose)> f(fopen("/proc/self/statm", "re"), &fclose);
   if (!f) return 0;
   unsigned long long size = 0;
   unsigned long long resident = 0;
-  const int n = fscanf(f, "%llu %llu", &size, &resident);
-  fclose(f);
+  const int n = fscanf(f.get(), "%llu %llu", &size, &resident);
   const long page = sysconf(_SC_PAGESIZE);
   return n == 2 && page > 0 ? static_cast<size_t>(resident) * static_cast<size_t>(page) : 0;
 }

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <utility>
 
+#include "unique-fd.h"
+
 namespace {
 
 // What libarchive's own file reader reads at a time from a regular file.
@@ -22,14 +24,13 @@ std::shared_ptr<const PackageFile> PackageFile::Open(const ustring& path) {
   // briefly give its writer a reader that then goes away.
   struct stat st;
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return file;
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return file;
+  UniqueFd fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!fd) return file;
   // What was opened counts, not what the name held a moment before.
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    close(fd);
-    return file;
-  }
-  file->fd_ = fd;
+  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return file;
+  // Closed by the destructor: the header cannot name UniqueFd while
+  // extractor.cpp, which includes it, keeps an owner type of that name.
+  file->fd_ = fd.release();
   file->dev_ = st.st_dev;
   file->ino_ = st.st_ino;
   file->size_ = st.st_size;

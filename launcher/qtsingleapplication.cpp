@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "cloud-service.h"
 #include "log.h"
@@ -31,11 +32,10 @@ constexpr int kPathHashChars = 16;
 QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool /*GUIenabled*/)
     : QApplication(argc, argv) {}
 
-QtSingleApplication::~QtSingleApplication() {
-  // The file itself stays: removing it would let a launcher that opened the
-  // old file and one that creates a new file both believe they are alone.
-  if (m_lock_fd >= 0) close(m_lock_fd);
-}
+// Closing the lock releases it. The file itself stays: removing it would let
+// a launcher that opened the old file and one that creates a new file both
+// believe they are alone.
+QtSingleApplication::~QtSingleApplication() = default;
 
 QString QtSingleApplication::lockFilePath() const {
   const QByteArray exe = QCoreApplication::applicationFilePath().toUtf8();
@@ -45,27 +45,26 @@ QString QtSingleApplication::lockFilePath() const {
          QString::fromLatin1(hash) + ".lock";
 }
 
-int QtSingleApplication::openLockFile(const QString& path) {
+UniqueFd QtSingleApplication::openLockFile(const QString& path) {
   const QByteArray p = QFile::encodeName(path);
   // The logger has made the folder already unless the home is unusable;
   // then this fails too and says why.
   QDir().mkpath(QFileInfo(path).absolutePath());
   // O_NONBLOCK: a FIFO planted under this name must not hang the start.
-  int fd = open(p.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, kLockFileMode);
-  if (fd < 0) {
+  UniqueFd fd(open(p.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, kLockFileMode));
+  if (!fd) {
     LOG_MSG(L_ERR, "launcher_debug",
             "[ERROR] qtsingleapplication(%d): cannot open lock file '%s': %s, not upgrading\n", p.constData(),
             strerror(errno));
-    return -1;
+    return fd;
   }
   struct stat st;
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
+  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
     LOG_MSG(L_ERR, "launcher_debug",
             "[ERROR] qtsingleapplication(%d): lock file '%s' is not a regular file of this user, not "
             "upgrading\n",
             p.constData());
-    close(fd);
-    return -1;
+    return UniqueFd();
   }
   return fd;
 }
@@ -75,11 +74,11 @@ bool QtSingleApplication::isRunning() {
   m_checked = true;
 
   const QString path = lockFilePath();
-  const int fd = openLockFile(path);
-  if (fd < 0) return m_running;
+  UniqueFd fd = openLockFile(path);
+  if (!fd) return m_running;
 
-  if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
-    m_lock_fd = fd;  // held until this object goes away
+  if (flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
+    m_lock = std::move(fd);  // held until this object goes away
     return m_running;
   }
   if (errno == EWOULDBLOCK) {
@@ -88,6 +87,5 @@ bool QtSingleApplication::isRunning() {
     LOG_MSG(L_ERR, "launcher_debug", "[ERROR] qtsingleapplication(%d): cannot lock '%s': %s, not upgrading\n",
             QFile::encodeName(path).constData(), strerror(errno));
   }
-  close(fd);
   return m_running;
 }

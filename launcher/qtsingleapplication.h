@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QString>
 
+#include "unique-fd.h"
+
 class QtSingleApplication : public QApplication {
   Q_OBJECT
 
@@ -27,17 +29,18 @@ class QtSingleApplication : public QApplication {
   // True when this launcher holds the lock. False after isRunning() also
   // when the lock could not be used at all (logged): such a launcher must
   // not change the user's copy, as another one may be doing so.
-  bool holdsLock() const { return m_lock_fd >= 0; }
+  bool holdsLock() const { return static_cast<bool>(m_lock); }
 
   // The lock file used for this executable and user.
   QString lockFilePath() const;
 
  private:
-  // Opens (creating it and its folder if needed) the lock file; -1 when it
-  // cannot be used.
-  int openLockFile(const QString& path);
+  // Opens (creating it and its folder if needed) the lock file; empty when
+  // it cannot be used.
+  UniqueFd openLockFile(const QString& path);
 
-  int m_lock_fd = -1;
+  // The locked file, open for the life of the application object.
+  UniqueFd m_lock;
   bool m_checked = false;
   bool m_running = false;
 };

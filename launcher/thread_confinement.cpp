@@ -15,6 +15,7 @@
 #include <string>
 
 #include "log.h"
+#include "unique-fd.h"
 
 // Rights of later ABIs than the headers of the build machine may know.
 #ifndef LANDLOCK_ACCESS_FS_TRUNCATE
@@ -67,20 +68,6 @@ uint64_t HandledRights(int abi) {
   return rights;
 }
 
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 ustring Folder(const ustring& path) {
   const std::string p = path.c_str();
   const size_t slash = p.rfind('/');
@@ -100,9 +87,9 @@ ustring CharsetModules() {
 // does not exist needs no rule; false only when the kernel refuses one.
 bool AddRule(int ruleset, const ustring& path, uint64_t access, uint64_t handled) {
   if (path.empty()) return true;
-  Fd fd(open(path.c_str(), O_PATH | O_CLOEXEC));
+  UniqueFd fd(open(path.c_str(), O_PATH | O_CLOEXEC));
   struct stat st;
-  if (fd.get() < 0 || fstat(fd.get(), &st) != 0) return true;
+  if (!fd || fstat(fd.get(), &st) != 0) return true;
   struct landlock_path_beneath_attr beneath = {};
   beneath.allowed_access = access & handled & (S_ISDIR(st.st_mode) ? ~uint64_t{0} : kFileRights);
   beneath.parent_fd = fd.get();
@@ -129,8 +116,8 @@ bool ConfineThisThread(const ThreadRules& rules, const char* who) {
   const uint64_t handled = HandledRights(abi);
   struct landlock_ruleset_attr attr = {};
   attr.handled_access_fs = handled;
-  Fd ruleset(static_cast<int>(syscall(SYS_landlock_create_ruleset, &attr, sizeof attr, 0)));
-  if (ruleset.get() < 0) {
+  UniqueFd ruleset(static_cast<int>(syscall(SYS_landlock_create_ruleset, &attr, sizeof attr, 0)));
+  if (!ruleset) {
     Unconfined(who, "cannot create a Landlock ruleset, ", strerror(errno));
     return false;
   }
@@ -143,8 +130,8 @@ bool ConfineThisThread(const ThreadRules& rules, const char* who) {
   const uint64_t write = handled & ~LANDLOCK_ACCESS_FS_EXECUTE;
   for (const ustring& path : rules.writable) {
     // A folder that cannot be opened would leave the thread unable to work.
-    Fd probe(open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (probe.get() < 0) {
+    UniqueFd probe(open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!probe) {
       Unconfined(who, "cannot open the folder it writes, ", strerror(errno));
       return false;
     }

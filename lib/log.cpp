@@ -12,6 +12,7 @@
 #include <string>
 
 #include "config.h"
+#include "unique-fd.h"
 
 namespace {
 
@@ -39,13 +40,16 @@ bool is_console(FILE* fp) { return fp == stdout || fp == stderr; }
 // link, and only a regular file: a FIFO put there would block the open or
 // every write.
 FILE* open_log_file(const ustring& path) {
-  int fd =
-      open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, kLogFileMode);
-  if (fd < 0) return nullptr;
+  UniqueFd fd(
+      open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, kLogFileMode));
+  if (!fd) return nullptr;
   struct stat st;
-  FILE* fp = nullptr;
-  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && fcntl(fd, F_SETFL, O_APPEND) == 0) fp = fdopen(fd, "a");
-  if (!fp) close(fd);
+  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || fcntl(fd.get(), F_SETFL, O_APPEND) != 0)
+    return nullptr;
+  FILE* fp = fdopen(fd.get(), "a");
+  // The stream owns the descriptor from here on: the log stays open until
+  // CloseLogStream closes the stream.
+  if (fp) fd.release();
   return fp;
 }
 

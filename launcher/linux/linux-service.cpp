@@ -20,6 +20,7 @@
 #include "config.h"
 #include "file-op.h"
 #include "log.h"
+#include "unique-fd.h"
 
 namespace {
 
@@ -70,19 +71,24 @@ std::vector<std::string> ReadCmdline(pid_t pid) {
 // of a script (BINPRM_BUF_SIZE).
 constexpr size_t kShebangMax = 256;
 
+// The text after "#!" on the first line of the regular file `script`; ""
+// when it starts with no "#!".
+std::string ShebangLine(const std::string& script) {
+  UniqueFd fd(open(script.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (!fd) return std::string();
+  char buf[kShebangMax];
+  struct stat st;
+  const ssize_t n = fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) ? read(fd.get(), buf, sizeof buf) : -1;
+  if (n < 2 || buf[0] != '#' || buf[1] != '!') return std::string();
+  const std::string line(buf + 2, static_cast<size_t>(n) - 2);
+  return line.substr(0, line.find('\n'));
+}
+
 // The interpreter that a "#!" line at the start of the regular file `script`
 // names, with its real path; "" when the file is none. "#!/usr/bin/env NAME"
 // names NAME as found on PATH.
 std::string InterpreterOf(const std::string& script) {
-  const int fd = open(script.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return std::string();
-  char buf[kShebangMax];
-  struct stat st;
-  const ssize_t n = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? read(fd, buf, sizeof buf) : -1;
-  close(fd);
-  if (n < 2 || buf[0] != '#' || buf[1] != '!') return std::string();
-  std::string line(buf + 2, static_cast<size_t>(n) - 2);
-  line = line.substr(0, line.find('\n'));
+  const std::string line = ShebangLine(script);
   std::vector<std::string> words;
   for (size_t p = line.find_first_not_of(" \t"); p != std::string::npos;
        p = line.find_first_not_of(" \t", p)) {
@@ -144,12 +150,9 @@ class ClientProcess {
  public:
   explicit ClientProcess(pid_t pid) : pid_(pid) {
 #ifdef SYS_pidfd_open
-    pidfd_ = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
-    gone_ = pidfd_ < 0 && errno == ESRCH;
+    pidfd_.reset(static_cast<int>(syscall(SYS_pidfd_open, pid, 0)));
+    gone_ = !pidfd_ && errno == ESRCH;
 #endif
-  }
-  ~ClientProcess() {
-    if (pidfd_ >= 0) close(pidfd_);
   }
   ClientProcess(const ClientProcess&) = delete;
   ClientProcess& operator=(const ClientProcess&) = delete;
@@ -160,16 +163,16 @@ class ClientProcess {
   // 0, or -1 with errno set (ESRCH: no such process).
   int Signal(int sig) const {
 #ifdef SYS_pidfd_send_signal
-    if (pidfd_ >= 0) return static_cast<int>(syscall(SYS_pidfd_send_signal, pidfd_, sig, nullptr, 0));
+    if (pidfd_) return static_cast<int>(syscall(SYS_pidfd_send_signal, pidfd_.get(), sig, nullptr, 0));
 #endif
     return kill(pid_, sig);
   }
 
   // The probe: true once the process has exited.
   bool Exited() const {
-    if (pidfd_ >= 0) {
+    if (pidfd_) {
       // Readable once the process has exited, also while it is not yet reaped.
-      struct pollfd p = {pidfd_, POLLIN, 0};
+      struct pollfd p = {pidfd_.get(), POLLIN, 0};
       return poll(&p, 1, 0) > 0;
     }
     return kill(pid_, 0) != 0 && errno == ESRCH;
@@ -177,8 +180,8 @@ class ClientProcess {
 
   // Waits one probe interval, returning early when the process exits.
   void Wait() const {
-    if (pidfd_ >= 0) {
-      struct pollfd p = {pidfd_, POLLIN, 0};
+    if (pidfd_) {
+      struct pollfd p = {pidfd_.get(), POLLIN, 0};
       poll(&p, 1, kProbeIntervalMs);
       return;
     }
@@ -187,7 +190,7 @@ class ClientProcess {
 
  private:
   pid_t pid_;
-  int pidfd_ = -1;
+  UniqueFd pidfd_;
   bool gone_ = false;
 };
 

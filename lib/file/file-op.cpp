@@ -366,19 +366,19 @@ bool grant_owner_rights(int fd) {
 // first the parent (searching it may be what failed), then the folder itself,
 // reached through a descriptor that pins it, so a link swapped in meanwhile
 // is never followed.
-int open_dir_at(int parent, const char* name, bool grant) {
-  int fd = openat(parent, name, kDirOpenFlags);
-  if (fd >= 0 || errno != EACCES || !grant) return fd;
+UniqueFd open_dir_at(int parent, const char* name, bool grant) {
+  UniqueFd fd(openat(parent, name, kDirOpenFlags));
+  if (fd || errno != EACCES || !grant) return fd;
   if (grant_owner_rights(parent)) {
-    fd = openat(parent, name, kDirOpenFlags);
-    if (fd >= 0 || errno != EACCES) return fd;
+    fd.reset(openat(parent, name, kDirOpenFlags));
+    if (fd || errno != EACCES) return fd;
   }
   UniqueFd pinned(openat(parent, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   if (!pinned || !grant_owner_rights(pinned.get())) {
     errno = EACCES;
-    return -1;
+    return UniqueFd();
   }
-  return open(fd_path(pinned.get()).c_str(), kDirOpenFlags & ~O_NOFOLLOW);
+  return UniqueFd(open(fd_path(pinned.get()).c_str(), kDirOpenFlags & ~O_NOFOLLOW));
 }
 
 // unlinkat, tried once more after giving parent the owner's rights when it
@@ -415,13 +415,11 @@ int remove_entry_at(int parent, const char* name, unsigned char d_type, bool gra
 // followed: a link inside goes, whatever it points to stays.
 int remove_dir_at(int parent, const char* name, bool grant) {
   {
-    const int fd = open_dir_at(parent, name, grant);
-    if (fd < 0) return -3;
-    DirPtr dir(fdopendir(fd));
-    if (!dir) {
-      close(fd);
-      return -3;
-    }
+    UniqueFd fd = open_dir_at(parent, name, grant);
+    if (!fd) return -3;
+    DirPtr dir(fdopendir(fd.get()));
+    if (!dir) return -3;
+    fd.release();  // the stream closes it now
     struct dirent* de;
     // A read error ends the listing like its end; the removal below then
     // reports whatever was left behind.
