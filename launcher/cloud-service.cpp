@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,13 +33,13 @@ constexpr char kExecutableLink[] = "/proc/self/exe";
 // "" when the kernel does not say where the executable is (no /proc): every
 // system path is then below "/", whose folders only root can plant files in.
 ustring RootOfExecutable() {
-  std::unique_ptr<char, decltype(&free)> exe(realpath(kExecutableLink, nullptr), &free);
-  if (!exe) {
+  ustring exe;
+  if (FSRealPath(kExecutableLink, exe) != 0) {
     LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): cannot resolve '%s': %s\n", kExecutableLink,
             strerror(errno));
     return ustring("");
   }
-  std::string root = exe.get();
+  std::string root = exe.c_str();
   for (int up = 0; up < 2; ++up) root.erase(std::min(root.size(), root.rfind('/')));
   return ustring(root.c_str());
 }

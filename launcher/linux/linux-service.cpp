@@ -44,8 +44,8 @@ std::string ReadLink(const std::string& path) {
 }
 
 std::string RealPath(const std::string& path) {
-  std::unique_ptr<char, decltype(&free)> real(realpath(path.c_str(), nullptr), &free);
-  return real ? std::string(real.get()) : std::string();
+  ustring real;
+  return FSRealPath(path, real) == 0 ? std::string(real.c_str()) : std::string();
 }
 
 // The arguments of a process, split at their NUL bytes.

@@ -818,11 +818,16 @@ bool IsMSDOS(const ustring& path) {
 
 // ---- Real path, links, ownership ---------------------------------------------
 
-int FSGetRealPath(ustring& path) {
-  LOG_MSG(L_DEBUG, kLogComp, "[DEBUG] file-op(%d):  org path [%s]\n", path.c_str());
+int FSRealPath(const ustring& path, ustring& real) {
   std::unique_ptr<char, FreeDeleter> buf(static_cast<char*>(malloc(kRealPathBufferSize)));
   if (!buf || !realpath(path.c_str(), buf.get())) return -1;
-  path = buf.get();
+  real = buf.get();
+  return 0;
+}
+
+int FSGetRealPath(ustring& path) {
+  LOG_MSG(L_DEBUG, kLogComp, "[DEBUG] file-op(%d):  org path [%s]\n", path.c_str());
+  if (FSRealPath(path, path) != 0) return -1;
   LOG_MSG(L_DEBUG, kLogComp, "[DEBUG] file-op(%d):  get full path [%s]\n", path.c_str());
   return 0;
 }

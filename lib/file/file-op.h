@@ -134,6 +134,12 @@ bool isMountPoint(const ustring& path);
 // True when path lies on a FAT file system.
 bool IsMSDOS(const ustring& path);
 
+// The absolute path of path with every link, "." and ".." resolved: 0, or
+// -1 with errno set (real untouched; ENAMETOOLONG past PATH_MAX). Quiet, for
+// callers that report a failure themselves; real may be path itself.
+int FSRealPath(const ustring& path, ustring& real);
+// FSRealPath in place, with the path before and after as debug lines; path
+// is left as it was on failure.
 int FSGetRealPath(ustring& path);
 int FSCreateSymbolicLink(const ustring& target_path, const ustring& link_path);
 int FSReadSymbolicLink(const ustring& link_path, ustring& target_path);

@@ -6,6 +6,7 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <map>
 #include <set>
 #include <string>
@@ -563,6 +564,33 @@ TEST(RealPath, ResolvesLinksOrLeavesPath) {
       "[DEBUG] file-op(N):  get full path [" + std::string(resolved) + "/real]\n",
       "[DEBUG] file-op(N):  org path [" + t / "missing" + "]\n"};
   EXPECT_EQ(log.lines(), expected);
+}
+
+// The form the service uses: the same resolution, nothing logged, and the
+// reason of a failure left in errno for the caller's own message.
+TEST(RealPath, QuietFormLeavesTheReasonInErrno) {
+  TempDir t;
+  mkdir((t / "real").c_str(), 0755);
+  symlink("real", (t / "via").c_str());
+  symlink("loop", (t / "loop").c_str());
+  char resolved[4096];
+  ASSERT_NE(realpath(t.path().c_str(), resolved), nullptr);
+  LogCapture log;
+  ustring real;
+  ASSERT_EQ(FSRealPath(U(t / "via/../via"), real), 0);
+  EXPECT_EQ(S(real), std::string(resolved) + "/real");
+  const struct {
+    const char* name;
+    int error;
+  } failures[] = {{"missing", ENOENT}, {"loop", ELOOP}};
+  for (const auto& row : failures) {
+    ustring kept("kept");
+    errno = 0;
+    EXPECT_EQ(FSRealPath(U(t / row.name), kept), -1) << row.name;
+    EXPECT_EQ(errno, row.error) << row.name;
+    EXPECT_EQ(S(kept), "kept") << row.name;
+  }
+  EXPECT_TRUE(log.lines().empty());
 }
 
 TEST(Links, CreateAndReadBackAtTheLengthLimit) {
