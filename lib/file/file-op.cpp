@@ -1,6 +1,7 @@
 // File operations over the POSIX file system. Every descriptor and directory
-// stream opened here is owned by an RAII holder, so no early return leaks one;
-// the recursive walks hold exactly one directory stream per level.
+// stream opened here is owned by an RAII holder, so no early return leaks one.
+// The move between file systems is in file-op-move.cpp, the removal of trees
+// in file-op-remove.cpp.
 #include "file-op.h"
 
 #include <dirent.h>
@@ -17,13 +18,12 @@
 #include <memory>
 #include <string>
 
+#include "file-op-internal.h"
 #include "log.h"
 #include "tmp_name_gen.h"
 #include "unique-fd.h"
 
 namespace {
-
-const char* const kLogComp = "file_op_debug";
 
 // Large blocks keep the number of system calls low for the package-sized
 // files the installer copies, while staying well below any memory limit.
@@ -41,23 +41,15 @@ const size_t kErrTextSize = 256;
 const uint32_t kNfsMagic = 0x6969;
 const uint32_t kCifsMagic = 0xFF534D42;
 const uint32_t kMsdosMagic = 0x4D44;
-// Permission bits a cross-file-system move carries over. Set-user and
-// set-group bits are dropped: the new object belongs to whoever moved it.
-const mode_t kMovedPermBits = 01777;
+
+}  // namespace
+
+namespace fileop_detail {
 
 std::string err_text(int e) {
   char buf[kErrTextSize];
   return std::string(strerror_r(e, buf, sizeof buf));
 }
-
-struct DirCloser {
-  void operator()(DIR* dp) const { closedir(dp); }
-};
-using DirPtr = std::unique_ptr<DIR, DirCloser>;
-
-struct FreeDeleter {
-  void operator()(void* p) const { free(p); }
-};
 
 FILE_TYPE type_from_mode(mode_t mode) {
   if (S_ISREG(mode)) return FT_FILE;
@@ -68,6 +60,31 @@ FILE_TYPE type_from_mode(mode_t mode) {
   if (S_ISSOCK(mode)) return FT_SOCK;
   return FT_ERR;
 }
+
+bool is_dot_entry(const char* name) { return strcmp(name, ".") == 0 || strcmp(name, "..") == 0; }
+
+struct dirent* next_entry(DIR* dp) {
+  errno = 0;
+  return readdir(dp);
+}
+
+int read_link_text(const char* path, std::string& target) {
+  char buf[kLinkBufferSize] = {0};
+  const ssize_t n = readlink(path, buf, sizeof buf);
+  if (n < 0) return -1;
+  if (static_cast<size_t>(n) >= sizeof buf) {
+    errno = ENAMETOOLONG;
+    return -1;
+  }
+  target.assign(buf, static_cast<size_t>(n));
+  return 0;
+}
+
+}  // namespace fileop_detail
+
+using namespace fileop_detail;
+
+namespace {
 
 FILE_TYPE type_from_dirent(unsigned char d_type) {
   switch (d_type) {
@@ -87,14 +104,6 @@ FILE_TYPE type_from_dirent(unsigned char d_type) {
     default:
       return FT_ERR;
   }
-}
-
-bool is_dot_entry(const char* name) { return strcmp(name, ".") == 0 || strcmp(name, "..") == 0; }
-
-// The next entry of dp, or null at the end (errno 0) or on error (errno set).
-struct dirent* next_entry(DIR* dp) {
-  errno = 0;
-  return readdir(dp);
 }
 
 // ---- FSMKDirP helpers ------------------------------------------------------
@@ -242,203 +251,6 @@ int open_output(const ustring& src, const struct stat& src_st, const ustring& ds
     return -1;
   }
   return 0;
-}
-
-// ---- FSRename helpers --------------------------------------------------------
-
-// Reads the target text of a symbolic link. 0, or -1 with errno.
-int read_link_text(const char* path, std::string& target) {
-  char buf[kLinkBufferSize] = {0};
-  const ssize_t n = readlink(path, buf, sizeof buf);
-  if (n < 0) return -1;
-  if (static_cast<size_t>(n) >= sizeof buf) {
-    errno = ENAMETOOLONG;
-    return -1;
-  }
-  target.assign(buf, static_cast<size_t>(n));
-  return 0;
-}
-
-// Runs create(); when a non-directory is in the way it is replaced, as
-// rename() would replace it. 0, or -1 with errno.
-template <typename Create>
-int create_replacing(const char* path, Create create) {
-  if (create() == 0) return 0;
-  struct stat st;
-  if (errno != EEXIST || lstat(path, &st) != 0 || S_ISDIR(st.st_mode)) return -1;
-  if (unlink(path) != 0) return -1;
-  return create();
-}
-
-// Gives the moved object the times (and, unless it is a link, the permission
-// bits) of the original, as rename() would have kept them. Best effort: the
-// data has already arrived.
-void keep_metadata(const ustring& to, const struct stat& st) {
-  if (!S_ISLNK(st.st_mode)) chmod(to.c_str(), st.st_mode & kMovedPermBits);
-  const struct timespec times[2] = {st.st_atim, st.st_mtim};
-  utimensat(AT_FDCWD, to.c_str(), times, AT_SYMLINK_NOFOLLOW);
-}
-
-int move_file(const ustring& from, const ustring& to, const struct stat& st) {
-  if (FSCopy(from, to, true) < 0) return -3;
-  keep_metadata(to, st);
-  return 0;
-}
-
-int move_link(const ustring& from, const ustring& to, const struct stat& st) {
-  std::string target;
-  if (read_link_text(from.c_str(), target) != 0) return -3;
-  if (create_replacing(to.c_str(), [&] { return symlink(target.c_str(), to.c_str()); }) != 0) return -3;
-  keep_metadata(to, st);
-  return unlink(from.c_str()) == 0 ? 0 : -3;
-}
-
-int move_fifo(const ustring& from, const ustring& to, const struct stat& st) {
-  const mode_t perm = st.st_mode & kMovedPermBits;
-  if (create_replacing(to.c_str(), [&] { return mkfifo(to.c_str(), perm); }) != 0) return -3;
-  keep_metadata(to, st);
-  return unlink(from.c_str()) == 0 ? 0 : -3;
-}
-
-// Moves the entries one by one (each may cross the boundary again), then
-// removes the emptied source. A failure part-way leaves what has moved.
-int move_dir(const ustring& from, const ustring& to, const struct stat& st, bool do_case_check) {
-  if (FSMKDir(to, true) != 0) return -3;
-  {
-    DirPtr dir(opendir(from.c_str()));
-    if (!dir) return -3;
-    struct dirent* de;
-    while ((de = next_entry(dir.get())) != nullptr) {
-      if (is_dot_entry(de->d_name)) continue;
-      const ustring name(de->d_name);
-      if (FSRename(from + "/" + name, to + "/" + name, do_case_check) != 0) return -3;
-    }
-    if (errno != 0) return -3;
-  }
-  keep_metadata(to, st);
-  return rmdir(from.c_str()) == 0 ? 0 : -3;
-}
-
-// The rename fallback between file systems. Devices and sockets cannot be
-// recreated faithfully, so they stay where they are and the move fails.
-int move_across(const ustring& from, const ustring& to, bool do_case_check) {
-  struct stat st;
-  if (lstat(from.c_str(), &st) != 0) return -3;
-  switch (type_from_mode(st.st_mode)) {
-    case FT_FILE:
-      return move_file(from, to, st);
-    case FT_DIR:
-      return move_dir(from, to, st, do_case_check);
-    case FT_SLINK:
-      return move_link(from, to, st);
-    case FT_FIFO:
-      return move_fifo(from, to, st);
-    default:
-      return -3;
-  }
-}
-
-// ---- FSRemove helper ---------------------------------------------------------
-
-const int kDirOpenFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-
-// The name under which the kernel reopens or changes the object behind an
-// open descriptor, whatever has been renamed or swapped in at its old path.
-std::string fd_path(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
-
-// Gives the folder open as fd (O_PATH or not) u+rwx when it is this user's and
-// lacks any of them: true when it has been changed, so that a refused step is
-// worth one more try.
-bool grant_owner_rights(int fd) {
-  struct stat st;
-  if (fd < 0 || fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid()) return false;
-  if ((st.st_mode & S_IRWXU) == S_IRWXU) return false;
-  // fchmod refuses O_PATH descriptors; the descriptor's own name does not.
-  if (chmod(fd_path(fd).c_str(), (st.st_mode & 07777) | S_IRWXU) == 0) return true;
-  const int e = errno;
-  LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): cannot give the owner rights to a folder: %s\n",
-          err_text(e).c_str());
-  return false;
-}
-
-// Opens the folder `name` of `parent` for listing. When granting, a folder
-// that cannot be searched or read for lack of the owner's rights gets them:
-// first the parent (searching it may be what failed), then the folder itself,
-// reached through a descriptor that pins it, so a link swapped in meanwhile
-// is never followed.
-UniqueFd open_dir_at(int parent, const char* name, bool grant) {
-  UniqueFd fd(openat(parent, name, kDirOpenFlags));
-  if (fd || errno != EACCES || !grant) return fd;
-  if (grant_owner_rights(parent)) {
-    fd.reset(openat(parent, name, kDirOpenFlags));
-    if (fd || errno != EACCES) return fd;
-  }
-  UniqueFd pinned(openat(parent, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-  if (!pinned || !grant_owner_rights(pinned.get())) {
-    errno = EACCES;
-    return UniqueFd();
-  }
-  return UniqueFd(open(fd_path(pinned.get()).c_str(), kDirOpenFlags & ~O_NOFOLLOW));
-}
-
-// unlinkat, tried once more after giving parent the owner's rights when it
-// refused for lack of them.
-int unlink_at(int parent, const char* name, int flags, bool grant) {
-  if (unlinkat(parent, name, flags) == 0) return 0;
-  if (errno != EACCES || !grant || !grant_owner_rights(parent)) return -1;
-  return unlinkat(parent, name, flags);
-}
-
-int remove_dir_at(int parent, const char* name, bool grant);
-
-// Removes the entry `name` of the open folder `parent`, a whole tree when it
-// is a folder: 0, -1 when it cannot be examined, -3 when it or something
-// below it stays. A name that is already gone counts as removed. Working
-// from the folder's descriptor keeps every call to one path component,
-// however deep the tree.
-int remove_entry_at(int parent, const char* name, unsigned char d_type, bool grant) {
-  bool is_dir = d_type == DT_DIR;
-  if (d_type == DT_UNKNOWN) {
-    struct stat st;
-    if (fstatat(parent, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT ? 0 : -1;
-    is_dir = S_ISDIR(st.st_mode);
-  }
-  if (!is_dir) {
-    if (unlink_at(parent, name, 0, grant) == 0 || errno == ENOENT) return 0;
-    // Replaced by a folder since the listing: removed as one.
-    if (errno != EISDIR) return -3;
-  }
-  return remove_dir_at(parent, name, grant);
-}
-
-// Empties the folder `name` of `parent` and removes it. Links are never
-// followed: a link inside goes, whatever it points to stays.
-int remove_dir_at(int parent, const char* name, bool grant) {
-  {
-    UniqueFd fd = open_dir_at(parent, name, grant);
-    if (!fd) return -3;
-    DirPtr dir(fdopendir(fd.get()));
-    if (!dir) return -3;
-    fd.release();  // the stream closes it now
-    struct dirent* de;
-    // A read error ends the listing like its end; the removal below then
-    // reports whatever was left behind.
-    while ((de = next_entry(dir.get())) != nullptr) {
-      if (is_dot_entry(de->d_name)) continue;
-      if (remove_entry_at(dirfd(dir.get()), de->d_name, de->d_type, grant) != 0) return -3;
-    }
-  }
-  return unlink_at(parent, name, AT_REMOVEDIR, grant) == 0 || errno == ENOENT ? 0 : -3;
-}
-
-int remove_path(const ustring& path, bool grant) {
-  if (path.empty()) return -1;
-  FILE_INFO info;
-  if (GetFileInfo(path, info) != 0) return -1;
-  if (!info.isExist) return 0;
-  // Links are not followed: a link to a directory goes, the directory stays.
-  if (info.type != FT_DIR) return ::unlink(path.c_str()) == 0 ? 0 : -3;
-  return remove_dir_at(AT_FDCWD, path.c_str(), grant);
 }
 
 }  // namespace
