@@ -122,8 +122,9 @@ int main(int argc, char** argv) {
 
   setlocale(LC_ALL, "");
   qInitResources_texts();
-  QCoreApplication::setLibraryPaths(
-      QStringList{QDir::cleanPath(QString::fromLocal8Bit(argv[0]) + "/../../lib/plugins")});
+  // As the launcher: the plug-ins below the system root of the real executable.
+  QCoreApplication::setLibraryPaths(QStringList{
+      QDir::cleanPath(QString::fromUtf8(Service::GetRootNimboraInstallPath().c_str()) + "/lib/plugins")});
   steps.Mark("locale, resources, plug-in path");
 
   QtSingleApplication app(argc, argv, true);

@@ -8,9 +8,12 @@
 #include <QLabel>
 #include <QStyle>
 #include <climits>
+#include <cstdint>
+#include <optional>
 
 #include "adapter.h"
 #include "cloud-service.h"
+#include "entry_progress.h"
 #include "linux/linux-service.h"
 #include "log.h"
 #include "strtab.h"
@@ -187,11 +190,10 @@ void Launcher::Run() { m_worker->StartThread(); }
 void Launcher::Start() { emit sigStart(); }
 
 void Launcher::UpdateProgress(int total, int steps) {
-  if (total <= 0) return;
-  // 64-bit so that a huge entry count cannot overflow; the result is the
-  // same truncated percentage (7 of 13 gives 53).
-  const qint64 percent = static_cast<qint64>(steps) * kPercent / total;
-  m_progress->setValue(static_cast<int>(qBound<qint64>(INT_MIN, percent, INT_MAX)));
+  // The value the extractor's held reports are sent by.
+  const std::optional<int64_t> percent = ProgressPercent(steps, total);
+  if (!percent) return;
+  m_progress->setValue(static_cast<int>(qBound<qint64>(INT_MIN, *percent, INT_MAX)));
 }
 
 void Launcher::SetLabelText(const QString& label) { m_progress->setLabelText(label); }
