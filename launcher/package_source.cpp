@@ -7,8 +7,6 @@
 #include <cerrno>
 #include <utility>
 
-#include "unique-fd.h"
-
 namespace {
 
 // What libarchive's own file reader reads at a time from a regular file.
@@ -28,17 +26,11 @@ std::shared_ptr<const PackageFile> PackageFile::Open(const ustring& path) {
   if (!fd) return file;
   // What was opened counts, not what the name held a moment before.
   if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return file;
-  // Closed by the destructor: the header cannot name UniqueFd while
-  // extractor.cpp, which includes it, keeps an owner type of that name.
-  file->fd_ = fd.release();
+  file->fd_ = std::move(fd);
   file->dev_ = st.st_dev;
   file->ino_ = st.st_ino;
   file->size_ = st.st_size;
   return file;
-}
-
-PackageFile::~PackageFile() {
-  if (fd_ >= 0) close(fd_);
 }
 
 PackagePass::PackagePass(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch)
@@ -46,18 +38,14 @@ PackagePass::PackagePass(std::shared_ptr<const PackageFile> file, std::shared_pt
       watch_(std::move(watch)),
       buffer_(file_->shared() ? kSharedBlockSize : kByNameBlockSize) {}
 
-PackagePass::~PackagePass() {
-  if (own_fd_ >= 0) close(own_fd_);
-}
-
 int PackagePass::Open() {
   if (file_->shared()) return 0;
   if (watch_->abandoned()) {
     errno = ECANCELED;
     return -1;
   }
-  own_fd_ = open(file_->path().c_str(), O_RDONLY | O_CLOEXEC);
-  return own_fd_ < 0 ? -1 : 0;
+  own_fd_.reset(open(file_->path().c_str(), O_RDONLY | O_CLOEXEC));
+  return own_fd_ ? 0 : -1;
 }
 
 ssize_t PackagePass::Read(const void** buffer) {
@@ -68,7 +56,7 @@ ssize_t PackagePass::Read(const void** buffer) {
       return -1;
     }
     const ssize_t n = file_->shared() ? pread(file_->fd(), buffer_.data(), buffer_.size(), offset_)
-                                      : read(own_fd_, buffer_.data(), buffer_.size());
+                                      : read(own_fd_.get(), buffer_.data(), buffer_.size());
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return n;
     offset_ += n;

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "extraction_watch.h"
+#include "unique-fd.h"
 #include "ustring.h"
 
 class PackageFile {
@@ -25,14 +26,13 @@ class PackageFile {
   // anything else (missing, a FIFO, a device) is left to each pass, which
   // then reports the failure to open as it always did.
   static std::shared_ptr<const PackageFile> Open(const ustring& path);
-  ~PackageFile();
   PackageFile(const PackageFile&) = delete;
   PackageFile& operator=(const PackageFile&) = delete;
 
   const ustring& path() const { return path_; }
   // Whether the passes share the open file (and may run at once).
-  bool shared() const { return fd_ >= 0; }
-  int fd() const { return fd_; }
+  bool shared() const { return static_cast<bool>(fd_); }
+  int fd() const { return fd_.get(); }
   dev_t dev() const { return dev_; }
   ino_t ino() const { return ino_; }
   off_t size() const { return size_; }
@@ -41,7 +41,7 @@ class PackageFile {
   explicit PackageFile(const ustring& path) : path_(path) {}
 
   const ustring path_;
-  int fd_ = -1;
+  UniqueFd fd_;
   dev_t dev_ = 0;
   ino_t ino_ = 0;
   off_t size_ = 0;
@@ -51,7 +51,6 @@ class PackageFile {
 class PackagePass {
  public:
   PackagePass(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch);
-  ~PackagePass();
   PackagePass(const PackagePass&) = delete;
   PackagePass& operator=(const PackagePass&) = delete;
 
@@ -72,7 +71,7 @@ class PackagePass {
  private:
   std::shared_ptr<const PackageFile> file_;
   std::shared_ptr<ExtractionWatch> watch_;
-  int own_fd_ = -1;
+  UniqueFd own_fd_;
   int64_t offset_ = 0;
   int64_t high_water_ = 0;
   std::vector<char> buffer_;
