@@ -4,6 +4,7 @@
 // script, planted lock files).
 #include <dirent.h>
 #include <fcntl.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
@@ -19,6 +20,9 @@
 
 using namespace testutil;
 
+using ::testing::HasSubstr;
+using ::testing::Not;
+
 namespace {
 
 // Bound on every wait for a child process to reach a point (scaled for the
@@ -27,10 +31,6 @@ const int kWaitMillis = hang_bound_millis(60000);
 // How long a start script or a lock holder waits for the test's release: far
 // beyond the case, so that only a case that died leaves it to run out.
 const std::string kScriptTimeout = std::to_string(hang_bound_seconds(240));
-
-bool contains(const std::string& text, const std::string& what) {
-  return text.find(what) != std::string::npos;
-}
 
 // A FIFO through which a start script and the test meet. The test holds it
 // open for reading and writing, so neither side's open ever blocks; a script
@@ -242,8 +242,7 @@ TEST(InstalledLaunch, CurrentCopyExitsZeroOnlyAfterTheStartScriptReturned) {
   EXPECT_EQ(first->wait(), 0) << first->output();
 
   EXPECT_EQ(read_file(c.home("ends")), "end 1\n");
-  EXPECT_TRUE(contains(first->output(), "lib path = '" + c.tree().root() + "/lib/plugins'\n"))
-      << first->output();
+  EXPECT_THAT(first->output(), HasSubstr("lib path = '" + c.tree().root() + "/lib/plugins'\n"));
   std::string log = c.tree().log();
   size_t running = log.find("): running\n");
   size_t no_need = log.find("): no need to upgrade\n");
@@ -253,8 +252,8 @@ TEST(InstalledLaunch, CurrentCopyExitsZeroOnlyAfterTheStartScriptReturned) {
   ASSERT_NE(done, std::string::npos) << log;
   EXPECT_LT(running, no_need);
   EXPECT_LT(no_need, done);
-  EXPECT_TRUE(contains(log, "[DEBUG] launcher(")) << log;
-  EXPECT_FALSE(contains(log, "[ERROR]")) << log;
+  EXPECT_THAT(log, HasSubstr("[DEBUG] launcher("));
+  EXPECT_THAT(log, Not(HasSubstr("[ERROR]")));
 }
 
 // A file where the log folder belongs: no log, the launch goes on.
@@ -286,9 +285,9 @@ TEST_P(WithoutUsableDisplay, LaunchStillRunsAndTheClientSeesTheUsersEnvironment)
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(c.runs(), 1) << r.out;
   std::string client_env = read_file(c.home("env.1"));
-  EXPECT_FALSE(contains(client_env, "QT_QPA_PLATFORM=")) << client_env;
-  EXPECT_FALSE(contains(client_env, "QT_NO_GLIB=")) << client_env;
-  EXPECT_TRUE(contains(c.tree().log(), "): done\n")) << c.tree().log();
+  EXPECT_THAT(client_env, Not(HasSubstr("QT_QPA_PLATFORM=")));
+  EXPECT_THAT(client_env, Not(HasSubstr("QT_NO_GLIB=")));
+  EXPECT_THAT(c.tree().log(), HasSubstr("): done\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Displays, WithoutUsableDisplay,
@@ -303,20 +302,20 @@ TEST(InstalledLaunch, UsersPlatformChoiceReachesTheClientUnchanged) {
   RunResult r = c.launch({"QT_QPA_PLATFORM=offscreen"});
   EXPECT_EQ(r.status, 0) << r.out;
   const std::string client_env = read_file(c.home("env.1"));
-  EXPECT_TRUE(contains(client_env, "QT_QPA_PLATFORM=offscreen\n")) << client_env;
-  EXPECT_FALSE(contains(client_env, "QT_NO_GLIB=")) << client_env;
+  EXPECT_THAT(client_env, HasSubstr("QT_QPA_PLATFORM=offscreen\n"));
+  EXPECT_THAT(client_env, Not(HasSubstr("QT_NO_GLIB=")));
   // A dispatcher choice of the user's own is kept as it is.
   r = c.launch({"QT_QPA_PLATFORM=offscreen", "QT_NO_GLIB=0"});
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(read_file(c.home("env.2")), "QT_NO_GLIB=0\n")) << read_file(c.home("env.2"));
+  EXPECT_THAT(read_file(c.home("env.2")), HasSubstr("QT_NO_GLIB=0\n"));
 }
 
 TEST(InstalledLaunch, LanguageOfTheLocaleIsLoadedFromTheCompiledInTranslations) {
   CurrentCopy c;
   RunResult r = c.launch({"LC_ALL=de_AT.UTF-8"});
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(r.out, "qPrintable(qstrLangFileName)=[:/deu.qm] ")) << r.out;
-  EXPECT_TRUE(contains(r.out, "qPrintable(qstrDef)=[deu\n] ")) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("qPrintable(qstrLangFileName)=[:/deu.qm] "));
+  EXPECT_THAT(r.out, HasSubstr("qPrintable(qstrDef)=[deu\n] "));
 }
 
 // --------------------------------------------------------- single instance
@@ -329,9 +328,9 @@ TEST(SingleInstance, SecondLauncherExitsAtOnceWhileTheFirstRuns) {
 
   RunResult second = c.launch();
   EXPECT_EQ(second.status, 0) << second.out;
-  EXPECT_TRUE(contains(second.out, "lib path = '")) << second.out;
-  EXPECT_TRUE(contains(c.tree().log(), "): app has already launched, return\n")) << c.tree().log();
-  EXPECT_TRUE(contains(c.tree().log(), "[DEBUG] main(")) << c.tree().log();
+  EXPECT_THAT(second.out, HasSubstr("lib path = '"));
+  EXPECT_THAT(c.tree().log(), HasSubstr("): app has already launched, return\n"));
+  EXPECT_THAT(c.tree().log(), HasSubstr("[DEBUG] main("));
   EXPECT_EQ(c.runs(), 1);
   EXPECT_FALSE(first->exited());
 
@@ -358,8 +357,8 @@ TEST(SingleInstance, SameExecutableUnderAnotherUserRuns) {
   EXPECT_EQ(other.status, 0) << other.out;
   EXPECT_EQ(read_file(other_home + "/runs"), "1\n") << other.out;
   std::string other_log = read_file(other_home + "/.NimboraBackup/log/launcher.log");
-  EXPECT_TRUE(contains(other_log, "): done\n")) << other_log;
-  EXPECT_FALSE(contains(other_log, "already launched")) << other_log;
+  EXPECT_THAT(other_log, HasSubstr("): done\n"));
+  EXPECT_THAT(other_log, Not(HasSubstr("already launched")));
 
   release.release();
   EXPECT_EQ(first->wait(), 0);
@@ -377,7 +376,7 @@ TEST(SingleInstance, KilledLauncherLeavesNothingThatBlocksTheNextStart) {
   RunResult next = c.launch();
   EXPECT_EQ(next.status, 0) << next.out;
   EXPECT_EQ(c.runs(), 2) << c.tree().log();
-  EXPECT_FALSE(contains(c.tree().log(), "already launched")) << c.tree().log();
+  EXPECT_THAT(c.tree().log(), Not(HasSubstr("already launched")));
 }
 
 TEST(SingleInstance, ClientStartedByTheScriptDoesNotInheritTheLock) {
@@ -390,12 +389,12 @@ TEST(SingleInstance, ClientStartedByTheScriptDoesNotInheritTheLock) {
   // The client still runs; it must hold no descriptor of the lock file.
   std::string fds = read_file(c.home("client-fds"));
   ASSERT_FALSE(fds.empty());
-  EXPECT_FALSE(contains(fds, ".lock")) << fds;
+  EXPECT_THAT(fds, Not(HasSubstr(".lock")));
 
   RunResult second = c.launch();
   EXPECT_EQ(second.status, 0) << second.out;
   EXPECT_EQ(c.runs(), 2) << c.tree().log();
-  EXPECT_FALSE(contains(c.tree().log(), "already launched")) << c.tree().log();
+  EXPECT_THAT(c.tree().log(), Not(HasSubstr("already launched")));
 }
 
 TEST(SingleInstance, LockFileIsPrivateToTheUser) {
@@ -408,7 +407,7 @@ TEST(SingleInstance, LockFileIsPrivateToTheUser) {
   EXPECT_TRUE(S_ISREG(st.st_mode));
   EXPECT_EQ(st.st_mode & 0777, 0600u);
   EXPECT_EQ(st.st_uid, geteuid());
-  EXPECT_TRUE(contains(lock, c.tree().user_dir() + "/log/launcher-")) << lock;
+  EXPECT_THAT(lock, HasSubstr(c.tree().user_dir() + "/log/launcher-"));
 }
 
 TEST(SingleInstance, SymbolicLinkAtTheLockFileIsNotFollowed) {
@@ -425,9 +424,9 @@ TEST(SingleInstance, SymbolicLinkAtTheLockFileIsNotFollowed) {
   EXPECT_EQ(c.runs(), 2);
   EXPECT_FALSE(exists(victim));
   std::string log = c.tree().log();
-  EXPECT_TRUE(contains(log, "[ERROR] qtsingleapplication(")) << log;
-  EXPECT_TRUE(contains(log, "cannot open lock file '" + lock + "'")) << log;
-  EXPECT_TRUE(contains(log, ", not upgrading\n")) << log;
+  EXPECT_THAT(log, HasSubstr("[ERROR] qtsingleapplication("));
+  EXPECT_THAT(log, HasSubstr("cannot open lock file '" + lock + "'"));
+  EXPECT_THAT(log, HasSubstr(", not upgrading\n"));
 }
 
 TEST(SingleInstance, LockFileOfAnotherUserNeitherCountsNorBlocks) {
@@ -452,11 +451,10 @@ TEST(SingleInstance, LockFileOfAnotherUserNeitherCountsNorBlocks) {
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(c.runs(), 2);
   std::string log = c.tree().log();
-  EXPECT_FALSE(contains(log, "already launched")) << log;
-  EXPECT_TRUE(contains(log, "[ERROR] qtsingleapplication(")) << log;
-  EXPECT_TRUE(
-      contains(log, "): lock file '" + lock + "' is not a regular file of this user, not upgrading\n"))
-      << log;
+  EXPECT_THAT(log, Not(HasSubstr("already launched")));
+  EXPECT_THAT(log, HasSubstr("[ERROR] qtsingleapplication("));
+  EXPECT_THAT(log,
+              HasSubstr("): lock file '" + lock + "' is not a regular file of this user, not upgrading\n"));
 
   unlock.release();
   EXPECT_EQ(holder.wait(), 0) << holder.output();

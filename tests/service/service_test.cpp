@@ -32,6 +32,7 @@
 
 #include "archive_writer.h"
 #include "file-op.h"
+#include "gmock/gmock.h"
 #include "gtest/gtest.h"
 #include "linux/linux-service.h"
 #include "linux/package_info.h"
@@ -41,6 +42,10 @@
 #include "tree.h"
 
 using namespace testutil;
+
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -54,14 +59,6 @@ class TestService : public LinuxService {
   }
   const VersionInfo& Source() const { return source_version; }
 };
-
-bool contains(const std::string& haystack, const std::string& needle) {
-  return haystack.find(needle) != std::string::npos;
-}
-
-bool ends_with(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
 
 size_t count_of(const std::string& haystack, const std::string& needle) {
   size_t n = 0;
@@ -156,15 +153,14 @@ TEST(Locations, FollowTheExecutableAndTheHome) {
     char buf[4096];
     if (realpath(t.root.c_str(), buf)) root_real = buf;
   }
-  EXPECT_TRUE(contains(r.out, "home=" + t.home + "\n")) << r.out;
-  EXPECT_TRUE(contains(r.out, "root=" + root_real + "\n")) << r.out;
-  EXPECT_TRUE(contains(r.out, "resource=" + root_real + "\n")) << r.out;
-  EXPECT_TRUE(contains(r.out, "user=" + t.user_dir + "\n")) << r.out;
-  EXPECT_TRUE(contains(r.out, "app=" + t.app + "\n")) << r.out;
-  EXPECT_TRUE(contains(r.out, "data=" + t.user_dir + "/data\n")) << r.out;
-  EXPECT_TRUE(
-      contains(r.out, "package_info=/opt/Zorvane/Nimbora/package/nimbora.nbpk|" + t.home + "/.Nimbora\n"))
-      << r.out;
+  EXPECT_THAT(r.out, HasSubstr("home=" + t.home + "\n"));
+  EXPECT_THAT(r.out, HasSubstr("root=" + root_real + "\n"));
+  EXPECT_THAT(r.out, HasSubstr("resource=" + root_real + "\n"));
+  EXPECT_THAT(r.out, HasSubstr("user=" + t.user_dir + "\n"));
+  EXPECT_THAT(r.out, HasSubstr("app=" + t.app + "\n"));
+  EXPECT_THAT(r.out, HasSubstr("data=" + t.user_dir + "/data\n"));
+  EXPECT_THAT(r.out,
+              HasSubstr("package_info=/opt/Zorvane/Nimbora/package/nimbora.nbpk|" + t.home + "/.Nimbora\n"));
   // Composing touched nothing.
   EXPECT_FALSE(exists(t.user_dir));
 }
@@ -177,8 +173,8 @@ TEST(Locations, HomeWithoutHomeVariableComesFromThePasswordDatabase) {
   for (const char* env : {"-HOME", "HOME="}) {
     RunResult r = t.Run("paths", env);
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_TRUE(contains(r.out, std::string("home=") + pw->pw_dir + "\n")) << env << "\n" << r.out;
-    EXPECT_TRUE(contains(r.out, std::string("user=") + pw->pw_dir + "/.NimboraBackup\n")) << r.out;
+    EXPECT_THAT(r.out, HasSubstr(std::string("home=") + pw->pw_dir + "\n")) << env << "\n" << r.out;
+    EXPECT_THAT(r.out, HasSubstr(std::string("user=") + pw->pw_dir + "/.NimboraBackup\n"));
   }
 }
 
@@ -241,19 +237,19 @@ TEST(Decision, VersionsAreLoggedAsReadInUtf8) {
   RunResult r = t.Run("decide");
   ASSERT_EQ(r.status, 0) << r.out;
   const std::string log = t.log();
-  EXPECT_TRUE(contains(log, "): target_version = (2, 1, 1201, 9)\n")) << log;
-  EXPECT_TRUE(contains(log, "): source_version = (caf\xc3\xa9, , 1200, )\n")) << log;
-  EXPECT_TRUE(contains(log, "[DEBUG] linux/linux-service(")) << log;
-  EXPECT_TRUE(contains(log, "): Source version: ('1200', '')\n")) << log;
-  EXPECT_TRUE(contains(log, "): Target version: ('1201', '9')\n")) << log;
-  EXPECT_TRUE(contains(log, "): source version = 1200, target version = 1201\n")) << log;
+  EXPECT_THAT(log, HasSubstr("): target_version = (2, 1, 1201, 9)\n"));
+  EXPECT_THAT(log, HasSubstr("): source_version = (caf\xc3\xa9, , 1200, )\n"));
+  EXPECT_THAT(log, HasSubstr("[DEBUG] linux/linux-service("));
+  EXPECT_THAT(log, HasSubstr("): Source version: ('1200', '')\n"));
+  EXPECT_THAT(log, HasSubstr("): Target version: ('1201', '9')\n"));
+  EXPECT_THAT(log, HasSubstr("): source version = 1200, target version = 1201\n"));
   // Target first, then source.
   EXPECT_LT(log.find("target_version ="), log.find("source_version ="));
 
   remove_tree(t.app);
   r = t.Run("decide");
-  EXPECT_TRUE(contains(t.log(), "[INFO] cloud-service(")) << t.log();
-  EXPECT_TRUE(contains(t.log(), "): source does not exist\n")) << t.log();
+  EXPECT_THAT(t.log(), HasSubstr("[INFO] cloud-service("));
+  EXPECT_THAT(t.log(), HasSubstr("): source does not exist\n"));
 }
 
 // ---------------------------------------------------------------------------
@@ -274,9 +270,9 @@ TEST(Installation, FirstInstallCreatesTheCopyAndItsFolders) {
     EXPECT_EQ(snapshot(t.app), t.PackageTree("10")) << tree_diff(snapshot(t.app), t.PackageTree("10"));
     EXPECT_FALSE(exists(t.app + "_tmp"));
     const std::string log = t.log();
-    EXPECT_FALSE(contains(log, "failed to backup")) << log;
-    EXPECT_TRUE(contains(log, "): extract package: '" + t.package() + "' -> '" + t.app + "'\n")) << log;
-    EXPECT_TRUE(contains(log, "): user installation is ready, removing backup app\n")) << log;
+    EXPECT_THAT(log, Not(HasSubstr("failed to backup")));
+    EXPECT_THAT(log, HasSubstr("): extract package: '" + t.package() + "' -> '" + t.app + "'\n"));
+    EXPECT_THAT(log, HasSubstr("): user installation is ready, removing backup app\n"));
   }
 }
 
@@ -304,9 +300,8 @@ TEST(Installation, UpgradeTakesTheFirstFreeBackupNameAndRemovesTheOnesBelow) {
     const std::string log = t.log();
     EXPECT_EQ(count_of(log, "): failed to backup app from"), row.refused.size()) << log;
     for (const auto& s : row.refused) {
-      EXPECT_TRUE(contains(log, "[ERROR] cloud-service(")) << log;
-      EXPECT_TRUE(contains(log, "): failed to backup app from '" + t.app + "' -> '" + t.app + s + "'\n"))
-          << log;
+      EXPECT_THAT(log, HasSubstr("[ERROR] cloud-service("));
+      EXPECT_THAT(log, HasSubstr("): failed to backup app from '" + t.app + "' -> '" + t.app + s + "'\n"));
     }
     for (const char* s : {"_tmp", "_tmp1", "_tmp2", "_tmp3", "_tmp4"}) {
       bool stays = false;
@@ -330,10 +325,9 @@ TEST(Installation, TenLeftoverBackupsGiveUpWithoutTouchingAnything) {
   EXPECT_EQ(ResultOf(r, "result"), -1) << r.out;
   const std::string log = t.log();
   EXPECT_EQ(count_of(log, "): failed to backup app from '" + t.app + "' -> '"), 11u) << log;
-  EXPECT_TRUE(contains(
-      log, "): failed to backup app from '" + t.app + "' -> '" + t.app + "_tmp9' at max retries, exiting\n"))
-      << log;
-  EXPECT_FALSE(contains(log, "extract package")) << log;
+  EXPECT_THAT(log, HasSubstr("): failed to backup app from '" + t.app + "' -> '" + t.app +
+                             "_tmp9' at max retries, exiting\n"));
+  EXPECT_THAT(log, Not(HasSubstr("extract package")));
   EXPECT_EQ(snapshot(t.user_dir), before);
 }
 
@@ -369,7 +363,7 @@ TEST(Installation, FailedExtractionPutsTheOldCopyBack) {
     EXPECT_EQ(snapshot(t.app), before) << tree_diff(snapshot(t.app), before);
     EXPECT_FALSE(exists(t.app + "_tmp"));
     EXPECT_FALSE(exists(t.user_dir + "/escape"));
-    EXPECT_TRUE(contains(t.log(), "): Failed to extract package, rollback to old installation\n")) << t.log();
+    EXPECT_THAT(t.log(), HasSubstr("): Failed to extract package, rollback to old installation\n"));
   }
 }
 
@@ -380,8 +374,7 @@ TEST(Installation, FailedFirstInstallLeavesNoAppFolder) {
   RunResult r = t.Run("prepare");
   EXPECT_EQ(ResultOf(r, "result"), -1) << r.out;
   EXPECT_FALSE(exists(t.app));
-  EXPECT_TRUE(contains(t.log(), "): Failed to extract package, and no old installation to rollback\n"))
-      << t.log();
+  EXPECT_THAT(t.log(), HasSubstr("): Failed to extract package, and no old installation to rollback\n"));
 }
 
 // Starts argv in the background with its output in out_path.
@@ -471,7 +464,9 @@ TEST(Installation, AfterAKillMidExtractionTheNextLaunchEndsWithACompleteCopy) {
     ASSERT_GE(fd, 0);
     WriteAll(fd, bytes);
     close(fd);
-    ASSERT_TRUE(WaitFor([&] { return contains(t.log(), " entries in '" + t.package() + "'\n"); })) << t.log();
+    ASSERT_TRUE(WaitFor([&] {
+      return t.log().find(" entries in '" + t.package() + "'\n") != std::string::npos;
+    })) << t.log();
     // The extraction pass gets half of it, then waits for more.
     fd = OpenFifoWriter(t.package());
     ASSERT_GE(fd, 0);
@@ -552,7 +547,7 @@ TEST(Installation, StartScriptRunsWhereTheLauncherRunsWithNoSignalBlockedOrPipeI
   PackageWithScript(t, "62", "#!/bin/cat /proc/self/status\n");
   r = run({t.exe(), "--scenario", "upgrade-guarded"}, {"HOME=" + t.home}, cwd);
   ASSERT_EQ(ResultOf(r, "upgrade"), 0) << r.out << t.log();
-  EXPECT_TRUE(contains(r.out, "\nSigBlk:\t0000000000000000\n")) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("\nSigBlk:\t0000000000000000\n"));
   const size_t ign = r.out.find("\nSigIgn:\t");
   ASSERT_NE(ign, std::string::npos) << r.out;
   const unsigned long long ignored = std::stoull(r.out.substr(ign + 9, 16), nullptr, 16);
@@ -636,16 +631,15 @@ class ServiceTest : public ::testing::Test {
 TEST_F(ServiceTest, StopWithoutPidFileOrPidDoesNothing) {
   LinuxService s;
   s.StopService();
-  EXPECT_TRUE(contains(Log(), "[DEBUG] linux/linux-service(")) << Log();
-  EXPECT_TRUE(contains(Log(), "): pid file '" + user_dir + "/ui.pid' does not exist, no need to terminate\n"))
-      << Log();
+  EXPECT_THAT(Log(), HasSubstr("[DEBUG] linux/linux-service("));
+  EXPECT_THAT(Log(),
+              HasSubstr("): pid file '" + user_dir + "/ui.pid' does not exist, no need to terminate\n"));
 
   const pid_t client = Start(InstallBinaryClient(), {"1000"});
   WritePid("pid=\n");
   s.StopService();
-  EXPECT_TRUE(contains(Log(), "[NOTE] linux/linux-service(")) << Log();
-  EXPECT_TRUE(contains(Log(), "): Failed to read pid file '" + user_dir + "/ui.pid', not exist ?\n"))
-      << Log();
+  EXPECT_THAT(Log(), HasSubstr("[NOTE] linux/linux-service("));
+  EXPECT_THAT(Log(), HasSubstr("): Failed to read pid file '" + user_dir + "/ui.pid', not exist ?\n"));
   WritePid("other=1\n");
   s.StopService();
   EXPECT_TRUE(Alive(client));
@@ -661,9 +655,9 @@ TEST_F(ServiceTest, ValuesThatNameNoClientAreNeverSignalled) {
     WritePid("pid=" + v + "\n");
     const size_t before = Log().size();
     s.StopService();
-    EXPECT_TRUE(contains(
-        Log().substr(before),
-        "): pid file '" + user_dir + "/ui.pid' holds no client process id ('" + v + "'), nothing stopped\n"))
+    EXPECT_THAT(Log().substr(before),
+                HasSubstr("): pid file '" + user_dir + "/ui.pid' holds no client process id ('" + v +
+                          "'), nothing stopped\n"))
         << Log();
   }
   // The client (and this test, and its process group) are still there.
@@ -700,7 +694,7 @@ TEST_F(ServiceTest, ClientThatExitsOnTermIsNotKilled) {
     const int sig = EndSignal(client);
     EXPECT_NE(sig, SIGKILL);
     EXPECT_TRUE(sig == SIGTERM || sig == 0) << sig;
-    EXPECT_FALSE(contains(Log(), "[ERROR]")) << Log();
+    EXPECT_THAT(Log(), Not(HasSubstr("[ERROR]")));
   }
 }
 
@@ -719,8 +713,8 @@ TEST_F(ServiceTest, StalePidEndsTheStopQuietly) {
   WritePid("pid=" + std::to_string(gone) + "\n");
   LinuxService s;
   s.StopService();
-  EXPECT_FALSE(contains(Log(), "[ERROR]")) << Log();
-  EXPECT_FALSE(contains(Log(), "[NOTE]")) << Log();
+  EXPECT_THAT(Log(), Not(HasSubstr("[ERROR]")));
+  EXPECT_THAT(Log(), Not(HasSubstr("[NOTE]")));
 }
 
 // A stale pid taken since by a program of the user that names the copy or a
@@ -754,9 +748,8 @@ TEST_F(ServiceTest, ProcessThatIsNotTheClientIsLeftRunning) {
     LinuxService s;
     s.StopService();
     EXPECT_TRUE(Alive(other));
-    EXPECT_TRUE(contains(Log(), "): process " + std::to_string(other) + " is not the client of '" + user_dir +
-                                    "', nothing stopped\n"))
-        << Log();
+    EXPECT_THAT(Log(), HasSubstr("): process " + std::to_string(other) + " is not the client of '" +
+                                 user_dir + "', nothing stopped\n"));
   }
 }
 
@@ -777,7 +770,7 @@ TEST_F(ServiceTest, HomeWithABlankIsStoppedAndStarted) {
   // The failed installation put the copy back; the client starts from it.
   s.PostUpgrade();
   EXPECT_EQ(read_file(spaced + "/args"), "1|start|");
-  EXPECT_FALSE(contains(Log(), "start script")) << Log();
+  EXPECT_THAT(Log(), Not(HasSubstr("start script")));
 }
 
 TEST_F(ServiceTest, StartScriptProblemsAreLoggedAndTheLaunchGoesOn) {
@@ -806,10 +799,10 @@ TEST_F(ServiceTest, StartScriptProblemsAreLoggedAndTheLaunchGoesOn) {
     s.PostUpgrade();
     const std::string log = Log().substr(before);
     if (row.message.empty()) {
-      EXPECT_FALSE(contains(log, "start script")) << log;
+      EXPECT_THAT(log, Not(HasSubstr("start script")));
     } else {
-      EXPECT_TRUE(contains(log, "[ERROR] linux/linux-service(")) << log;
-      EXPECT_TRUE(contains(log, "): start script '" + script + row.message)) << log;
+      EXPECT_THAT(log, HasSubstr("[ERROR] linux/linux-service("));
+      EXPECT_THAT(log, HasSubstr("): start script '" + script + row.message));
     }
   }
 }
@@ -893,7 +886,7 @@ TEST_F(ServiceTest, RemovingACopyGivesNoRightsOutsideIt) {
       char path[4096] = {0};
       if (pread(mem, path, sizeof path - 1, static_cast<off_t>(req.data.args[1])) < 0) path[0] = '\0';
       const std::string opened = path;
-      if ((opened == "ro" || ends_with(opened, "/ro")) && ++opens_of_ro == swap_at) {
+      if ((opened == "ro" || ::testing::Value(opened, EndsWith("/ro"))) && ++opens_of_ro == swap_at) {
         rename((share + "/ro").c_str(), (share + "/aside").c_str());
         symlink(victim.c_str(), (share + "/ro").c_str());
       }
@@ -931,8 +924,7 @@ TEST_F(ServiceTest, CopyPathCopiesFilesAndTrees) {
   EXPECT_EQ(s.CopyPath(src, tmp / "copy/of/src"), 0);
   EXPECT_EQ(snapshot(tmp / "copy/of/src"), snapshot(src));
   EXPECT_EQ(s.CopyPath(tmp / "missing", tmp / "x"), -1);
-  EXPECT_TRUE(contains(Log(), "): FSCopyPath: source path '" + tmp / "missing" + "' does not exist\n"))
-      << Log();
+  EXPECT_THAT(Log(), HasSubstr("): FSCopyPath: source path '" + tmp / "missing" + "' does not exist\n"));
   EXPECT_FALSE(exists(tmp / "x"));
 }
 
