@@ -143,9 +143,7 @@ TEST_F(ExtractorTest, UnusableArchivesFailBeforeTheTargetIsTouched) {
     const size_t before = Log().size();
     EXPECT_EQ(Extract(pkg), -1);
     const std::string log = Log().substr(before);
-    EXPECT_NE(log.find(std::string("Failed to calculate total file numbers, ") + row.count_text),
-              std::string::npos)
-        << log;
+    EXPECT_THAT(log, HasSubstr(std::string("Failed to calculate total file numbers, ") + row.count_text));
     const bool open_failed = log.find("[ERROR] extractor(") != std::string::npos &&
                              log.find("): archive_read_open_filename failed: '") != std::string::npos;
     EXPECT_EQ(open_failed, !row.create) << log;
@@ -175,8 +173,8 @@ TEST_F(ExtractorTest, EveryEntryIsReportedAfterItIsWrittenAndInfoIsCommittedLast
                              {"package", "l bin"}};
   EXPECT_EQ(snapshot(target), want) << tree_diff(snapshot(target), want);
   EXPECT_EQ(access((target + "/bin/nimbora-backup-ui").c_str(), X_OK), 0);
-  EXPECT_NE(Log().find("[DEBUG] extractor("), std::string::npos);
-  EXPECT_NE(Log().find("): decompress from '" + pkg + "' to '" + target + "'\n"), std::string::npos);
+  EXPECT_THAT(Log(), HasSubstr("[DEBUG] extractor("));
+  EXPECT_THAT(Log(), HasSubstr("): decompress from '" + pkg + "' to '" + target + "'\n"));
 }
 
 TEST_F(ExtractorTest, DotSlashNamesLandInsideTheTarget) {
@@ -209,7 +207,7 @@ TEST_F(ExtractorTest, ArchiveCorruptedAfterItsFirstEntriesKeepsThemButHasNoInfo)
   ASSERT_EQ(truncate(pkg.c_str(), 3 * member + 100), 0);  // the fourth header breaks off
 
   EXPECT_EQ(Extract(pkg), -1);
-  EXPECT_NE(Log().find("): archive_read_next_header failed: '"), std::string::npos) << Log();
+  EXPECT_THAT(Log(), HasSubstr("): archive_read_next_header failed: '"));
   const std::vector<std::pair<int, int>> expected = {{3, 1}, {3, 2}, {3, 3}};
   EXPECT_EQ(reports, expected);
   EXPECT_EQ(read_file(target + "/a"), std::string(1000, 'a'));
@@ -366,7 +364,7 @@ TEST_F(ExtractorTest, NamesAreTakenAsUtf8WhateverTheProcessLocale) {
 TEST_F(ExtractorTest, OverlongNameFailsCleanly) {
   write_archive(pkg, {File("INFO", "i"), File(std::string(4000, 'n'), "x")});
   EXPECT_EQ(Extract(pkg), -1);
-  EXPECT_NE(Log().find("): archive_read_extract2 failed: '"), std::string::npos) << Log();
+  EXPECT_THAT(Log(), HasSubstr("): archive_read_extract2 failed: '"));
   EXPECT_FALSE(exists(target + "/INFO"));
 }
 
