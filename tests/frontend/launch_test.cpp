@@ -2,7 +2,6 @@
 // per-user copy, the start without a display, and the single-instance guard
 // (second start, another user, a killed launcher, the client started by the
 // script, planted lock files).
-#include <dirent.h>
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,9 +11,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "child.h"
 #include "launch_tree.h"
 #include "testutil.h"
 
@@ -64,62 +65,6 @@ class Fifo {
   std::string path_;
   int fd_ = -1;
   bool released_ = false;
-};
-
-// A launcher running in the background, its output going to a file.
-class Running {
- public:
-  Running(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out)
-      : out_(out) {
-    pid_ = fork();
-    if (pid_ == 0) {
-      int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-      dup2(fd, 1);
-      dup2(fd, 2);
-      for (const auto& e : env) {
-        if (e[0] == '-') {
-          unsetenv(e.c_str() + 1);
-        } else {
-          auto eq = e.find('=');
-          setenv(e.substr(0, eq).c_str(), e.substr(eq + 1).c_str(), 1);
-        }
-      }
-      std::vector<char*> args;
-      for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-      args.push_back(nullptr);
-      execvp(args[0], args.data());
-      _exit(127);
-    }
-  }
-  ~Running() {
-    if (pid_ > 0 && status_ < 0) {
-      kill(pid_, SIGKILL);
-      wait();
-    }
-  }
-  Running(const Running&) = delete;
-  Running& operator=(const Running&) = delete;
-
-  pid_t pid() const { return pid_; }
-  bool exited() {
-    if (status_ >= 0) return true;
-    int st = 0;
-    if (waitpid(pid_, &st, WNOHANG) != pid_) return false;
-    status_ = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
-    return true;
-  }
-  int wait() {
-    int st = 0;
-    if (status_ < 0 && waitpid(pid_, &st, 0) == pid_)
-      status_ = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
-    return status_;
-  }
-  std::string output() const { return read_file(out_); }
-
- private:
-  std::string out_;
-  pid_t pid_ = -1;
-  int status_ = -1;
 };
 
 // The start script of the per-user copy. Each run is numbered in $HOME/runs
@@ -184,22 +129,16 @@ class CurrentCopy {
     e.insert(e.end(), extra.begin(), extra.end());
     return run({t_.launcher()}, e);
   }
-  std::unique_ptr<Running> start(const std::string& out_name) const {
-    return std::make_unique<Running>(std::vector<std::string>{t_.launcher()}, env(),
-                                     t_.tmp() + "/" + out_name);
+  std::unique_ptr<Child> start(const std::string& out_name) const {
+    return std::make_unique<Child>(std::vector<std::string>{t_.launcher()}, env(), t_.tmp() + "/" + out_name);
   }
 
   // The lock file that a finished launch of this tree left in the user's tree.
   std::string lock_file() const {
     std::string found;
-    const std::string dir = t_.user_dir() + "/log";
-    DIR* d = opendir(dir.c_str());
-    if (!d) return found;
-    while (dirent* e = readdir(d)) {
-      std::string n = e->d_name;
-      if (n.size() > 5 && n.compare(n.size() - 5, 5, ".lock") == 0) found = dir + "/" + n;
-    }
-    closedir(d);
+    std::error_code none;
+    for (const auto& e : std::filesystem::directory_iterator(t_.user_dir() + "/log", none))
+      if (e.path().extension() == ".lock") found = e.path().string();
     return found;
   }
 
@@ -440,7 +379,7 @@ TEST(SingleInstance, LockFileOfAnotherUserNeitherCountsNorBlocks) {
   // The other user takes the lock on its file and keeps it.
   Fifo locked(c.home("locked")), unlock(c.home("unlock"));
   sh("chmod 0755 '" + c.tree().tmp() + "' '" + c.tree().tmp() + "/home' '" + c.tree().home() + "'");
-  Running holder(
+  Child holder(
       {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "flock", "-x", lock, "sh", "-c",
        "echo locked > '" + c.home("locked") + "'; timeout " + kScriptTimeout + " sh -c 'read x < \"" +
            c.home("unlock") + "\"'"},
