@@ -28,13 +28,17 @@ inline const int kBoundMillis = hang_bound_millis(kQuietBoundMillis);
 // FIFO reader appearing): a condition is re-checked, nothing is timed.
 constexpr int kPollMicros = 1000;
 
-// A program running in the background, its output going to a file; with a
-// barrier it waits, already forked, until the barrier is released.
+// A program running in the background, its output going to a file. Without
+// a barrier the constructor returns once the program runs (its exec done),
+// so that its process already shows the program; with a barrier it waits,
+// already forked, until the barrier is released.
 class Child {
  public:
   Child(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out,
         const Barrier* barrier = nullptr)
       : out_(out) {
+    int exec_seen[2] = {-1, -1};
+    if (!barrier && pipe2(exec_seen, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("fork");
     if (pid_ == 0) {
@@ -54,6 +58,7 @@ class Child {
       _exit(127);
     }
     pidfd_ = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
+    if (!barrier) wait_for_exec(exec_seen);
   }
   ~Child() {
     if (!reaped_) {
@@ -97,6 +102,15 @@ class Child {
   }
 
  private:
+  // The pipe's write end closes with the exec (or the exit) of the child.
+  static void wait_for_exec(int (&exec_seen)[2]) {
+    close(exec_seen[1]);
+    char c;
+    while (read(exec_seen[0], &c, 1) < 0 && errno == EINTR) {
+    }
+    close(exec_seen[0]);
+  }
+
   int reap(int hung) {
     int st = 0;
     while (waitpid(pid_, &st, 0) < 0 && errno == EINTR) {

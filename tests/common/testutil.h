@@ -60,6 +60,13 @@ inline long long now_millis() {
   return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
 }
 
+// How many times what stands in text, not overlapping.
+inline int count_of(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + what.size())) ++n;
+  return n;
+}
+
 // Removes a whole tree without following symbolic links.
 inline void remove_tree(const std::string& path) {
   nftw(
