@@ -6,6 +6,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -43,31 +44,25 @@ inline ArchiveEntry Hardlink(const std::string& name, const std::string& target,
 // filter: "", "gzip", "bzip2", "xz", "zstd".
 inline void write_archive(const std::string& path, const std::vector<ArchiveEntry>& entries,
                           const std::string& format = "pax", const std::string& filter = "") {
+  using Setup = int (*)(archive*);
+  static const std::map<std::string, Setup> formats = {
+      {"pax", archive_write_set_format_pax_restricted}, {"ustar", archive_write_set_format_ustar},
+      {"gnutar", archive_write_set_format_gnutar},      {"zip", archive_write_set_format_zip},
+      {"cpio", archive_write_set_format_cpio_newc},     {"7zip", archive_write_set_format_7zip},
+  };
+  // Any other filter name writes the archive unfiltered.
+  static const std::map<std::string, Setup> filters = {
+      {"gzip", archive_write_add_filter_gzip},
+      {"bzip2", archive_write_add_filter_bzip2},
+      {"xz", archive_write_add_filter_xz},
+      {"zstd", archive_write_add_filter_zstd},
+  };
   std::unique_ptr<archive, decltype(&archive_write_free)> a(archive_write_new(), &archive_write_free);
-  int r = ARCHIVE_OK;
-  if (format == "pax")
-    r = archive_write_set_format_pax_restricted(a.get());
-  else if (format == "ustar")
-    r = archive_write_set_format_ustar(a.get());
-  else if (format == "gnutar")
-    r = archive_write_set_format_gnutar(a.get());
-  else if (format == "zip")
-    r = archive_write_set_format_zip(a.get());
-  else if (format == "cpio")
-    r = archive_write_set_format_cpio_newc(a.get());
-  else if (format == "7zip")
-    r = archive_write_set_format_7zip(a.get());
-  else
-    throw std::runtime_error("unknown format " + format);
-  if (r != ARCHIVE_OK) throw std::runtime_error("format " + format);
-  if (filter == "gzip")
-    r = archive_write_add_filter_gzip(a.get());
-  else if (filter == "bzip2")
-    r = archive_write_add_filter_bzip2(a.get());
-  else if (filter == "xz")
-    r = archive_write_add_filter_xz(a.get());
-  else if (filter == "zstd")
-    r = archive_write_add_filter_zstd(a.get());
+  const auto set_format = formats.find(format);
+  if (set_format == formats.end()) throw std::runtime_error("unknown format " + format);
+  if (set_format->second(a.get()) != ARCHIVE_OK) throw std::runtime_error("format " + format);
+  const auto add_filter = filters.find(filter);
+  int r = add_filter == filters.end() ? ARCHIVE_OK : add_filter->second(a.get());
   if (r != ARCHIVE_OK) throw std::runtime_error("filter " + filter);
   if (archive_write_open_filename(a.get(), path.c_str()) != ARCHIVE_OK)
     throw std::runtime_error(std::string("open ") + archive_error_string(a.get()));

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <dirent.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,14 +23,6 @@ namespace testutil {
 // started client's pid file: the start script runs it in the background,
 // late on a busy machine.
 constexpr int kClientTenths = kQuietBoundMillis / 100;
-
-inline bool ends_with(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-inline bool has(const std::string& text, const std::string& what) {
-  return text.find(what) != std::string::npos;
-}
 
 // Bytes that do not repeat, so that a misplaced block shows in a comparison.
 inline std::string pseudo_random_bytes(size_t n, unsigned seed) {
@@ -209,7 +202,7 @@ inline void expect_copy_of(const Upgrade& u, const RunResult& r, const std::stri
   const LaunchTree& t = u.tree();
   EXPECT_EQ(r.status, 0) << r.out << t.log();
   EXPECT_EQ(tree_diff(snapshot(t.app_dir()), snapshot(client_dir)), "") << t.log();
-  EXPECT_TRUE(ends_with(t.started(), "start " + build + "\n")) << t.started();
+  EXPECT_THAT(t.started(), ::testing::EndsWith("start " + build + "\n"));
   EXPECT_GT(t.wait_client(kClientTenths), 0) << "no client runs";
 }
 

@@ -60,6 +60,13 @@ inline long long now_millis() {
   return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
 }
 
+// How many times what stands in text, not overlapping.
+inline int count_of(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + what.size())) ++n;
+  return n;
+}
+
 // Removes a whole tree without following symbolic links.
 inline void remove_tree(const std::string& path) {
   nftw(
@@ -143,6 +150,18 @@ inline void make_dirs(const std::string& path, mode_t mode = 0755) {
   }
 }
 
+// Applies "NAME=value" and "-NAME" (unset) entries to the environment.
+inline void apply_env(const std::vector<std::string>& env) {
+  for (const auto& e : env) {
+    if (!e.empty() && e[0] == '-') {
+      unsetenv(e.c_str() + 1);
+      continue;
+    }
+    auto eq = e.find('=');
+    if (eq != std::string::npos) setenv(e.substr(0, eq).c_str(), e.substr(eq + 1).c_str(), 1);
+  }
+}
+
 struct RunResult {
   int status = -1;  // exit status, or 128 + signal number
   std::string out;  // standard output and standard error, interleaved
@@ -163,14 +182,7 @@ inline RunResult run(const std::vector<std::string>& argv, const std::vector<std
     // Nothing of the test runner's reaches the program but the three
     // streams, so that what the program hands on is its own.
     close_range(3, ~0U, 0);
-    for (const auto& e : env) {
-      if (!e.empty() && e[0] == '-') {
-        unsetenv(e.c_str() + 1);
-      } else {
-        auto eq = e.find('=');
-        if (eq != std::string::npos) setenv(e.substr(0, eq).c_str(), e.substr(eq + 1).c_str(), 1);
-      }
-    }
+    apply_env(env);
     if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(126);
     std::vector<char*> args;
     for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));

@@ -47,7 +47,7 @@ class XDesktop {
   const std::string& display() const { return display_; }
 
   RunResult x(const std::string& command) const { return sh(command, {"DISPLAY=" + display_}); }
-  bool window_listed() const { return has_text(x("wmctrl -l").out, kTitle); }
+  bool window_listed() const { return x("wmctrl -l").out.find(kTitle) != std::string::npos; }
 
   // "instance.class" of the dialog's window (WM_CLASS), empty when none.
   std::string window_class() const {
@@ -78,10 +78,6 @@ class XDesktop {
  private:
   // Pause between two looks at the window list while waiting for a window.
   static constexpr int kLookMicros = 20000;
-
-  static bool has_text(const std::string& text, const std::string& what) {
-    return text.find(what) != std::string::npos;
-  }
 
   std::string why_;
   std::string display_;

@@ -1,11 +1,15 @@
 // What "cmake --install" lays out for the desktop: the desktop entry and the
 // AppStream file pass their validators, and the icon theme's icons are the
 // dialog's window icon in every size.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "desktop_entry.h"
 
 using namespace testutil;
+
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -37,7 +41,7 @@ TEST_P(DesktopFileValidation, ValidatorAcceptsTheInstalledFile) {
   ASSERT_TRUE(exists(file)) << file;
   const RunResult r = sh(std::string(row.command) + " '" + file + "' 2>&1");
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_EQ(r.out.find("error"), std::string::npos) << r.out;
+  EXPECT_THAT(r.out, Not(HasSubstr("error")));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,7 +60,7 @@ TEST(DesktopEntry, StartsTheInstalledLauncherWithTheThemeIcon) {
   EXPECT_EQ(desktop_entry_value("Terminal"), "false");
   const std::string svg =
       read_file(installed_root() + "/share/icons/hicolor/scalable/apps/nimbora-backup.svg");
-  EXPECT_NE(svg.find("<svg"), std::string::npos);
+  EXPECT_THAT(svg, HasSubstr("<svg"));
   for (int size : kIconSizes) {
     const std::string n = std::to_string(size);
     const std::string png =

@@ -1,6 +1,7 @@
 // The launcher on a real X display (Xvfb with openbox), its dialog shown in
 // the middle of an upgrade: what the process has mapped, and how the window
 // presents itself to the desktop.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -10,6 +11,8 @@
 #include "x_desktop.h"
 
 using namespace testutil;
+
+using ::testing::EndsWith;
 
 namespace {
 
@@ -27,7 +30,7 @@ std::set<std::string> mapped_opengl(pid_t pid) {
   std::string line;
   while (std::getline(maps, line))
     for (const char* piece : kOpenGlPieces)
-      if (has(line, piece)) found.insert(line.substr(line.find('/')));
+      if (line.find(piece) != std::string::npos) found.insert(line.substr(line.find('/')));
   return found;
 }
 
@@ -54,7 +57,7 @@ TEST(Display, DialogShownOnXcbMapsNoOpenGlAndCarriesTheEntrysWindowClass) {
   ASSERT_TRUE(fifo.feed_all());
   fifo.end_pass();
   EXPECT_EQ(c->wait(), 0) << c->output();
-  EXPECT_TRUE(ends_with(u.tree().started(), "start 1002\n")) << u.tree().started();
+  EXPECT_THAT(u.tree().started(), EndsWith("start 1002\n"));
 }
 
 }  // namespace

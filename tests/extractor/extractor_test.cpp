@@ -21,6 +21,7 @@
 #include "archive_writer.h"
 #include "extraction_watch.h"
 #include "faults_tree.h"
+#include "gmock/gmock.h"
 #include "gtest/gtest.h"
 #include "log.h"
 #include "strtab.h"
@@ -33,6 +34,8 @@ using namespace testutil;
 // (time zone, character conversions), which locks with primitives that
 // ThreadSanitizer does not see; only instrumented code is checked.
 extern "C" const char* __tsan_default_options() { return "ignore_noninstrumented_modules=1"; }
+
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -140,9 +143,7 @@ TEST_F(ExtractorTest, UnusableArchivesFailBeforeTheTargetIsTouched) {
     const size_t before = Log().size();
     EXPECT_EQ(Extract(pkg), -1);
     const std::string log = Log().substr(before);
-    EXPECT_NE(log.find(std::string("Failed to calculate total file numbers, ") + row.count_text),
-              std::string::npos)
-        << log;
+    EXPECT_THAT(log, HasSubstr(std::string("Failed to calculate total file numbers, ") + row.count_text));
     const bool open_failed = log.find("[ERROR] extractor(") != std::string::npos &&
                              log.find("): archive_read_open_filename failed: '") != std::string::npos;
     EXPECT_EQ(open_failed, !row.create) << log;
@@ -172,8 +173,8 @@ TEST_F(ExtractorTest, EveryEntryIsReportedAfterItIsWrittenAndInfoIsCommittedLast
                              {"package", "l bin"}};
   EXPECT_EQ(snapshot(target), want) << tree_diff(snapshot(target), want);
   EXPECT_EQ(access((target + "/bin/nimbora-backup-ui").c_str(), X_OK), 0);
-  EXPECT_NE(Log().find("[DEBUG] extractor("), std::string::npos);
-  EXPECT_NE(Log().find("): decompress from '" + pkg + "' to '" + target + "'\n"), std::string::npos);
+  EXPECT_THAT(Log(), HasSubstr("[DEBUG] extractor("));
+  EXPECT_THAT(Log(), HasSubstr("): decompress from '" + pkg + "' to '" + target + "'\n"));
 }
 
 TEST_F(ExtractorTest, DotSlashNamesLandInsideTheTarget) {
@@ -206,7 +207,7 @@ TEST_F(ExtractorTest, ArchiveCorruptedAfterItsFirstEntriesKeepsThemButHasNoInfo)
   ASSERT_EQ(truncate(pkg.c_str(), 3 * member + 100), 0);  // the fourth header breaks off
 
   EXPECT_EQ(Extract(pkg), -1);
-  EXPECT_NE(Log().find("): archive_read_next_header failed: '"), std::string::npos) << Log();
+  EXPECT_THAT(Log(), HasSubstr("): archive_read_next_header failed: '"));
   const std::vector<std::pair<int, int>> expected = {{3, 1}, {3, 2}, {3, 3}};
   EXPECT_EQ(reports, expected);
   EXPECT_EQ(read_file(target + "/a"), std::string(1000, 'a'));
@@ -363,11 +364,9 @@ TEST_F(ExtractorTest, NamesAreTakenAsUtf8WhateverTheProcessLocale) {
 TEST_F(ExtractorTest, OverlongNameFailsCleanly) {
   write_archive(pkg, {File("INFO", "i"), File(std::string(4000, 'n'), "x")});
   EXPECT_EQ(Extract(pkg), -1);
-  EXPECT_NE(Log().find("): archive_read_extract2 failed: '"), std::string::npos) << Log();
+  EXPECT_THAT(Log(), HasSubstr("): archive_read_extract2 failed: '"));
   EXPECT_FALSE(exists(target + "/INFO"));
 }
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 std::string RealPath(const std::string& path) {
   char buf[PATH_MAX];
@@ -397,7 +396,7 @@ TEST_F(ExtractorTest, WorkingFoldersOfTheCallerAndOfTheOtherThreadsStayPut) {
   ASSERT_EQ(r, 0) << Log();
   // The entries were written relative to the target, from a working folder
   // that only the extracting thread had, and that it has left again.
-  EXPECT_TRUE(Has(Log(), "): writing entries relative to '" + RealPath(target) + "'\n")) << Log();
+  EXPECT_THAT(Log(), HasSubstr("): writing entries relative to '" + RealPath(target) + "'\n"));
   EXPECT_EQ(after, outside_real);
   EXPECT_EQ(main_after, outside_real);
   EXPECT_EQ(read_file(target + "/INFO"), "[Version]\nbuild_version=7\n");
@@ -471,9 +470,9 @@ TEST_F(ExtractorTest, SandboxThatRefusesAThreadItsOwnFolderGetsTheSameTree) {
     make_dirs(boxed_target);
     const RunResult free_run = run({EXTRACTOR_PROBE, pkg, free_target});
     const RunResult boxed_run = run({EXTRACTOR_PROBE, "--refuse-unshare", pkg, boxed_target});
-    ASSERT_TRUE(Has(boxed_run.out, "refused=1\n")) << boxed_run.out;
-    EXPECT_TRUE(Has(free_run.out, "result=" + std::to_string(row.result) + "\n")) << free_run.out;
-    EXPECT_TRUE(Has(boxed_run.out, "result=" + std::to_string(row.result) + "\n")) << boxed_run.out;
+    ASSERT_THAT(boxed_run.out, HasSubstr("refused=1\n"));
+    EXPECT_THAT(free_run.out, HasSubstr("result=" + std::to_string(row.result) + "\n"));
+    EXPECT_THAT(boxed_run.out, HasSubstr("result=" + std::to_string(row.result) + "\n"));
     EXPECT_EQ(snapshot(boxed_target), snapshot(free_target))
         << tree_diff(snapshot(boxed_target), snapshot(free_target));
     EXPECT_EQ(snapshot(outside), outside_before) << tree_diff(snapshot(outside), outside_before);
@@ -534,8 +533,8 @@ TEST_F(ExtractorTest, InfoIsPutInPlaceOnlyInTheFolderTheEntriesWentTo) {
   other.join();
   ASSERT_TRUE(swapped);
   EXPECT_EQ(r, -1);
-  EXPECT_TRUE(Has(Log(), "): '" + target + "' no longer names the folder the entries were written into\n"))
-      << Log();
+  EXPECT_THAT(Log(),
+              HasSubstr("): '" + target + "' no longer names the folder the entries were written into\n"));
   EXPECT_EQ(read_file(target + "/.INFO.partial"), "theirs");
   EXPECT_FALSE(exists(target + "/INFO"));
   EXPECT_FALSE(exists(moved + "/INFO"));
@@ -616,9 +615,9 @@ TEST_F(ExtractorTest, CopyWithoutItsRequiredExecutablesIsNotCommitted) {
       continue;
     }
     EXPECT_EQ(r, -1);
-    EXPECT_TRUE(Has(log, "[ERROR] extractor(")) << log;
-    EXPECT_TRUE(Has(log, "): The new copy in '" + RealPath(target) + "' has no usable " + row.why + "\n"))
-        << log;
+    EXPECT_THAT(log, HasSubstr("[ERROR] extractor("));
+    EXPECT_THAT(log,
+                HasSubstr("): The new copy in '" + RealPath(target) + "' has no usable " + row.why + "\n"));
     EXPECT_FALSE(exists(target + "/INFO"));
   }
 }
@@ -657,7 +656,7 @@ TEST_F(ExtractorTest, PackageCutShortAnywhereFails) {
       EXPECT_EQ(Extract(pkg), -1);
       EXPECT_FALSE(exists(target + "/INFO"));
       if (!marker.empty()) {
-        EXPECT_TRUE(Has(Log().substr(before), marker)) << Log().substr(before);
+        EXPECT_THAT(Log().substr(before), HasSubstr(marker));
       }
     }
     testutil::remove_tree(target);

@@ -16,10 +16,13 @@
 #include "archive_writer.h"
 #include "faults_tree.h"
 #include "faults_util.h"
+#include "gmock/gmock.h"
 #include "gtest/gtest.h"
 #include "tree.h"
 
 using namespace testutil;
+
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -28,13 +31,11 @@ namespace {
 constexpr int kStallMs = 1000;
 constexpr int kHonestPauseMs = kStallMs / 3;
 
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
 // Waits until the child printed `line` (or exited, or the bound passed).
 bool WaitForOutput(const Child& c, const std::string& line) {
   const long long end = now_millis() + kBoundMillis;
-  while (!Has(c.output(), line)) {
-    if (c.exited() || now_millis() > end) return Has(c.output(), line);
+  while (c.output().find(line) == std::string::npos) {
+    if (c.exited() || now_millis() > end) return c.output().find(line) != std::string::npos;
     usleep(kPollMicros);
   }
   return true;
@@ -102,10 +103,10 @@ TEST_F(IsolationTest, PackageRenamedOverTheNameWhileItIsReadIsNotMixedIn) {
     ASSERT_EQ(rename(other.c_str(), pkg.c_str()), 0);
     gate.release();
     EXPECT_EQ(probe->wait(), 0);
-    EXPECT_TRUE(Has(probe->output(), "result=0\n")) << probe->output() << Log();
+    EXPECT_THAT(probe->output(), HasSubstr("result=0\n")) << probe->output() << Log();
     EXPECT_EQ(read_file(target + "/INFO"), "a\n");
     EXPECT_EQ(list_dir(target), (std::vector<std::string>{"INFO", "a.txt"}));
-    EXPECT_TRUE(Has(Log(), "): 2 entries in '" + pkg + "'\n")) << Log();
+    EXPECT_THAT(Log(), HasSubstr("): 2 entries in '" + pkg + "'\n"));
   }
 }
 
@@ -139,8 +140,8 @@ TEST_F(IsolationTest, FifoPackageThatChangesBetweenItsReadsFails) {
     ASSERT_TRUE(fifo.feed_all());
     fifo.end_pass();
     EXPECT_EQ(probe->wait(), 0);
-    EXPECT_TRUE(Has(probe->output(), "result=-1\n")) << probe->output() << Log();
-    EXPECT_TRUE(Has(Log(), "' changed while it was read: 3 entries counted, ")) << Log();
+    EXPECT_THAT(probe->output(), HasSubstr("result=-1\n")) << probe->output() << Log();
+    EXPECT_THAT(Log(), HasSubstr("' changed while it was read: 3 entries counted, "));
     EXPECT_FALSE(exists(target + "/INFO"));
   }
 }
@@ -236,8 +237,8 @@ TEST_F(IsolationTest, StalledOrMemoryEatingExtractionIsGivenUp) {
       gate.release();
     }
     EXPECT_EQ(probe->wait(), 0) << probe->output() << Log();
-    EXPECT_TRUE(Has(probe->output(), row.result)) << probe->output() << Log();
-    EXPECT_TRUE(Has(Log(), row.message)) << Log();
+    EXPECT_THAT(probe->output(), HasSubstr(row.result)) << probe->output() << Log();
+    EXPECT_THAT(Log(), HasSubstr(row.message));
     if (row.fault == Fault::kSlowButSteady) {
       EXPECT_EQ(read_file(target + "/INFO"), "i");
     }
@@ -341,9 +342,9 @@ TEST_F(IsolationTest, ExtractingThreadOpensOnlyBelowTheAppFolder) {
     options.insert(options.end(), {"--try-open", row.path});
     auto probe = Probe(options);
     EXPECT_EQ(probe->wait(), 0);
-    EXPECT_TRUE(Has(probe->output(), row.open)) << probe->output() << Log();
-    EXPECT_TRUE(Has(probe->output(), "result=0\n")) << probe->output() << Log();
-    EXPECT_TRUE(Has(Log(), row.message)) << Log();
+    EXPECT_THAT(probe->output(), HasSubstr(row.open)) << probe->output() << Log();
+    EXPECT_THAT(probe->output(), HasSubstr("result=0\n")) << probe->output() << Log();
+    EXPECT_THAT(Log(), HasSubstr(row.message));
   }
 }
 

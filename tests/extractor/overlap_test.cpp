@@ -26,6 +26,7 @@
 #include "adapter.h"
 #include "archive_writer.h"
 #include "extractor.h"
+#include "gmock/gmock.h"
 #include "gtest/gtest.h"
 #include "log.h"
 #include "strtab.h"
@@ -38,6 +39,9 @@ using namespace testutil;
 // (time zone, character conversions), which locks with primitives that
 // ThreadSanitizer does not see; only instrumented code is checked.
 extern "C" const char* __tsan_default_options() { return "ignore_noninstrumented_modules=1"; }
+
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -245,8 +249,7 @@ TEST_F(OverlapTest, EntriesAreWrittenWhileTheCountReadsAndReportedInOrderOnceItE
   EXPECT_EQ(read_file(target + "/INFO"), "[Version]\nbuild_version=9\n");
   EXPECT_EQ(read_file(target + "/data/f7"), entries[2 + 7].data);
   EXPECT_FALSE(exists(target + "/.INFO.partial"));
-  EXPECT_NE(Log().find("): " + std::to_string(total) + " entries in '" + pkg + "'\n"), std::string::npos)
-      << Log();
+  EXPECT_THAT(Log(), HasSubstr("): " + std::to_string(total) + " entries in '" + pkg + "'\n"));
 }
 
 TEST_F(OverlapTest, NothingIsOpenedBeforeTheCountHasReadAHeader) {
@@ -310,12 +313,10 @@ TEST_F(OverlapTest, ArchivesThatCountNothingFailBeforeAnythingElse) {
     const size_t before = Log().size();
     EXPECT_EQ(Extract(pkg), -1);
     const std::string log = Log().substr(before);
-    EXPECT_NE(log.find(std::string("Failed to calculate total file numbers, ") + row.count_text),
-              std::string::npos)
-        << log;
+    EXPECT_THAT(log, HasSubstr(std::string("Failed to calculate total file numbers, ") + row.count_text));
     // The extraction pass never started: none of its messages.
-    EXPECT_EQ(log.find("Failed to read file"), std::string::npos) << log;
-    EXPECT_EQ(log.find("archive_read_next_header failed"), std::string::npos) << log;
+    EXPECT_THAT(log, Not(HasSubstr("Failed to read file")));
+    EXPECT_THAT(log, Not(HasSubstr("archive_read_next_header failed")));
     EXPECT_TRUE(snapshot(target).empty());
     EXPECT_TRUE(reports.empty());
   }

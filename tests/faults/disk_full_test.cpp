@@ -1,12 +1,16 @@
 // The home on a small file system that fills up in the middle of an
 // extraction: the old copy is put back and started, and once there is room a
 // later launch installs the new copy.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/statvfs.h>
 
 #include "faults_tree.h"
 
 using namespace testutil;
+
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -50,13 +54,13 @@ TEST(DiskFull, MidExtractionRestoresTheOldCopyAndALaterLaunchInstalls) {
   Child full({t.launcher()}, {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"}, t.tmp() + "/full.out");
   EXPECT_EQ(full.wait(), 0) << full.output();
   EXPECT_EQ(tree_diff(snapshot(t.app_dir()), old_copy), "") << t.log();
-  EXPECT_TRUE(ends_with(t.started(), "start 1001\n")) << t.started();
+  EXPECT_THAT(t.started(), EndsWith("start 1001\n"));
   EXPECT_GT(t.wait_client(kClientTenths), 0);
   std::string log = t.log();
-  EXPECT_TRUE(has(log, "archive_read_extract2 failed")) << log;
+  EXPECT_THAT(log, HasSubstr("archive_read_extract2 failed"));
   // The cause, wherever libarchive left it.
-  EXPECT_TRUE(has(log, "No space left on device")) << log;
-  EXPECT_TRUE(has(log, "Failed to extract package, rollback to old installation\n")) << log;
+  EXPECT_THAT(log, HasSubstr("No space left on device"));
+  EXPECT_THAT(log, HasSubstr("Failed to extract package, rollback to old installation\n"));
   for (const auto& n : list_dir(t.user_dir()))
     EXPECT_EQ(n.rfind("Nimbora.app_tmp", 0), std::string::npos) << n;
 
@@ -65,7 +69,7 @@ TEST(DiskFull, MidExtractionRestoresTheOldCopyAndALaterLaunchInstalls) {
   Child roomy({t.launcher()}, {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"}, t.tmp() + "/roomy.out");
   EXPECT_EQ(roomy.wait(), 0) << roomy.output();
   EXPECT_EQ(tree_diff(snapshot(t.app_dir()), snapshot(new_client)), "") << t.log();
-  EXPECT_TRUE(ends_with(t.started(), "start 1002\n")) << t.started();
+  EXPECT_THAT(t.started(), EndsWith("start 1002\n"));
   for (const auto& n : list_dir(t.user_dir()))
     EXPECT_EQ(n.rfind("Nimbora.app_tmp", 0), std::string::npos) << n;
   EXPECT_GT(t.wait_client(kClientTenths), 0);

@@ -5,6 +5,7 @@
 // folder reached through symbolic links, and the C locale with UTF-8 names.
 // The launcher ends with status 0 every time and the user's copy is either
 // the old one, untouched, or exactly the new one.
+#include <gmock/gmock.h>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -14,6 +15,9 @@
 #include "privdrop.h"
 
 using namespace testutil;
+
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -84,8 +88,8 @@ TEST(HostileEnvironment, PerUserFolderNotWritableKeepsTheOldCopy) {
   RunResult r = e.launch_as({}, true);
   expect_old(e, r);
   std::string log = e.t.log();
-  EXPECT_TRUE(has(log, "at max retries, exiting\n")) << log;
-  EXPECT_TRUE(has(log, "Failed to upgrade package\n")) << log;
+  EXPECT_THAT(log, HasSubstr("at max retries, exiting\n"));
+  EXPECT_THAT(log, HasSubstr("Failed to upgrade package\n"));
   EXPECT_EQ(e.t.started(), "start 1001\n");
   EXPECT_EQ(list_dir(e.t.user_dir()), (std::vector<std::string>{"Nimbora.app", "log"}));
 }
@@ -100,7 +104,7 @@ TEST(HostileEnvironment, PerUserFolderNotWritableOnFirstInstall) {
 
   RunResult r = e.launch_as({}, true);
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(has(e.t.log(), "failed to create folder: '" + e.t.app_dir() + "'\n")) << e.t.log();
+  EXPECT_THAT(e.t.log(), HasSubstr("failed to create folder: '" + e.t.app_dir() + "'\n"));
   EXPECT_EQ(list_dir(e.t.user_dir()), (std::vector<std::string>{"log"}));
 }
 
@@ -270,7 +274,7 @@ TEST_P(PidFile, NamesNoClientAndNothingIsSignalled) {
 
   expect_new(e, r, e.t.app_dir());
   EXPECT_EQ(read_file(e.t.home() + "/sentinel"), "alive\n") << "the sentinel was signalled\n" << e.t.log();
-  EXPECT_TRUE(ends_with(e.t.started(), "start 1002\n")) << e.t.started();
+  EXPECT_THAT(e.t.started(), EndsWith("start 1002\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -334,7 +338,7 @@ TEST_P(SecondLauncher, LeavesWhileTheFirstUpgrades) {
 
   auto second = u.start({"TMPDIR=" + tmp_b});
   EXPECT_EQ(second->wait(), 0) << second->output();
-  EXPECT_TRUE(has(t.log(), "app has already launched, return\n")) << t.log();
+  EXPECT_THAT(t.log(), HasSubstr("app has already launched, return\n"));
 
   ASSERT_TRUE(fifo.feed_entries_and_end());
   ASSERT_TRUE(fifo.begin_pass(*first)) << first->output() << t.log();
@@ -380,9 +384,9 @@ TEST_P(UnusableLock, StartsTheCopyWithoutUpgrading) {
   EXPECT_EQ(e.t.started(), "start 1001\n");
   EXPECT_GT(e.t.wait_client(kClientTenths), 0);
   const std::string log = e.t.log();
-  EXPECT_TRUE(has(log, "[ERROR] qtsingleapplication(")) << log;
-  EXPECT_TRUE(has(log, ", not upgrading\n")) << log;
-  EXPECT_TRUE(has(log, "): upgrade needed but not made: no single-instance lock\n")) << log;
+  EXPECT_THAT(log, HasSubstr("[ERROR] qtsingleapplication("));
+  EXPECT_THAT(log, HasSubstr(", not upgrading\n"));
+  EXPECT_THAT(log, HasSubstr("): upgrade needed but not made: no single-instance lock\n"));
   EXPECT_EQ(read_file(victim), "original\n");
 }
 
@@ -440,8 +444,8 @@ TEST_P(OddFile, IsTakenAsAbsentAndTheLaunchEnds) {
     expect_old(e, r);
   else
     expect_new(e, r, e.t.app_dir());
-  EXPECT_TRUE(ends_with(e.t.started(), std::string("start ") + c.build + "\n")) << e.t.started();
-  EXPECT_TRUE(has(e.t.log(), "[WARNING] file-op(")) << e.t.log();
+  EXPECT_THAT(e.t.started(), EndsWith(std::string("start ") + c.build + "\n"));
+  EXPECT_THAT(e.t.log(), HasSubstr("[WARNING] file-op("));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -493,7 +497,7 @@ TEST_P(LocaleOfTheProcess, GivesTheSameTreeAsUnderUtf8) {
   RunResult r = e.launch_as(env, false);
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(tree_diff(snapshot(e.t.app_dir()), snapshot(client)), "") << e.t.log();
-  EXPECT_TRUE(ends_with(e.t.started(), "start 2001\n")) << e.t.started();
+  EXPECT_THAT(e.t.started(), EndsWith("start 2001\n"));
 }
 
 std::string locale_row_name(const ::testing::TestParamInfo<std::vector<std::string>>& i) {

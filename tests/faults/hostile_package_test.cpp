@@ -7,6 +7,7 @@
 // folder changes, a failed upgrade leaves the old copy, and the launcher ends
 // with status 0 within the bound; with the extracting thread confined by
 // Landlock and as on a kernel without it.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -18,6 +19,10 @@
 #include "faults_tree.h"
 
 using namespace testutil;
+
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -326,16 +331,15 @@ TEST_P(HostilePackage, NothingOutsideChangesAndTheLaunchEndsWell) {
   const std::string log = t.log();
   if (Case().outcome == Outcome::kFails) {
     EXPECT_EQ(short_diff(snapshot(t.app_dir()), old_copy), "") << log;
-    EXPECT_TRUE(has(log, "Failed to upgrade package\n")) << log;
-    EXPECT_TRUE(ends_with(t.started(), "start 1001\n")) << t.started();
+    EXPECT_THAT(log, HasSubstr("Failed to upgrade package\n"));
+    EXPECT_THAT(t.started(), EndsWith("start 1001\n"));
   } else {
     EXPECT_EQ(read_file(t.app_dir() + "/INFO"), read_file(h.client + "/INFO")) << log;
-    EXPECT_FALSE(has(log, "Failed to upgrade package\n")) << log;
-    EXPECT_TRUE(ends_with(t.started(), "start 1002\n")) << t.started();
-    EXPECT_TRUE(has(log, std::get<1>(GetParam()) == Confinement::kNone
-                             ? "the extracting thread runs unconfined: Landlock is not available"
-                             : "the extracting thread confined by Landlock ABI"))
-        << log;
+    EXPECT_THAT(log, Not(HasSubstr("Failed to upgrade package\n")));
+    EXPECT_THAT(t.started(), EndsWith("start 1002\n"));
+    EXPECT_THAT(log, HasSubstr(std::get<1>(GetParam()) == Confinement::kNone
+                                   ? "the extracting thread runs unconfined: Landlock is not available"
+                                   : "the extracting thread confined by Landlock ABI"));
   }
   if (Case().check) Case().check(h);
 }

@@ -15,12 +15,6 @@ constexpr int kUsers = 20;
 // Uids of the users; none needs an entry in /etc/passwd.
 constexpr uid_t kFirstUid = 41000;
 
-int count_of(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + what.size())) ++n;
-  return n;
-}
-
 // Index of a child that has exited and was not yet collected, or -1 when
 // none does before the bound.
 int next_exit(std::vector<std::unique_ptr<Child>>& children, std::vector<bool>& done) {

@@ -5,11 +5,15 @@
 // package older than the system INFO announces (an administrator's upgrade
 // that renamed INFO into place before the package) is upgraded at the next
 // launch, once.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "faults_tree.h"
 
 using namespace testutil;
+
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -31,8 +35,8 @@ TEST(Stall, PackageThatStopsFeedingGivesTheUpgradeUpAndStartsTheOldCopy) {
   r.out = c->output();
   const std::string log = u.tree().log();
   expect_copy_of(u, r, u.old_client(), "1001");
-  EXPECT_TRUE(has(log, "made no progress for 60000 ms, giving it up\n")) << log;
-  EXPECT_TRUE(has(log, "Failed to extract package, rollback to old installation\n")) << log;
+  EXPECT_THAT(log, HasSubstr("made no progress for 60000 ms, giving it up\n"));
+  EXPECT_THAT(log, HasSubstr("Failed to extract package, rollback to old installation\n"));
   EXPECT_TRUE(u.backups().empty()) << joined(u.backups());
 }
 
@@ -51,7 +55,7 @@ TEST(Stall, CopyOfAnOlderPackageThanAnnouncedIsUpgradedAtTheNextLaunch) {
   expect_copy_of(u, u.launch(), u.new_client(), "1002");
   const size_t before = t.log().size();
   expect_copy_of(u, u.launch(), u.new_client(), "1002");
-  EXPECT_FALSE(has(t.log().substr(before), "extract package")) << t.log().substr(before);
+  EXPECT_THAT(t.log().substr(before), Not(HasSubstr("extract package")));
 }
 
 }  // namespace

@@ -2,12 +2,15 @@
 // Xvfb) in the middle of an extraction: the launch goes on to the end, the
 // copy is complete and the exit status is 0. The package comes through a
 // FIFO so that the extraction waits, mid-way, while the window is closed.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "faults_tree.h"
 #include "x_desktop.h"
 
 using namespace testutil;
+
+using ::testing::EndsWith;
 
 namespace {
 
@@ -53,7 +56,7 @@ TEST(WindowManager, ClosingTheDialogMidExtractionDoesNotStopTheLaunch) {
 
   u.use_regular_package();
   EXPECT_EQ(tree_diff(snapshot(u.tree().app_dir()), snapshot(u.new_client())), "") << u.tree().log();
-  EXPECT_TRUE(ends_with(u.tree().started(), "start 1002\n")) << u.tree().started();
+  EXPECT_THAT(u.tree().started(), EndsWith("start 1002\n"));
   EXPECT_TRUE(u.backups().empty()) << joined(u.backups());
 }
 

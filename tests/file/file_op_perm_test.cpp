@@ -1,5 +1,6 @@
 // Permission cases. Root is not stopped by permission bits, so the operations
 // run in a helper program as an unprivileged user (see privdrop.h).
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +12,8 @@
 
 using testutil::TempDir;
 using testutil::write_file;
+
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -26,9 +29,6 @@ class AsNobody : public ::testing::Test {
   testutil::RunResult probe(const std::string& cmd, const std::string& path, const std::string& arg = "") {
     return testutil::run_as_nobody({FILEOP_PROBE, cmd, path, arg});
   }
-  bool has(const testutil::RunResult& r, const std::string& text) {
-    return r.out.find(text) != std::string::npos;
-  }
 
   TempDir t_;
 };
@@ -37,13 +37,13 @@ TEST_F(AsNobody, UnreadableFileIsLockedForReading) {
   write_file(t_ / "secret", "x", 0);
   write_file(t_ / "open", "x", 0644);
   auto locked = probe("access", t_ / "secret", "4");
-  EXPECT_TRUE(has(locked, "locked=1 permitted=0")) << locked.out;
+  EXPECT_THAT(locked.out, HasSubstr("locked=1 permitted=0"));
   auto readable = probe("access", t_ / "open", "4");
-  EXPECT_TRUE(has(readable, "locked=0 permitted=1")) << readable.out;
+  EXPECT_THAT(readable.out, HasSubstr("locked=0 permitted=1"));
   auto writable = probe("access", t_ / "open", "2");
-  EXPECT_TRUE(has(writable, "locked=1 permitted=0")) << writable.out;
+  EXPECT_THAT(writable.out, HasSubstr("locked=1 permitted=0"));
   auto missing = probe("access", t_ / "missing", "4");
-  EXPECT_TRUE(has(missing, "locked=0 permitted=1")) << missing.out;
+  EXPECT_THAT(missing.out, HasSubstr("locked=0 permitted=1"));
 }
 
 TEST_F(AsNobody, UnsearchableParentIsNotAbsence) {
@@ -51,7 +51,7 @@ TEST_F(AsNobody, UnsearchableParentIsNotAbsence) {
   write_file(t_ / "closed/f", "x");
   auto r = probe("info", t_ / "closed/f");
   // GetFileInfo fails and leaves the record as it was; FSStat -2; not "absent".
-  EXPECT_TRUE(has(r, "rc=-1 stat=-2 exists=0 record=sentinel/4242/1")) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("rc=-1 stat=-2 exists=0 record=sentinel/4242/1"));
 }
 
 TEST_F(AsNobody, UnlistableFolderIsNotRemoved) {
@@ -59,7 +59,7 @@ TEST_F(AsNobody, UnlistableFolderIsNotRemoved) {
   write_file(t_ / "d/f", "x");
   chmod((t_ / "d").c_str(), 0333);  // writable and searchable, not readable
   auto r = probe("remove", t_ / "d");
-  EXPECT_TRUE(has(r, "rc=-3")) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("rc=-3"));
   chmod((t_ / "d").c_str(), 0755);
   EXPECT_EQ(testutil::read_file(t_ / "d/f"), "x");
 }
@@ -67,16 +67,16 @@ TEST_F(AsNobody, UnlistableFolderIsNotRemoved) {
 TEST_F(AsNobody, UnwritableParentFailsCreation) {
   mkdir((t_ / "ro").c_str(), 0555);
   auto r = probe("mkdir", t_ / "ro/new/sub");
-  EXPECT_TRUE(has(r, "rc=-2")) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("rc=-2"));
   EXPECT_FALSE(testutil::exists(t_ / "ro/new"));
 }
 
 TEST_F(AsNobody, UnreadableSourceIsNotCopied) {
   write_file(t_ / "secret", "x", 0);
   auto r = probe("copy", t_ / "secret", t_ / "dst");
-  EXPECT_TRUE(has(r, "rc=-1")) << r.out;
-  EXPECT_TRUE(has(r, "[ERROR] file-op(")) << r.out;
-  EXPECT_TRUE(has(r, "): CopyFile: open(" + t_ / "secret" + "): Permission denied (13)\n")) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("rc=-1"));
+  EXPECT_THAT(r.out, HasSubstr("[ERROR] file-op("));
+  EXPECT_THAT(r.out, HasSubstr("): CopyFile: open(" + t_ / "secret" + "): Permission denied (13)\n"));
   EXPECT_FALSE(testutil::exists(t_ / "dst"));
 }
 
@@ -85,8 +85,8 @@ TEST_F(AsNobody, EntryInformationFailureStopsTheListing) {
   write_file(t_ / "d/f", "x");
   chmod((t_ / "d").c_str(), 0444);  // names can be read, entries not queried
   auto r = probe("list", t_ / "d");
-  EXPECT_TRUE(has(r, "read=-1")) << r.out;
-  EXPECT_TRUE(has(r, "): FSOpenDir: Failed to get info for '" + t_ / "d/")) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("read=-1"));
+  EXPECT_THAT(r.out, HasSubstr("): FSOpenDir: Failed to get info for '" + t_ / "d/"));
 }
 
 }  // namespace

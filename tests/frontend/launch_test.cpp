@@ -2,8 +2,8 @@
 // per-user copy, the start without a display, and the single-instance guard
 // (second start, another user, a killed launcher, the client started by the
 // script, planted lock files).
-#include <dirent.h>
 #include <fcntl.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
@@ -11,13 +11,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "child.h"
 #include "launch_tree.h"
 #include "testutil.h"
 
 using namespace testutil;
+
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -27,10 +32,6 @@ const int kWaitMillis = hang_bound_millis(60000);
 // How long a start script or a lock holder waits for the test's release: far
 // beyond the case, so that only a case that died leaves it to run out.
 const std::string kScriptTimeout = std::to_string(hang_bound_seconds(240));
-
-bool contains(const std::string& text, const std::string& what) {
-  return text.find(what) != std::string::npos;
-}
 
 // A FIFO through which a start script and the test meet. The test holds it
 // open for reading and writing, so neither side's open ever blocks; a script
@@ -64,62 +65,6 @@ class Fifo {
   std::string path_;
   int fd_ = -1;
   bool released_ = false;
-};
-
-// A launcher running in the background, its output going to a file.
-class Running {
- public:
-  Running(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out)
-      : out_(out) {
-    pid_ = fork();
-    if (pid_ == 0) {
-      int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-      dup2(fd, 1);
-      dup2(fd, 2);
-      for (const auto& e : env) {
-        if (e[0] == '-') {
-          unsetenv(e.c_str() + 1);
-        } else {
-          auto eq = e.find('=');
-          setenv(e.substr(0, eq).c_str(), e.substr(eq + 1).c_str(), 1);
-        }
-      }
-      std::vector<char*> args;
-      for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-      args.push_back(nullptr);
-      execvp(args[0], args.data());
-      _exit(127);
-    }
-  }
-  ~Running() {
-    if (pid_ > 0 && status_ < 0) {
-      kill(pid_, SIGKILL);
-      wait();
-    }
-  }
-  Running(const Running&) = delete;
-  Running& operator=(const Running&) = delete;
-
-  pid_t pid() const { return pid_; }
-  bool exited() {
-    if (status_ >= 0) return true;
-    int st = 0;
-    if (waitpid(pid_, &st, WNOHANG) != pid_) return false;
-    status_ = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
-    return true;
-  }
-  int wait() {
-    int st = 0;
-    if (status_ < 0 && waitpid(pid_, &st, 0) == pid_)
-      status_ = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
-    return status_;
-  }
-  std::string output() const { return read_file(out_); }
-
- private:
-  std::string out_;
-  pid_t pid_ = -1;
-  int status_ = -1;
 };
 
 // The start script of the per-user copy. Each run is numbered in $HOME/runs
@@ -184,22 +129,16 @@ class CurrentCopy {
     e.insert(e.end(), extra.begin(), extra.end());
     return run({t_.launcher()}, e);
   }
-  std::unique_ptr<Running> start(const std::string& out_name) const {
-    return std::make_unique<Running>(std::vector<std::string>{t_.launcher()}, env(),
-                                     t_.tmp() + "/" + out_name);
+  std::unique_ptr<Child> start(const std::string& out_name) const {
+    return std::make_unique<Child>(std::vector<std::string>{t_.launcher()}, env(), t_.tmp() + "/" + out_name);
   }
 
   // The lock file that a finished launch of this tree left in the user's tree.
   std::string lock_file() const {
     std::string found;
-    const std::string dir = t_.user_dir() + "/log";
-    DIR* d = opendir(dir.c_str());
-    if (!d) return found;
-    while (dirent* e = readdir(d)) {
-      std::string n = e->d_name;
-      if (n.size() > 5 && n.compare(n.size() - 5, 5, ".lock") == 0) found = dir + "/" + n;
-    }
-    closedir(d);
+    std::error_code none;
+    for (const auto& e : std::filesystem::directory_iterator(t_.user_dir() + "/log", none))
+      if (e.path().extension() == ".lock") found = e.path().string();
     return found;
   }
 
@@ -242,8 +181,7 @@ TEST(InstalledLaunch, CurrentCopyExitsZeroOnlyAfterTheStartScriptReturned) {
   EXPECT_EQ(first->wait(), 0) << first->output();
 
   EXPECT_EQ(read_file(c.home("ends")), "end 1\n");
-  EXPECT_TRUE(contains(first->output(), "lib path = '" + c.tree().root() + "/lib/plugins'\n"))
-      << first->output();
+  EXPECT_THAT(first->output(), HasSubstr("lib path = '" + c.tree().root() + "/lib/plugins'\n"));
   std::string log = c.tree().log();
   size_t running = log.find("): running\n");
   size_t no_need = log.find("): no need to upgrade\n");
@@ -253,8 +191,8 @@ TEST(InstalledLaunch, CurrentCopyExitsZeroOnlyAfterTheStartScriptReturned) {
   ASSERT_NE(done, std::string::npos) << log;
   EXPECT_LT(running, no_need);
   EXPECT_LT(no_need, done);
-  EXPECT_TRUE(contains(log, "[DEBUG] launcher(")) << log;
-  EXPECT_FALSE(contains(log, "[ERROR]")) << log;
+  EXPECT_THAT(log, HasSubstr("[DEBUG] launcher("));
+  EXPECT_THAT(log, Not(HasSubstr("[ERROR]")));
 }
 
 // A file where the log folder belongs: no log, the launch goes on.
@@ -286,9 +224,9 @@ TEST_P(WithoutUsableDisplay, LaunchStillRunsAndTheClientSeesTheUsersEnvironment)
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(c.runs(), 1) << r.out;
   std::string client_env = read_file(c.home("env.1"));
-  EXPECT_FALSE(contains(client_env, "QT_QPA_PLATFORM=")) << client_env;
-  EXPECT_FALSE(contains(client_env, "QT_NO_GLIB=")) << client_env;
-  EXPECT_TRUE(contains(c.tree().log(), "): done\n")) << c.tree().log();
+  EXPECT_THAT(client_env, Not(HasSubstr("QT_QPA_PLATFORM=")));
+  EXPECT_THAT(client_env, Not(HasSubstr("QT_NO_GLIB=")));
+  EXPECT_THAT(c.tree().log(), HasSubstr("): done\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Displays, WithoutUsableDisplay,
@@ -303,20 +241,20 @@ TEST(InstalledLaunch, UsersPlatformChoiceReachesTheClientUnchanged) {
   RunResult r = c.launch({"QT_QPA_PLATFORM=offscreen"});
   EXPECT_EQ(r.status, 0) << r.out;
   const std::string client_env = read_file(c.home("env.1"));
-  EXPECT_TRUE(contains(client_env, "QT_QPA_PLATFORM=offscreen\n")) << client_env;
-  EXPECT_FALSE(contains(client_env, "QT_NO_GLIB=")) << client_env;
+  EXPECT_THAT(client_env, HasSubstr("QT_QPA_PLATFORM=offscreen\n"));
+  EXPECT_THAT(client_env, Not(HasSubstr("QT_NO_GLIB=")));
   // A dispatcher choice of the user's own is kept as it is.
   r = c.launch({"QT_QPA_PLATFORM=offscreen", "QT_NO_GLIB=0"});
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(read_file(c.home("env.2")), "QT_NO_GLIB=0\n")) << read_file(c.home("env.2"));
+  EXPECT_THAT(read_file(c.home("env.2")), HasSubstr("QT_NO_GLIB=0\n"));
 }
 
 TEST(InstalledLaunch, LanguageOfTheLocaleIsLoadedFromTheCompiledInTranslations) {
   CurrentCopy c;
   RunResult r = c.launch({"LC_ALL=de_AT.UTF-8"});
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(r.out, "qPrintable(qstrLangFileName)=[:/deu.qm] ")) << r.out;
-  EXPECT_TRUE(contains(r.out, "qPrintable(qstrDef)=[deu\n] ")) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("qPrintable(qstrLangFileName)=[:/deu.qm] "));
+  EXPECT_THAT(r.out, HasSubstr("qPrintable(qstrDef)=[deu\n] "));
 }
 
 // --------------------------------------------------------- single instance
@@ -329,9 +267,9 @@ TEST(SingleInstance, SecondLauncherExitsAtOnceWhileTheFirstRuns) {
 
   RunResult second = c.launch();
   EXPECT_EQ(second.status, 0) << second.out;
-  EXPECT_TRUE(contains(second.out, "lib path = '")) << second.out;
-  EXPECT_TRUE(contains(c.tree().log(), "): app has already launched, return\n")) << c.tree().log();
-  EXPECT_TRUE(contains(c.tree().log(), "[DEBUG] main(")) << c.tree().log();
+  EXPECT_THAT(second.out, HasSubstr("lib path = '"));
+  EXPECT_THAT(c.tree().log(), HasSubstr("): app has already launched, return\n"));
+  EXPECT_THAT(c.tree().log(), HasSubstr("[DEBUG] main("));
   EXPECT_EQ(c.runs(), 1);
   EXPECT_FALSE(first->exited());
 
@@ -358,8 +296,8 @@ TEST(SingleInstance, SameExecutableUnderAnotherUserRuns) {
   EXPECT_EQ(other.status, 0) << other.out;
   EXPECT_EQ(read_file(other_home + "/runs"), "1\n") << other.out;
   std::string other_log = read_file(other_home + "/.NimboraBackup/log/launcher.log");
-  EXPECT_TRUE(contains(other_log, "): done\n")) << other_log;
-  EXPECT_FALSE(contains(other_log, "already launched")) << other_log;
+  EXPECT_THAT(other_log, HasSubstr("): done\n"));
+  EXPECT_THAT(other_log, Not(HasSubstr("already launched")));
 
   release.release();
   EXPECT_EQ(first->wait(), 0);
@@ -377,7 +315,7 @@ TEST(SingleInstance, KilledLauncherLeavesNothingThatBlocksTheNextStart) {
   RunResult next = c.launch();
   EXPECT_EQ(next.status, 0) << next.out;
   EXPECT_EQ(c.runs(), 2) << c.tree().log();
-  EXPECT_FALSE(contains(c.tree().log(), "already launched")) << c.tree().log();
+  EXPECT_THAT(c.tree().log(), Not(HasSubstr("already launched")));
 }
 
 TEST(SingleInstance, ClientStartedByTheScriptDoesNotInheritTheLock) {
@@ -390,12 +328,12 @@ TEST(SingleInstance, ClientStartedByTheScriptDoesNotInheritTheLock) {
   // The client still runs; it must hold no descriptor of the lock file.
   std::string fds = read_file(c.home("client-fds"));
   ASSERT_FALSE(fds.empty());
-  EXPECT_FALSE(contains(fds, ".lock")) << fds;
+  EXPECT_THAT(fds, Not(HasSubstr(".lock")));
 
   RunResult second = c.launch();
   EXPECT_EQ(second.status, 0) << second.out;
   EXPECT_EQ(c.runs(), 2) << c.tree().log();
-  EXPECT_FALSE(contains(c.tree().log(), "already launched")) << c.tree().log();
+  EXPECT_THAT(c.tree().log(), Not(HasSubstr("already launched")));
 }
 
 TEST(SingleInstance, LockFileIsPrivateToTheUser) {
@@ -408,7 +346,7 @@ TEST(SingleInstance, LockFileIsPrivateToTheUser) {
   EXPECT_TRUE(S_ISREG(st.st_mode));
   EXPECT_EQ(st.st_mode & 0777, 0600u);
   EXPECT_EQ(st.st_uid, geteuid());
-  EXPECT_TRUE(contains(lock, c.tree().user_dir() + "/log/launcher-")) << lock;
+  EXPECT_THAT(lock, HasSubstr(c.tree().user_dir() + "/log/launcher-"));
 }
 
 TEST(SingleInstance, SymbolicLinkAtTheLockFileIsNotFollowed) {
@@ -425,9 +363,9 @@ TEST(SingleInstance, SymbolicLinkAtTheLockFileIsNotFollowed) {
   EXPECT_EQ(c.runs(), 2);
   EXPECT_FALSE(exists(victim));
   std::string log = c.tree().log();
-  EXPECT_TRUE(contains(log, "[ERROR] qtsingleapplication(")) << log;
-  EXPECT_TRUE(contains(log, "cannot open lock file '" + lock + "'")) << log;
-  EXPECT_TRUE(contains(log, ", not upgrading\n")) << log;
+  EXPECT_THAT(log, HasSubstr("[ERROR] qtsingleapplication("));
+  EXPECT_THAT(log, HasSubstr("cannot open lock file '" + lock + "'"));
+  EXPECT_THAT(log, HasSubstr(", not upgrading\n"));
 }
 
 TEST(SingleInstance, LockFileOfAnotherUserNeitherCountsNorBlocks) {
@@ -441,7 +379,7 @@ TEST(SingleInstance, LockFileOfAnotherUserNeitherCountsNorBlocks) {
   // The other user takes the lock on its file and keeps it.
   Fifo locked(c.home("locked")), unlock(c.home("unlock"));
   sh("chmod 0755 '" + c.tree().tmp() + "' '" + c.tree().tmp() + "/home' '" + c.tree().home() + "'");
-  Running holder(
+  Child holder(
       {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "flock", "-x", lock, "sh", "-c",
        "echo locked > '" + c.home("locked") + "'; timeout " + kScriptTimeout + " sh -c 'read x < \"" +
            c.home("unlock") + "\"'"},
@@ -452,11 +390,10 @@ TEST(SingleInstance, LockFileOfAnotherUserNeitherCountsNorBlocks) {
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(c.runs(), 2);
   std::string log = c.tree().log();
-  EXPECT_FALSE(contains(log, "already launched")) << log;
-  EXPECT_TRUE(contains(log, "[ERROR] qtsingleapplication(")) << log;
-  EXPECT_TRUE(
-      contains(log, "): lock file '" + lock + "' is not a regular file of this user, not upgrading\n"))
-      << log;
+  EXPECT_THAT(log, Not(HasSubstr("already launched")));
+  EXPECT_THAT(log, HasSubstr("[ERROR] qtsingleapplication("));
+  EXPECT_THAT(log,
+              HasSubstr("): lock file '" + lock + "' is not a regular file of this user, not upgrading\n"));
 
   unlock.release();
   EXPECT_EQ(holder.wait(), 0) << holder.output();

@@ -1,6 +1,7 @@
 // UI language selection, seen from a process whose locale comes from the
 // environment (as the launcher's does) and whose translation resources are a
 // set built for the case, so that missing translations can be tested too.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +11,9 @@
 #include "testutil.h"
 
 using namespace testutil;
+
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -100,18 +104,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LocaleMappingMessages, DebugLinesShowTheLocaleTheFileAndTheChoice) {
   Probe p = probe("de_AT.UTF-8");
-  EXPECT_NE(p.all.find(" qPrintable(qstrLocaleLower)=[de_at\n] "), std::string::npos) << p.all;
-  EXPECT_NE(p.all.find(" qPrintable(qstrLocaleLower)=[de_at] "), std::string::npos) << p.all;
-  EXPECT_NE(p.all.find(" qPrintable(qstrLangFileName)=[:/deu.qm] "), std::string::npos) << p.all;
-  EXPECT_NE(p.all.find(" qPrintable(qstrDef)=[deu\n] "), std::string::npos) << p.all;
+  EXPECT_THAT(p.all, HasSubstr(" qPrintable(qstrLocaleLower)=[de_at\n] "));
+  EXPECT_THAT(p.all, HasSubstr(" qPrintable(qstrLocaleLower)=[de_at] "));
+  EXPECT_THAT(p.all, HasSubstr(" qPrintable(qstrLangFileName)=[:/deu.qm] "));
+  EXPECT_THAT(p.all, HasSubstr(" qPrintable(qstrDef)=[deu\n] "));
   // Each line starts with the source position.
-  EXPECT_NE(p.all.find("ZorvLocale.cpp:"), std::string::npos) << p.all;
+  EXPECT_THAT(p.all, HasSubstr("ZorvLocale.cpp:"));
 }
 
 TEST(LocaleMappingMessages, MissingTranslationIsNotReported) {
   Probe p = probe("tr_TR.UTF-8", "trk");
-  EXPECT_EQ(p.all.find(":/trk.qm"), std::string::npos) << p.all;
-  EXPECT_NE(p.all.find(" qPrintable(qstrDef)=[enu\n] "), std::string::npos) << p.all;
+  EXPECT_THAT(p.all, Not(HasSubstr(":/trk.qm")));
+  EXPECT_THAT(p.all, HasSubstr(" qPrintable(qstrDef)=[enu\n] "));
 }
 
 TEST(LanguageCodes, IdentifiersAreBoundedOnBothSides) {

@@ -5,6 +5,7 @@
 // the launcher, gets the home the launcher used when HOME gave none, and
 // sees the launch-feedback id and the platform choice as the user set them.
 #include <dirent.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <limits.h>
 #include <signal.h>
@@ -22,15 +23,13 @@
 
 using namespace testutil;
 
+using ::testing::HasSubstr;
+
 namespace {
 
 // Bound, in tenths of a second, on the wait for the client the start script
 // puts in the background; only a broken launch gets near it.
 constexpr int kClientTenths = 600;
-
-bool contains(const std::string& text, const std::string& what) {
-  return text.find(what) != std::string::npos;
-}
 
 std::string real_path(const std::string& path) {
   char buf[PATH_MAX];
@@ -145,11 +144,11 @@ TEST_P(StartedElsewhere, PluginsAndSystemRootFollowTheExecutablesRealFile) {
 
   RunResult r = run({argv0}, env, cwd);
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(r.out, "lib path = '" + real_path(t.root()) + "/lib/plugins'\n")) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("lib path = '" + real_path(t.root()) + "/lib/plugins'\n"));
   EXPECT_FALSE(exists(t.home() + "/planted-plugin-ran")) << "the planted plug-in was loaded";
-  EXPECT_TRUE(contains(s.script_env(), "\nHOME=" + t.home() + "\n")) << "no start script ran\n" << r.out;
+  EXPECT_THAT(s.script_env(), HasSubstr("\nHOME=" + t.home() + "\n")) << "no start script ran\n" << r.out;
   // The level file of the real tree was read.
-  EXPECT_TRUE(contains(t.log(), "[DEBUG] launcher(")) << t.log();
+  EXPECT_THAT(t.log(), HasSubstr("[DEBUG] launcher("));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -204,7 +203,7 @@ TEST_P(HomeFromThePasswordDatabase, IsTheHomeOfTheStartScriptAndTheClient) {
                      "QT_QPA_PLATFORM=offscreen"});
   if (r.status == 98 || r.status == 99) GTEST_SKIP() << "the password database cannot be replaced: " << r.out;
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(s.script_env(), "\nHOME=" + t.home() + "\n")) << s.script_env() << t.log();
+  EXPECT_THAT(s.script_env(), HasSubstr("\nHOME=" + t.home() + "\n")) << s.script_env() << t.log();
   EXPECT_GT(s.sleeping_client(), 0) << "no pid file in " << t.user_dir();
 }
 
@@ -243,7 +242,7 @@ TEST_P(UsersVariables, ReachTheStartScriptAsTheyWere) {
   RunResult r = run({s.tree().launcher()}, env);
   EXPECT_EQ(r.status, 0) << r.out;
   for (const auto& line : c.lines)
-    EXPECT_TRUE(contains(s.script_env(), "\n" + line + "\n")) << line << "\n" << s.script_env() << r.out;
+    EXPECT_THAT(s.script_env(), HasSubstr("\n" + line + "\n")) << line << "\n" << s.script_env() << r.out;
 }
 
 INSTANTIATE_TEST_SUITE_P(StartedClient, UsersVariables,

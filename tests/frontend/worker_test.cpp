@@ -1,6 +1,7 @@
 // The launcher, its worker thread and the progress dialog, driven by a
 // stand-in service: what the dialog shows, on which thread, in which order,
 // and that the launch runs once and ends only through LaunchDone.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -34,6 +35,8 @@ using namespace testutil;
 // would be reported. Accesses made by our instrumented code stay checked.
 extern "C" const char* __tsan_default_options() { return "ignore_noninstrumented_modules=1"; }
 #endif
+
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -301,9 +304,9 @@ TEST_F(LauncherTest, FailedUpgradeKeepsTheLabelAndStillStartsTheClient) {
   EXPECT_EQ(calls_.post, 1);
   EXPECT_FALSE(exists(aged_folder()));
   std::string l = log();
-  EXPECT_NE(l.find("[ERROR] launcher("), std::string::npos) << l;
-  EXPECT_NE(l.find("): Failed to upgrade package\n"), std::string::npos) << l;
-  EXPECT_NE(l.find("): done\n"), std::string::npos) << l;
+  EXPECT_THAT(l, HasSubstr("[ERROR] launcher("));
+  EXPECT_THAT(l, HasSubstr("): Failed to upgrade package\n"));
+  EXPECT_THAT(l, HasSubstr("): done\n"));
 }
 
 TEST_F(LauncherTest, CurrentCopyShowsNoDialogAndStartsTheClient) {
@@ -323,7 +326,7 @@ TEST_F(LauncherTest, CurrentCopyShowsNoDialogAndStartsTheClient) {
   size_t no_need = l.find("): no need to upgrade\n");
   size_t done = l.find("): done\n");
   ASSERT_NE(running, std::string::npos) << l;
-  EXPECT_NE(l.find("): running\n"), std::string::npos) << l;
+  EXPECT_THAT(l, HasSubstr("): running\n"));
   ASSERT_NE(no_need, std::string::npos) << l;
   ASSERT_NE(done, std::string::npos) << l;
   EXPECT_LT(l.find("): running\n"), no_need);

@@ -3,6 +3,7 @@
 // rotation, the fallback after a failed Initialize, a log path that is not
 // a regular file, and two threads.
 #include <dirent.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -14,6 +15,9 @@
 #include <vector>
 
 #include "testutil.h"
+
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -85,10 +89,6 @@ long size_of(const std::string& path) {
   return stat(path.c_str(), &st) == 0 ? static_cast<long>(st.st_size) : -1;
 }
 
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
 // The sequence number of a "fill N xxx" line.
 long fill_seq(const std::string& text) { return std::stol(text.substr(5)); }
 
@@ -150,7 +150,7 @@ TEST(LoggerLevels, FilteringByComponent) {
     for (const auto& m : c.messages) steps.insert(steps.end(), {"msg", m[0], m[1], m[2]});
     auto r = probe(steps);
     ASSERT_EQ(r.status, 0) << c.name << "\n" << r.out;
-    EXPECT_TRUE(contains(r.out, "probe: init 0")) << c.name;
+    EXPECT_THAT(r.out, HasSubstr("probe: init 0")) << c.name;
     EXPECT_EQ(texts_of(dir / "launcher.log"), c.written) << c.name;
   }
 }
@@ -178,7 +178,7 @@ TEST(LoggerConsole, StdoutBackEnd) {
   ASSERT_EQ(r.status, 0);
   std::string out = testutil::read_file(dir / "out");
   EXPECT_TRUE(has_stamped_line(out, "to-stdout")) << out;
-  EXPECT_FALSE(contains(out, "dropped"));
+  EXPECT_THAT(out, Not(HasSubstr("dropped")));
   EXPECT_EQ(testutil::read_file(dir / "err"), "");
 }
 
@@ -192,12 +192,12 @@ TEST(LoggerConsole, SyslogBackEndSendsEveryLevelAsError) {
       "unshare -m sh -c 'mount -t tmpfs none /dev && LC_ALL=C \"$0\" syslog-listen init 1 - \"$1\" 0"
       " msg 7 service_debug to-syslog msg 7 extractor_debug dropped syslog-read' '" +
       std::string(LOG_PROBE) + "' '" + (dir / "launcher.debug") + "'");
-  if (contains(r.out, "unshare") || contains(r.out, "mount:"))
+  if (r.out.find("unshare") != std::string::npos || r.out.find("mount:") != std::string::npos)
     GTEST_SKIP() << "no mount namespace: " << r.out;
   ASSERT_EQ(r.status, 0) << r.out;
   // LOG_USER | LOG_ERR = 8 + 3, and no time stamp of the logger's own.
   EXPECT_TRUE(std::regex_search(r.out, std::regex("probe: syslog <11>[^\n]*: to-syslog\n"))) << r.out;
-  EXPECT_FALSE(contains(r.out, "dropped"));
+  EXPECT_THAT(r.out, Not(HasSubstr("dropped")));
 }
 
 // ---- size counting and rotation ------------------------------------------------
@@ -215,8 +215,8 @@ TEST(LoggerRotation, CrossingMessageIsWrittenWholeIntoTheRotatedFile) {
              line_text,  "exists", log + "_0", "fill", "3",    "c",    "1", "50000", "exists",
              log + "_0", "msg",    "3",        "c",    "next"});
   ASSERT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(r.out, "probe: " + log + "_0 no")) << "exactly 1 MiB must not rotate yet";
-  EXPECT_TRUE(contains(r.out, "probe: " + log + "_0 yes"));
+  EXPECT_THAT(r.out, HasSubstr("probe: " + log + "_0 no")) << "exactly 1 MiB must not rotate yet";
+  EXPECT_THAT(r.out, HasSubstr("probe: " + log + "_0 yes"));
 
   std::string rotated = testutil::read_file(log + "_0");
   EXPECT_EQ(size_of(log + "_0"),
@@ -278,10 +278,10 @@ TEST(LoggerFailure, RemovedFolderSilencesAfterTheFailedRotation) {
   auto r = probe({"init", kFile, log, "-",    kCount, "msg",   "3",    "c",   "before", "rmtree", folder,
                   "fill", "3",   "c", "1100", "1024", "mkdir", folder, "msg", "3",      "c",      "after"});
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(r.out, "probe: done"));
+  EXPECT_THAT(r.out, HasSubstr("probe: done"));
   EXPECT_TRUE(names_in(folder).empty()) << "a message after the failed rotation reached the disk";
-  EXPECT_FALSE(contains(r.out, "after"));
-  EXPECT_FALSE(contains(r.out, "fill"));
+  EXPECT_THAT(r.out, Not(HasSubstr("after")));
+  EXPECT_THAT(r.out, Not(HasSubstr("fill")));
 }
 
 TEST(LoggerFailure, UnwritableFolderSilencesAfterTheFailedRotation) {
@@ -304,7 +304,7 @@ TEST(LoggerFailure, UnwritableFolderSilencesAfterTheFailedRotation) {
        "fill", "3",   "c", "1100", line_text, "chmod", "755", folder, "msg",    "3",     "c",   "after"},
       prefix);
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(r.out, "probe: init 0")) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("probe: init 0"));
   EXPECT_EQ(names_in(folder), std::set<std::string>{"launcher.log"});
   auto texts = texts_of(log);
   ASSERT_FALSE(texts.empty());
@@ -321,13 +321,13 @@ TEST(LoggerFailure, FailedInitializeKeepsWritingToStderrUncounted) {
   auto r = probe({"init", kFile, dir / "missing/launcher.log", dir / "launcher.debug", kCount, "fill", "3",
                   "c", "1100", "1024", "msg", "7", "service_debug", "still-here"});
   ASSERT_EQ(r.status, 0);
-  EXPECT_TRUE(contains(r.out, "probe: init -1"));
+  EXPECT_THAT(r.out, HasSubstr("probe: init -1"));
   EXPECT_TRUE(has_stamped_line(r.out, "still-here"))
       << "messages after 1 MiB were lost, as if a rotation had been tried";
   EXPECT_FALSE(testutil::exists(dir / "missing"));
 
   auto empty = probe({"init", kFile, "-", "-", kCount, "msg", "3", "c", "to-stderr"});
-  EXPECT_TRUE(contains(empty.out, "probe: init -1"));
+  EXPECT_THAT(empty.out, HasSubstr("probe: init -1"));
   EXPECT_TRUE(has_stamped_line(empty.out, "to-stderr"));
 }
 
@@ -350,7 +350,7 @@ TEST_P(LogPathNotARegularFile, IsNotOpened) {
   auto r = probe({"init", kFile, dir / "launcher.log", "-", kCount, "msg", "3", "c", "to-stderr"},
                  {"timeout", "60"});
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(r.out, "probe: init -1")) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("probe: init -1"));
   EXPECT_TRUE(has_stamped_line(r.out, "to-stderr")) << r.out;
   EXPECT_EQ(testutil::read_file(dir / "victim"), "original\n");
 }
@@ -369,7 +369,7 @@ TEST(LoggerLifecycle, DestroyDropsMessagesUntilTheNextInitialize) {
                   "init", kFile, dir / "two.log", "-",   kCount, "msg", "3",
                   "c",    "b"});
   ASSERT_EQ(r.status, 0) << r.out;
-  EXPECT_FALSE(contains(r.out, "dropped"));
+  EXPECT_THAT(r.out, Not(HasSubstr("dropped")));
   EXPECT_EQ(texts_of(dir / "one.log"), std::vector<std::string>{"a"});
   EXPECT_EQ(texts_of(dir / "two.log"), std::vector<std::string>{"b"});
 }

@@ -2,6 +2,7 @@
 // test program, translators that are removed again, and the table's texts.
 #pragma once
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>

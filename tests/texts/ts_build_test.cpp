@@ -8,6 +8,9 @@
 
 using namespace textstest;
 
+using ::testing::HasSubstr;
+using ::testing::Not;
+
 namespace {
 
 class TsBuild : public ::testing::Test {
@@ -65,9 +68,9 @@ TEST_F(TsBuild, WrittenFileCompilesAndTranslates) {
   const auto r = ts_build({"deu", "de_DE"}, listing(german));
   ASSERT_EQ(r.status, 0) << r.out;
   const std::string ts = testutil::read_file(ts_path("deu"));
-  EXPECT_NE(ts.find("<TS version=\"2.1\" language=\"de_DE\">"), std::string::npos);
-  EXPECT_NE(ts.find("<name>global</name>"), std::string::npos);
-  EXPECT_EQ(ts.find("unfinished"), std::string::npos);
+  EXPECT_THAT(ts, HasSubstr("<TS version=\"2.1\" language=\"de_DE\">"));
+  EXPECT_THAT(ts, HasSubstr("<name>global</name>"));
+  EXPECT_THAT(ts, Not(HasSubstr("unfinished")));
 
   const std::string qm = tree_ / "deu.qm";
   ASSERT_EQ(testutil::run({LRELEASE_PATH, "-silent", ts_path("deu"), "-qm", qm}).status, 0);
@@ -122,8 +125,8 @@ TEST_F(TsBuild, RefusesBadTranslationsAndWritesNothing) {
   for (const auto& c : cases) {
     const auto r = ts_build({"deu", "de_DE"}, c.input);
     EXPECT_NE(r.status, 0) << c.name;
-    EXPECT_NE(r.out.find(c.message), std::string::npos) << c.name << ":\n" << r.out;
-    EXPECT_NE(r.out.find("deu.ts not written"), std::string::npos) << c.name;
+    EXPECT_THAT(r.out, HasSubstr(c.message)) << c.name << ":\n" << r.out;
+    EXPECT_THAT(r.out, HasSubstr("deu.ts not written")) << c.name;
     EXPECT_EQ(testutil::read_file(ts_path("deu")), "previous file") << c.name;
   }
 }
@@ -131,10 +134,10 @@ TEST_F(TsBuild, RefusesBadTranslationsAndWritesNothing) {
 TEST_F(TsBuild, RefusesUnknownCodesAndLocales) {
   auto r = ts_build({"xyz", "de_DE"}, listing());
   EXPECT_NE(r.status, 0);
-  EXPECT_NE(r.out.find("unknown language code 'xyz'"), std::string::npos) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("unknown language code 'xyz'"));
   r = ts_build({"deu", "de DE"}, listing());
   EXPECT_NE(r.status, 0);
-  EXPECT_NE(r.out.find("is not a Qt locale name"), std::string::npos) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("is not a Qt locale name"));
   EXPECT_FALSE(testutil::exists(ts_path("deu")));
   EXPECT_FALSE(testutil::exists(ts_path("xyz")));
 }
@@ -142,7 +145,7 @@ TEST_F(TsBuild, RefusesUnknownCodesAndLocales) {
 TEST_F(TsBuild, EnglishMayKeepEveryText) {
   const auto r = ts_build({"enu", "en_US"}, listing());
   ASSERT_EQ(r.status, 0) << r.out;
-  EXPECT_NE(r.out.find("wrote launcher/texts/enu.ts (161 messages)"), std::string::npos) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("wrote launcher/texts/enu.ts (161 messages)"));
   EXPECT_EQ(testutil::read_file(ts_path("enu")),
             testutil::read_file(testutil::source_dir() + "/launcher/texts/enu.ts"))
       << "the committed enu.ts is out of date: run tools/ts-build --list | tools/ts-build enu en_US";

@@ -1,6 +1,7 @@
 // The whole launch through the installed launcher binary, headless: first
 // install, nothing to upgrade, upgrade over a running client, a failed upgrade
 // and packages made by other archivers.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -9,17 +10,24 @@
 
 using namespace testutil;
 
+using ::testing::HasSubstr;
+using ::testing::Not;
+
 namespace {
 
 bool alive(pid_t p) { return p > 0 && kill(p, 0) == 0; }
 
-bool contains(const std::string& text, const std::string& what) {
-  return text.find(what) != std::string::npos;
-}
-
 // The client folder as the tests wrote it, for comparison with the app folder.
 TreeSnapshot client_snapshot(const LaunchTree& t, const std::string& build) {
   return snapshot(t.tmp() + "/client-" + build);
+}
+
+// The launch ended well although the upgrade failed, and the log says why.
+void expect_failed_upgrade(const LaunchTree& t, const RunResult& r, const std::string& why) {
+  EXPECT_EQ(r.status, 0) << r.out;
+  const std::string log = t.log();
+  EXPECT_THAT(log, HasSubstr(why));
+  EXPECT_THAT(log, HasSubstr("Failed to upgrade package\n"));
 }
 
 TEST(Launch, FirstInstallExtractsThePackageAndStartsTheClient) {
@@ -29,7 +37,7 @@ TEST(Launch, FirstInstallExtractsThePackageAndStartsTheClient) {
 
   RunResult r = t.launch();
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_TRUE(contains(r.out, "lib path = '" + t.root() + "/lib/plugins'")) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("lib path = '" + t.root() + "/lib/plugins'"));
 
   EXPECT_EQ(tree_diff(snapshot(t.app_dir()), client_snapshot(t, "1001")), "");
   EXPECT_EQ(t.started(), "start 1001\n");
@@ -37,11 +45,11 @@ TEST(Launch, FirstInstallExtractsThePackageAndStartsTheClient) {
   EXPECT_FALSE(exists(t.app_dir() + "_tmp"));
 
   std::string log = t.log();
-  EXPECT_TRUE(contains(log, "[DEBUG] launcher(")) << log;
-  EXPECT_TRUE(contains(log, "running\n")) << log;
-  EXPECT_TRUE(contains(log, "user installation is ready, removing backup app\n")) << log;
-  EXPECT_TRUE(contains(log, "done\n")) << log;
-  EXPECT_FALSE(contains(log, "[ERROR]")) << log;
+  EXPECT_THAT(log, HasSubstr("[DEBUG] launcher("));
+  EXPECT_THAT(log, HasSubstr("running\n"));
+  EXPECT_THAT(log, HasSubstr("user installation is ready, removing backup app\n"));
+  EXPECT_THAT(log, HasSubstr("done\n"));
+  EXPECT_THAT(log, Not(HasSubstr("[ERROR]")));
 }
 
 TEST(Launch, CurrentCopyIsNotTouchedAndTheClientIsStartedAgain) {
@@ -57,7 +65,7 @@ TEST(Launch, CurrentCopyIsNotTouchedAndTheClientIsStartedAgain) {
   EXPECT_EQ(read_file(t.app_dir() + "/user-note"), "kept");
   EXPECT_EQ(t.started(), "start 1001\nstart 1001\n");
   std::string log = t.log();
-  EXPECT_TRUE(contains(log, "no need to upgrade\n")) << log;
+  EXPECT_THAT(log, HasSubstr("no need to upgrade\n"));
 }
 
 TEST(Launch, NewerPackageStopsTheRunningClientAndReplacesTheCopy) {
@@ -79,7 +87,7 @@ TEST(Launch, NewerPackageStopsTheRunningClientAndReplacesTheCopy) {
   EXPECT_EQ(tree_diff(snapshot(t.app_dir()), client_snapshot(t, "1002")), "");
   EXPECT_EQ(t.started(), "start 1001\nstart 1002\n");
   EXPECT_FALSE(exists(t.app_dir() + "_tmp"));
-  EXPECT_TRUE(contains(t.log(), "source version = 1001, target version = 1002\n")) << t.log();
+  EXPECT_THAT(t.log(), HasSubstr("source version = 1001, target version = 1002\n"));
 }
 
 TEST(Launch, FailedUpgradeKeepsTheOldCopyAndStillStartsTheClient) {
@@ -96,13 +104,9 @@ TEST(Launch, FailedUpgradeKeepsTheOldCopyAndStillStartsTheClient) {
   std::string bytes = read_file(pkg);
   write_file(pkg, bytes.substr(0, bytes.size() / 2));
 
-  RunResult r = t.launch();
-  EXPECT_EQ(r.status, 0) << r.out;
+  expect_failed_upgrade(t, t.launch(), "Failed to extract package, rollback to old installation\n");
   EXPECT_EQ(tree_diff(snapshot(t.app_dir()), before), "");
   EXPECT_EQ(t.started(), "start 1001\nstart 1001\n");
-  std::string log = t.log();
-  EXPECT_TRUE(contains(log, "Failed to extract package, rollback to old installation\n")) << log;
-  EXPECT_TRUE(contains(log, "Failed to upgrade package\n")) << log;
 }
 
 TEST(Launch, MissingPackageOnFirstInstallIsLoggedAndExitsZero) {
@@ -110,11 +114,7 @@ TEST(Launch, MissingPackageOnFirstInstallIsLoggedAndExitsZero) {
   t.package_client("1001");
   unlink((t.root() + "/package/nimbora.nbpk").c_str());
 
-  RunResult r = t.launch();
-  EXPECT_EQ(r.status, 0) << r.out;
-  std::string log = t.log();
-  EXPECT_TRUE(contains(log, "Failed to extract package, and no old installation to rollback\n")) << log;
-  EXPECT_TRUE(contains(log, "Failed to upgrade package\n")) << log;
+  expect_failed_upgrade(t, t.launch(), "Failed to extract package, and no old installation to rollback\n");
 }
 
 TEST(Launch, AgedAppFolderIsRemovedOnEveryLaunch) {
@@ -135,8 +135,8 @@ TEST(Launch, LogLevelsDefaultToErrorsAndWarnings) {
   t.package_client("1001");
   ASSERT_EQ(t.launch().status, 0);
   std::string log = t.log();
-  EXPECT_FALSE(contains(log, "[DEBUG]")) << log;
-  EXPECT_FALSE(contains(log, "[INFO]")) << log;
+  EXPECT_THAT(log, Not(HasSubstr("[DEBUG]")));
+  EXPECT_THAT(log, Not(HasSubstr("[INFO]")));
 }
 
 // Packages written by other archivers: the app folder must be exactly what
@@ -177,7 +177,7 @@ TEST_P(OtherArchivers, AppFolderEqualsWhatBsdtarExtracts) {
   RunResult r = t.launch();
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(tree_diff(snapshot(t.app_dir()), snapshot(reference)), "") << t.log();
-  EXPECT_TRUE(contains(t.started(), "start 2001")) << t.log();
+  EXPECT_THAT(t.started(), HasSubstr("start 2001")) << t.log();
 }
 
 INSTANTIATE_TEST_SUITE_P(
