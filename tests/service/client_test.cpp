@@ -27,6 +27,7 @@
 #include "child.h"
 #include "file-op.h"
 #include "log.h"
+#include "qt_app_environment.h"
 #include "strtab.h"
 #include "system_tree.h"
 #include "test_service.h"
@@ -39,24 +40,7 @@ using ::testing::Not;
 
 namespace {
 
-// Qt's application object and the string table, as the launcher sets them up
-// before the service runs.
-class ServiceEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    app_ = std::make_unique<QCoreApplication>(argc_, argv_);
-    StrTable::InitStrTable();
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[13] = "service_test";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QCoreApplication> app_;
-};
-::testing::Environment* const kServiceEnvironment =
-    ::testing::AddGlobalTestEnvironment(new ServiceEnvironment);
+::testing::Environment* const kQtApp = ::testing::AddGlobalTestEnvironment(new QtAppEnvironment);
 
 class ServiceTest : public ::testing::Test {
  protected:

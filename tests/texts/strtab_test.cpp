@@ -11,7 +11,8 @@ using namespace textstest;
 
 namespace {
 
-const auto* const kQtApp = ::testing::AddGlobalTestEnvironment(new QtAppEnvironment);
+const auto* const kQtApp =
+    ::testing::AddGlobalTestEnvironment(new testutil::QtAppEnvironment(qInitResources_texts));
 
 TEST(StrTableEnglish, LauncherTextsWithoutTranslator) {
   EXPECT_EQ(str(StrTable::LoadStr(StrTable::app_name)), "Nimbora Backup");

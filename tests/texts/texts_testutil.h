@@ -15,27 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "qt_app_environment.h"
 #include "strtab.h"
 
 namespace textstest {
-
-// QCoreApplication::installTranslator needs an application object, and
-// LoadStr needs a filled table.
-class QtAppEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    qInitResources_texts();
-    app_ = std::make_unique<QCoreApplication>(argc_, argv_);
-    StrTable::InitStrTable();
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "texts_test";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QCoreApplication> app_;
-};
 
 // Installs a translator for one scope, so that no test leaks its language
 // into the next one when the whole program runs in one process.
