@@ -51,21 +51,6 @@ inline std::vector<std::string> list_dir(const std::string& dir) {
   return names;
 }
 
-// Kills every process whose command line names a path below dir: the
-// clients that start scripts put in the background, which may not have
-// written their pid file yet when a case ends.
-inline void kill_processes_below(const std::string& dir) {
-  for (const auto& name : list_dir("/proc")) {
-    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-    const pid_t pid = static_cast<pid_t>(atol(name.c_str()));
-    if (pid == getpid()) continue;
-    std::string cmd = read_file("/proc/" + name + "/cmdline");
-    for (auto& ch : cmd)
-      if (ch == '\0') ch = ' ';
-    if (cmd.find(dir + "/") != std::string::npos) kill(pid, SIGKILL);
-  }
-}
-
 // Sweeps dir's processes when the case ends; declared after the tree it
 // watches, so that it runs before the tree is removed.
 class ProcessSweeper {

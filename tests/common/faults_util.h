@@ -29,6 +29,7 @@
 
 #include "child.h"
 #include "testutil.h"
+#include "tmpfs_mount.h"
 
 namespace testutil {
 
@@ -322,32 +323,6 @@ inline ArchiveLayout layout_of(const std::string& path) {
   }
   return l;
 }
-
-// A tmpfs mounted over a folder for the lifetime of the object.
-class TmpfsMount {
- public:
-  TmpfsMount(const std::string& dir, const std::string& size) : dir_(dir) {
-    const std::string options = "size=" + size + ",mode=0755";
-    if (::mount("tmpfs", dir_.c_str(), "tmpfs", 0, options.c_str()) == 0) {
-      mounted_ = true;
-    } else {
-      why_ = "cannot mount a tmpfs on " + dir_ + ": " + strerror(errno);
-    }
-  }
-  ~TmpfsMount() {
-    if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
-  }
-  TmpfsMount(const TmpfsMount&) = delete;
-  TmpfsMount& operator=(const TmpfsMount&) = delete;
-
-  bool mounted() const { return mounted_; }
-  const std::string& unavailable() const { return why_; }
-
- private:
-  std::string dir_;
-  bool mounted_ = false;
-  std::string why_;
-};
 
 // The temporary folder of this test process (TMPDIR, inherited by the
 // launchers it starts) on a tmpfs of its own where mounting is allowed: the

@@ -4,11 +4,11 @@
 // folder with tools/mkpackage, and the per-user tree below the home.
 #pragma once
 
-#include <dirent.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -49,6 +49,20 @@ inline void write_client(const std::string& dir, const std::string& build, const
 // two looks at its pid file.
 constexpr int kClientStartTenths = 300;
 constexpr useconds_t kClientLookMicros = 20000;
+
+// Kills every process whose command line names a path below dir: the
+// clients that start scripts put in the background, which may not have
+// written their pid file yet when a case ends.
+inline void kill_processes_below(const std::string& dir) {
+  std::error_code ec;
+  for (const auto& e : std::filesystem::directory_iterator("/proc", ec)) {
+    const std::string name = e.path().filename();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    const pid_t pid = static_cast<pid_t>(atol(name.c_str()));
+    if (pid <= 1 || pid == getpid()) continue;
+    if (read_file("/proc/" + name + "/cmdline").find(dir + "/") != std::string::npos) kill(pid, SIGKILL);
+  }
+}
 
 class LaunchTree {
  public:
@@ -120,17 +134,7 @@ class LaunchTree {
 
   // Kills every process started from this tree (clients and anything they
   // left behind), never a process that merely reused a recorded pid.
-  void stop_client() const {
-    DIR* proc = opendir("/proc");
-    if (!proc) return;
-    while (dirent* e = readdir(proc)) {
-      pid_t p = static_cast<pid_t>(atoi(e->d_name));
-      if (p <= 1 || p == getpid()) continue;
-      std::string cmd = read_file("/proc/" + std::to_string(p) + "/cmdline");
-      if (cmd.find(tmp_.path() + "/") != std::string::npos) kill(p, SIGKILL);
-    }
-    closedir(proc);
-  }
+  void stop_client() const { kill_processes_below(tmp_.path()); }
 
  private:
   TempDir tmp_;

@@ -49,6 +49,14 @@ class XDesktop {
   RunResult x(const std::string& command) const { return sh(command, {"DISPLAY=" + display_}); }
   bool window_listed() const { return x("wmctrl -l").out.find(kTitle) != std::string::npos; }
 
+  // What the desktop shows, for a failure message: the window manager's
+  // list, the windows the server has by the dialog's title, openbox's output.
+  std::string describe() const {
+    return "wmctrl -l:\n" + x("wmctrl -l").out + "windows titled '" + kTitle +
+           "': " + x(std::string("xdotool search --name '") + kTitle + "'").out + "openbox:\n" +
+           (wm_ ? wm_->output() : std::string());
+  }
+
   // "instance.class" of the dialog's window (WM_CLASS), empty when none.
   std::string window_class() const {
     const std::string list = x("wmctrl -l -x").out;

@@ -47,7 +47,7 @@ TEST(Display, DialogShownOnXcbMapsNoOpenGlAndCarriesTheEntrysWindowClass) {
       << c->output();
   ASSERT_TRUE(XDesktop::wait_until([&] { return desk.window_listed() || c->exited(); }) && !c->exited())
       << "no dialog\n"
-      << c->output();
+      << c->output() << desk.describe();
 
   EXPECT_EQ(mapped_opengl(c->pid()), std::set<std::string>{});
   // The desktop ties the window to its entry by the class half of WM_CLASS.

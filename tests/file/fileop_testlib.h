@@ -16,6 +16,7 @@
 
 #include "log.h"
 #include "testutil.h"
+#include "tmpfs_mount.h"
 
 namespace fileop_test {
 
@@ -107,19 +108,15 @@ class OtherFileSystem {
     } catch (const std::exception&) {
     }
     mount_point_ = std::make_unique<testutil::TempDir>();
-    if (mount("tmpfs", mount_point_->path().c_str(), "tmpfs", 0, "size=256m") == 0 &&
-        device_of(mount_point_->path()) != local_dev) {
-      mounted_ = true;
-      return;
-    }
+    // The mode a tmpfs has by default: anyone may create in it.
+    tmpfs_ = std::make_unique<testutil::TmpfsMount>(mount_point_->path(), "256m", "1777");
+    if (tmpfs_->mounted() && device_of(mount_point_->path()) != local_dev) return;
     reason_ = "no second file system: /dev/shm is missing or on the same file system as " + local.path() +
-              ", and mounting a tmpfs failed (" + strerror(errno) + ")";
-  }
-  ~OtherFileSystem() {
-    if (mounted_) umount2(mount_point_->path().c_str(), MNT_DETACH);
+              ", and " + (tmpfs_->mounted() ? "the tmpfs is on it too" : tmpfs_->unavailable());
+    tmpfs_.reset();
   }
 
-  bool available() const { return shm_ || mounted_; }
+  bool available() const { return shm_ || tmpfs_; }
   const std::string& reason() const { return reason_; }
   std::string path() const { return shm_ ? shm_->path() : mount_point_->path(); }
   std::string operator/(const std::string& rel) const { return path() + "/" + rel; }
@@ -127,7 +124,8 @@ class OtherFileSystem {
  private:
   std::unique_ptr<testutil::TempDir> shm_;
   std::unique_ptr<testutil::TempDir> mount_point_;
-  bool mounted_ = false;
+  // Declared after its mount point, so that it is unmounted first.
+  std::unique_ptr<testutil::TmpfsMount> tmpfs_;
   std::string reason_;
 };
 
