@@ -54,9 +54,10 @@ constexpr useconds_t kClientLookMicros = 20000;
 // clients that start scripts put in the background, which may not have
 // written their pid file yet when a case ends.
 inline void kill_processes_below(const std::string& dir) {
+  // Stepped with an error code: a sweep runs in destructors and must not throw.
   std::error_code ec;
-  for (const auto& e : std::filesystem::directory_iterator("/proc", ec)) {
-    const std::string name = e.path().filename();
+  for (std::filesystem::directory_iterator it("/proc", ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename();
     if (name.find_first_not_of("0123456789") != std::string::npos) continue;
     const pid_t pid = static_cast<pid_t>(atol(name.c_str()));
     if (pid <= 1 || pid == getpid()) continue;
