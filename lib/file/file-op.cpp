@@ -6,6 +6,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/time.h>
@@ -37,10 +38,6 @@ const size_t kRealPathBufferSize = 8192;
 const size_t kLinkBufferSize = 4096;
 // Room for the longest message strerror_r produces.
 const size_t kErrTextSize = 256;
-// File-system magic numbers (statfs f_type).
-const uint32_t kNfsMagic = 0x6969;
-const uint32_t kCifsMagic = 0xFF534D42;
-const uint32_t kMsdosMagic = 0x4D44;
 
 }  // namespace
 
@@ -610,7 +607,7 @@ bool isMountPoint(const ustring& path) {
     return false;
   }
   const uint32_t magic = static_cast<uint32_t>(fs.f_type);
-  return magic == kNfsMagic || magic == kCifsMagic;
+  return magic == NFS_SUPER_MAGIC || magic == CIFS_SUPER_MAGIC;
 }
 
 bool IsMSDOS(const ustring& path) {
@@ -622,7 +619,7 @@ bool IsMSDOS(const ustring& path) {
             path.c_str(), err_text(e).c_str());
     return false;
   }
-  if (static_cast<uint32_t>(fs.f_type) != kMsdosMagic) return false;
+  if (static_cast<uint32_t>(fs.f_type) != MSDOS_SUPER_MAGIC) return false;
   LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): Detect a MSDOS platform for path '%s'.\n",
           path.c_str());
   return true;

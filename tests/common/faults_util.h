@@ -10,7 +10,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/fanotify.h>
 #include <sys/inotify.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
@@ -28,6 +27,7 @@
 #include <vector>
 
 #include "child.h"
+#include "open_gate.h"
 #include "testutil.h"
 #include "tmpfs_mount.h"
 
@@ -96,71 +96,6 @@ class Inotify {
 
   int fd_;
   std::vector<Event> pending_;
-};
-
-// Opens (or reads) of marked paths wait for this test's answer: the launcher can be held
-// at the very start of a step (the first directory listing of a removal, an
-// open of the start script's file) and killed there.
-class OpenGate {
- public:
-  OpenGate() : fd_(fanotify_init(FAN_CLASS_CONTENT | FAN_CLOEXEC | FAN_NONBLOCK, O_RDONLY | O_CLOEXEC)) {}
-  ~OpenGate() { release(); }
-  OpenGate(const OpenGate&) = delete;
-  OpenGate& operator=(const OpenGate&) = delete;
-
-  // Why the gate cannot work here, or "".
-  std::string unavailable() const {
-    return fd_ >= 0 ? "" : std::string("fanotify is not available: ") + strerror(errno);
-  }
-  // Opens by default; FAN_ACCESS_PERM holds reads instead.
-  bool mark(const std::string& path, uint64_t events = FAN_OPEN_PERM | FAN_ONDIR) {
-    return fanotify_mark(fd_, FAN_MARK_ADD, events, AT_FDCWD, path.c_str()) == 0;
-  }
-
-  // Lets the first `allow` opens through and holds the next one. True when an
-  // open is held; false when the child exits first or the bound passes.
-  bool hold_after(int allow, const Child& child, int millis = kBoundMillis) {
-    const long long end = now_millis() + millis;
-    for (;;) {
-      alignas(fanotify_event_metadata) char buf[4096];
-      ssize_t n = read(fd_, buf, sizeof buf);
-      for (auto* m = reinterpret_cast<fanotify_event_metadata*>(buf); n > 0 && FAN_EVENT_OK(m, n);
-           m = FAN_EVENT_NEXT(m, n)) {
-        if (m->fd < 0) continue;
-        if (seen_++ < allow) {
-          answer(m->fd, FAN_ALLOW);
-        } else {
-          held_.push_back(m->fd);
-        }
-      }
-      if (!held_.empty()) return true;
-      if (child.exited()) return false;
-      const long long left = end - now_millis();
-      if (left <= 0) return false;
-      pollfd p[2] = {{fd_, POLLIN, 0}, {child.pidfd(), POLLIN, 0}};
-      poll(p, 2, static_cast<int>(left));
-    }
-  }
-
-  // Lets every held and future open through and removes the marks.
-  void release() {
-    for (int fd : held_) answer(fd, FAN_ALLOW);
-    held_.clear();
-    if (fd_ >= 0) close(fd_);
-    fd_ = -1;
-  }
-
- private:
-  void answer(int event_fd, uint32_t verdict) {
-    struct fanotify_response r = {event_fd, verdict};
-    if (write(fd_, &r, sizeof r) < 0) {
-    }
-    close(event_fd);
-  }
-
-  int fd_;
-  int seen_ = 0;
-  std::vector<int> held_;
 };
 
 struct DirClose {

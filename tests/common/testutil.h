@@ -4,7 +4,6 @@
 #pragma once
 
 #include <fcntl.h>
-#include <ftw.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -16,6 +15,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -67,40 +67,36 @@ inline int count_of(const std::string& text, const std::string& what) {
   return n;
 }
 
-// Removes a whole tree without following symbolic links.
+namespace fs = std::filesystem;
+
+// Removes a whole tree without following symbolic links; folders the test
+// made read-only are given back to their owner first, so nothing stays.
 inline void remove_tree(const std::string& path) {
-  nftw(
-      path.c_str(),
-      [](const char* p, const struct stat*, int, struct FTW*) { return ::remove(p) == 0 ? 0 : 0; }, 64,
-      FTW_DEPTH | FTW_PHYS);
+  std::error_code ec;
+  if (fs::symlink_status(path, ec).type() == fs::file_type::directory) {
+    fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ec);
+    const auto options = fs::directory_options::skip_permission_denied;
+    for (auto it = fs::recursive_directory_iterator(path, options, ec); !ec && it != fs::end(it);
+         it.increment(ec)) {
+      if (it->symlink_status(ec).type() == fs::file_type::directory)
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    }
+  }
+  fs::remove_all(path, ec);
 }
 
 // A fresh folder below $TMPDIR (or /tmp) that is removed with its contents.
 class TempDir {
  public:
-  explicit TempDir(const std::string& base = "") {
-    std::string root = base;
-    if (root.empty()) {
-      const char* t = getenv("TMPDIR");
-      root = (t && *t) ? t : "/tmp";
-    }
-    std::string tmpl = root + "/nimbora-test-XXXXXX";
-    std::vector<char> buf(tmpl.begin(), tmpl.end());
-    buf.push_back('\0');
-    if (!mkdtemp(buf.data())) throw std::runtime_error("mkdtemp: " + std::string(strerror(errno)));
-    path_ = buf.data();
+  // base, when given, is the folder to make it in.
+  explicit TempDir(std::string base = "") {
+    const char* t = getenv("TMPDIR");
+    if (base.empty()) base = t && *t ? t : "/tmp";
+    std::string tmpl = base + "/nimbora-test-XXXXXX";
+    if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp: " + std::string(strerror(errno)));
+    path_ = tmpl;
   }
-  ~TempDir() {
-    // Leave no read-only folders behind that would stop the removal.
-    nftw(
-        path_.c_str(),
-        [](const char* p, const struct stat* st, int type, struct FTW*) {
-          if (type == FTW_D || type == FTW_DP) chmod(p, st->st_mode | S_IRWXU);
-          return 0;
-        },
-        64, FTW_PHYS);
-    remove_tree(path_);
-  }
+  ~TempDir() { remove_tree(path_); }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
@@ -137,17 +133,9 @@ inline bool is_dir(const std::string& path) {
 }
 
 // mkdir -p
-inline void make_dirs(const std::string& path, mode_t mode = 0755) {
-  std::string cur;
-  std::stringstream ss(path);
-  std::string part;
-  if (!path.empty() && path[0] == '/') cur = "";
-  while (std::getline(ss, part, '/')) {
-    if (part.empty()) continue;
-    cur += "/" + part;
-    if (path[0] != '/' && cur[0] == '/') cur = cur.substr(1);
-    mkdir(cur.c_str(), mode);
-  }
+inline void make_dirs(const std::string& path) {
+  std::error_code ec;
+  fs::create_directories(path, ec);
 }
 
 // Applies "NAME=value" and "-NAME" (unset) entries to the environment.

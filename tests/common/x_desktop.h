@@ -39,8 +39,9 @@ class XDesktop {
     display_ = xvfb_->display();
     wm_ = std::make_unique<Child>(std::vector<std::string>{"openbox", "--sm-disable"},
                                   std::vector<std::string>{"DISPLAY=" + display_}, dir + "/openbox.out");
-    if (!wait_until([&] { return x("wmctrl -m").status == 0; }))
-      why_ = "openbox did not start: " + wm_->output();
+    if (!wait_until([&] { return wm_->exited() || x("wmctrl -m").status == 0; }) || wm_->exited())
+      why_ = "openbox did not start on " + display_ + ": " + wm_->output() +
+             "\nXvfb: " + read_file(dir + "/xvfb.out");
   }
 
   const std::string& unavailable() const { return why_; }

@@ -24,6 +24,7 @@
 #include "gmock/gmock.h"
 #include "gtest/gtest.h"
 #include "log.h"
+#include "log_capture.h"
 #include "strtab.h"
 #include "testutil.h"
 #include "tree.h"
@@ -45,9 +46,6 @@ class ExtractorTest : public ::testing::Test {
     StrTable::InitStrTable();
     make_dirs(target);
     make_dirs(outside);
-    write_file(tmp / "levels", "extractor_debug=7\n");
-    Logger::Initialize(Logger::FILE_LOGGER, ustring((tmp / "test.log").c_str()),
-                       ustring((tmp / "levels").c_str()), 50);
     Notify_Adapter* relay = Notify_Adapter::GetInstance();
     progress_conn = QObject::connect(relay, &Notify_Adapter::sigUpdateProgress, [this](int total, int step) {
       reports.emplace_back(total, step);
@@ -60,7 +58,6 @@ class ExtractorTest : public ::testing::Test {
   void TearDown() override {
     QObject::disconnect(progress_conn);
     QObject::disconnect(text_conn);
-    Logger::Destroy();
   }
 
   int Extract(const std::string& archive_path, const std::string& dest) {
@@ -71,9 +68,10 @@ class ExtractorTest : public ::testing::Test {
   }
   int Extract(const std::string& archive_path) { return Extract(archive_path, target); }
 
-  std::string Log() const { return read_file(tmp / "test.log"); }
+  std::string Log() const { return log_.text(); }
 
   TempDir tmp;
+  LogCapture log_{"extractor_debug=7\n"};
   std::string target = tmp / "home/.NimboraBackup/Nimbora.app";
   std::string outside = tmp / "outside";
   std::string pkg = tmp / "nimbora.nbpk";
@@ -109,7 +107,7 @@ TEST_F(ExtractorTest, EmptyArgumentsAreRefusedWithTheirOwnSpelling) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    const size_t before = Log().size();
+    const size_t before = log_.mark();
     Extractor e;
     e.SetSource(row.source.c_str());
     e.SetTarget(row.dest.c_str());
@@ -140,9 +138,9 @@ TEST_F(ExtractorTest, UnusableArchivesFailBeforeTheTargetIsTouched) {
     SCOPED_TRACE(row.name);
     ::unlink(pkg.c_str());
     if (row.create) write_file(pkg, row.content);
-    const size_t before = Log().size();
+    const size_t before = log_.mark();
     EXPECT_EQ(Extract(pkg), -1);
-    const std::string log = Log().substr(before);
+    const std::string log = log_.since(before);
     EXPECT_THAT(log, HasSubstr(std::string("Failed to calculate total file numbers, ") + row.count_text));
     const bool open_failed = log.find("[ERROR] extractor(") != std::string::npos &&
                              log.find("): archive_read_open_filename failed: '") != std::string::npos;
@@ -606,9 +604,9 @@ TEST_F(ExtractorTest, CopyWithoutItsRequiredExecutablesIsNotCommitted) {
     e.SetSource(pkg.c_str());
     e.SetTarget(target.c_str());
     e.SetRequiredExecutables({ui.c_str(), start.c_str()});
-    const size_t before = Log().size();
+    const size_t before = log_.mark();
     const int r = e.Extract();
-    const std::string log = Log().substr(before);
+    const std::string log = log_.since(before);
     if (row.why.empty()) {
       EXPECT_EQ(r, 0) << log;
       EXPECT_EQ(read_file(target + "/INFO"), "i");
@@ -652,11 +650,11 @@ TEST_F(ExtractorTest, PackageCutShortAnywhereFails) {
       testutil::remove_tree(target);
       make_dirs(target);
       write_file(pkg, whole.substr(0, cut));
-      const size_t before = Log().size();
+      const size_t before = log_.mark();
       EXPECT_EQ(Extract(pkg), -1);
       EXPECT_FALSE(exists(target + "/INFO"));
       if (!marker.empty()) {
-        EXPECT_THAT(Log().substr(before), HasSubstr(marker));
+        EXPECT_THAT(log_.since(before), HasSubstr(marker));
       }
     }
     testutil::remove_tree(target);

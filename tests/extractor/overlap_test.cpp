@@ -29,6 +29,8 @@
 #include "gmock/gmock.h"
 #include "gtest/gtest.h"
 #include "log.h"
+#include "log_capture.h"
+#include "open_gate.h"
 #include "strtab.h"
 #include "testutil.h"
 #include "tree.h"
@@ -69,21 +71,17 @@ class ReadGate {
     bool while_held;  // came while reads of the count were held
   };
 
-  ReadGate() {
-    fan_ = fanotify_init(FAN_CLASS_CONTENT | FAN_CLOEXEC | FAN_REPORT_TID, O_RDONLY | O_LARGEFILE);
-    if (fan_ < 0) unavailable_ = std::string("fanotify_init: ") + strerror(errno);
-  }
+  ReadGate() : gate_(FAN_REPORT_TID) {}
   ~ReadGate() {
     stop_ = true;
     if (listener_.joinable()) listener_.join();
-    if (fan_ >= 0) close(fan_);
   }
 
-  const std::string& unavailable() const { return unavailable_; }
+  std::string unavailable() const { return mark_error_.empty() ? gate_.unavailable() : mark_error_; }
 
   bool Start(const std::string& path, int free_reads, std::function<bool()> release_when) {
-    if (fanotify_mark(fan_, FAN_MARK_ADD, FAN_OPEN_PERM | FAN_ACCESS_PERM, AT_FDCWD, path.c_str()) != 0) {
-      unavailable_ = std::string("fanotify_mark: ") + strerror(errno);
+    if (!gate_.mark(path, FAN_OPEN_PERM | FAN_ACCESS_PERM)) {
+      mark_error_ = std::string("fanotify_mark: ") + strerror(errno);
       return false;
     }
     free_reads_ = free_reads;
@@ -104,49 +102,34 @@ class ReadGate {
 
  private:
   void Listen() {
-    std::vector<int> held;
-    auto deadline = std::chrono::steady_clock::now() + kPatience;
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
     while (!stop_) {
-      pollfd p = {fan_, POLLIN, 0};
-      if (poll(&p, 1, kGatePollMs) > 0) {
-        char buf[4096];
-        ssize_t n = read(fan_, buf, sizeof buf);
-        auto* m = reinterpret_cast<fanotify_event_metadata*>(buf);
-        for (; n > 0 && FAN_EVENT_OK(m, n); m = FAN_EVENT_NEXT(m, n)) {
-          if (m->fd < 0) continue;
-          const bool open = (m->mask & FAN_OPEN_PERM) != 0;
-          if (!open && counter_ == 0) counter_ = m->pid;
-          const bool by_counter = !open && m->pid == counter_;
-          {
-            std::lock_guard<std::mutex> lock(mutex_);
-            events_.push_back({!open && !by_counter, open, holding_.load()});
-          }
-          if (by_counter && !released_ && reads_let_through_++ >= free_reads_) {
-            held.push_back(m->fd);
-            holding_ = held_once_ = true;
-          } else {
-            Answer(m->fd);
-          }
-        }
-      }
+      gate_.wait(kGatePollMs);
+      gate_.take_events([this](const fanotify_event_metadata& m) { return Hold(m); });
       if (holding_ && (release_when_() || std::chrono::steady_clock::now() > deadline)) {
         if (!release_when_()) gave_up_ = true;
         released_ = true;
-        for (int fd : held) Answer(fd);
-        held.clear();
+        gate_.let_held_through();
         holding_ = false;
       }
     }
-    for (int fd : held) Answer(fd);
   }
-  void Answer(int fd) {
-    fanotify_response r = {fd, FAN_ALLOW};
-    if (write(fan_, &r, sizeof r) != sizeof r) ADD_FAILURE() << "fanotify response: " << strerror(errno);
-    close(fd);
+  // Records the event; true when it is a read of the count to hold.
+  bool Hold(const fanotify_event_metadata& m) {
+    const bool open = (m.mask & FAN_OPEN_PERM) != 0;
+    if (!open && counter_ == 0) counter_ = m.pid;
+    const bool by_counter = !open && m.pid == counter_;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      events_.push_back({!open && !by_counter, open, holding_.load()});
+    }
+    if (!by_counter || released_ || reads_let_through_++ < free_reads_) return false;
+    holding_ = held_once_ = true;
+    return true;
   }
 
-  int fan_ = -1;
-  std::string unavailable_;
+  OpenGate gate_;
+  std::string mark_error_;
   int free_reads_ = 0;
   std::function<bool()> release_when_;
   std::thread listener_;
@@ -166,9 +149,6 @@ class OverlapTest : public ::testing::Test {
   void SetUp() override {
     StrTable::InitStrTable();
     make_dirs(target);
-    write_file(tmp / "levels", "extractor_debug=7\n");
-    Logger::Initialize(Logger::FILE_LOGGER, ustring((tmp / "test.log").c_str()),
-                       ustring((tmp / "levels").c_str()), 50);
     // A direct connection: the lambda runs on the extracting thread, at the
     // moment of the report.
     conn = QObject::connect(Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
@@ -177,10 +157,7 @@ class OverlapTest : public ::testing::Test {
                               if (gate) held_at_report.push_back(gate->holding());
                             });
   }
-  void TearDown() override {
-    QObject::disconnect(conn);
-    Logger::Destroy();
-  }
+  void TearDown() override { QObject::disconnect(conn); }
 
   int Extract(const std::string& source) {
     Extractor e;
@@ -189,7 +166,7 @@ class OverlapTest : public ::testing::Test {
     return e.Extract();
   }
 
-  std::string Log() const { return read_file(tmp / "test.log"); }
+  std::string Log() const { return log_.text(); }
 
   // Files of data that compresses badly, so that a gzip archive of them
   // takes many reads to get through.
@@ -216,6 +193,7 @@ class OverlapTest : public ::testing::Test {
   }
 
   TempDir tmp;
+  LogCapture log_{"extractor_debug=7\n"};
   std::string target = tmp / "home/.NimboraBackup/Nimbora.app";
   std::string pkg = tmp / "nimbora.nbpk";
   ReadGate* gate = nullptr;
@@ -310,9 +288,9 @@ TEST_F(OverlapTest, ArchivesThatCountNothingFailBeforeAnythingElse) {
     if (row.keep) {
       ASSERT_EQ(truncate(pkg.c_str(), static_cast<off_t>(row.keep)), 0);
     }
-    const size_t before = Log().size();
+    const size_t before = log_.mark();
     EXPECT_EQ(Extract(pkg), -1);
-    const std::string log = Log().substr(before);
+    const std::string log = log_.since(before);
     EXPECT_THAT(log, HasSubstr(std::string("Failed to calculate total file numbers, ") + row.count_text));
     // The extraction pass never started: none of its messages.
     EXPECT_THAT(log, Not(HasSubstr("Failed to read file")));

@@ -9,61 +9,21 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "log.h"
+#include "log_capture.h"
 #include "testutil.h"
 #include "tmpfs_mount.h"
 
 namespace fileop_test {
 
-// Sends every file_op_debug message (debug level included) into a log file
-// for the lifetime of the object; lines() gives them without the time stamp
-// and with the call-site line number replaced by N, so that expected texts
-// do not depend on where in the source a message is issued.
-class LogCapture {
+// Every file_op_debug message, debug level included, for the lifetime of
+// the object.
+class LogCapture : public testutil::LogCapture {
  public:
-  LogCapture() {
-    testutil::write_file(dir_ / "levels", "file_op_debug=7\n");
-    Logger::Initialize(Logger::FILE_LOGGER, ustring((dir_ / "test.log").c_str()),
-                       ustring((dir_ / "levels").c_str()), 50);
-  }
-  ~LogCapture() { Logger::Initialize(Logger::STDERR_LOGGER, ustring(""), ustring(""), 50); }
-
-  std::vector<std::string> lines() const {
-    std::vector<std::string> out;
-    const std::string text = testutil::read_file(dir_ / "test.log");
-    size_t start = 0;
-    while (start < text.size()) {
-      size_t end = text.find('\n', start);
-      if (end == std::string::npos) end = text.size() - 1;
-      out.push_back(normalise(text.substr(start, end - start + 1)));
-      start = end + 1;
-    }
-    return out;
-  }
-
- private:
-  // Drops the "%b %d %H:%M:%S " stamp and turns "file-op(123)" into "file-op(N)".
-  static std::string normalise(std::string line) {
-    const size_t kStampLength = 16;
-    if (line.size() > kStampLength && line[3] == ' ' && line[6] == ' ' && line[9] == ':' && line[12] == ':' &&
-        line[15] == ' ')
-      line.erase(0, kStampLength);
-    const std::string tag = "file-op(";
-    const size_t at = line.find(tag);
-    if (at == std::string::npos) return line;
-    const size_t digits = at + tag.size();
-    size_t end = digits;
-    while (end < line.size() && isdigit(static_cast<unsigned char>(line[end]))) ++end;
-    if (end > digits && end < line.size() && line[end] == ')') line.replace(digits, end - digits, "N");
-    return line;
-  }
-
-  testutil::TempDir dir_;
+  LogCapture() : testutil::LogCapture("file_op_debug=7\n") {}
 };
 
 // Changes into dir for the lifetime of the object.

@@ -24,6 +24,7 @@
 #include "cloud-service.h"
 #include "launcher.h"
 #include "log.h"
+#include "log_capture.h"
 #include "strtab.h"
 #include "testutil.h"
 
@@ -127,17 +128,11 @@ class LauncherTest : public ::testing::Test {
     setenv("HOME", home_.path().c_str(), 1);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     app_ = std::make_unique<QApplication>(argc_, argv_);
-    write_file(logs_ / "launcher.debug", "launcher_debug=7\n");
-    Logger::Initialize(Logger::FILE_LOGGER, (logs_ / "launcher.log").c_str(),
-                       (logs_ / "launcher.debug").c_str(), 50);
     StrTable::InitStrTable();
   }
-  void TearDown() override {
-    Logger::Initialize(Logger::STDERR_LOGGER, "", "", 50);
-    app_.reset();
-  }
+  void TearDown() override { app_.reset(); }
 
-  std::string log() const { return read_file(logs_ / "launcher.log"); }
+  std::string log() const { return log_.text(); }
   std::string aged_folder() const { return home_ / ".NimboraBackup/app"; }
 
   // Runs one whole launch on `service` (handed over) and records every change
@@ -167,7 +162,7 @@ class LauncherTest : public ::testing::Test {
   }
 
   TempDir home_;
-  TempDir logs_;
+  LogCapture log_{"launcher_debug=7\n"};
   Calls calls_;
   QProgressDialog* dialog_ = nullptr;
   int argc_ = 1;

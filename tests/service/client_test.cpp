@@ -27,6 +27,7 @@
 #include "child.h"
 #include "file-op.h"
 #include "log.h"
+#include "log_capture.h"
 #include "qt_app_environment.h"
 #include "strtab.h"
 #include "system_tree.h"
@@ -47,15 +48,9 @@ class ServiceTest : public ::testing::Test {
   void SetUp() override {
     make_dirs(home);
     setenv("HOME", home.c_str(), 1);
-    write_file(tmp / "levels", "service_debug=7\nfile_op_debug=7\n");
-    Logger::Initialize(Logger::FILE_LOGGER, ustring((tmp / "test.log").c_str()),
-                       ustring((tmp / "levels").c_str()), 50);
   }
-  void TearDown() override {
-    Logger::Destroy();
-    children.clear();
-  }
-  std::string Log() const { return read_file(tmp / "test.log"); }
+  void TearDown() override { children.clear(); }
+  std::string Log() const { return log_.text(); }
 
   // Starts exe with args; returns once it runs the new program. An ignored
   // signal stays ignored across the exec, so the child is forked while this
@@ -94,6 +89,7 @@ class ServiceTest : public ::testing::Test {
   }
 
   TempDir tmp;
+  LogCapture log_{"service_debug=7\nfile_op_debug=7\n"};
   std::string home = tmp / "home/ann";
   std::string user_dir = home + "/.NimboraBackup";
   std::string app = user_dir + "/Nimbora.app";
@@ -125,9 +121,9 @@ TEST_F(ServiceTest, ValuesThatNameNoClientAreNeverSignalled) {
   for (const auto& v : values) {
     SCOPED_TRACE(v);
     WritePid("pid=" + v + "\n");
-    const size_t before = Log().size();
+    const size_t before = log_.mark();
     s.StopService();
-    EXPECT_THAT(Log().substr(before),
+    EXPECT_THAT(log_.since(before),
                 HasSubstr("): pid file '" + user_dir + "/ui.pid' holds no client process id ('" + v +
                           "'), nothing stopped\n"))
         << Log();
@@ -266,10 +262,10 @@ TEST_F(ServiceTest, StartScriptProblemsAreLoggedAndTheLaunchGoesOn) {
     make_dirs(app + "/package");
     ::unlink(script.c_str());
     if (row.script) write_file(script, row.script, row.mode);
-    const size_t before = Log().size();
+    const size_t before = log_.mark();
     LinuxService s;
     s.PostUpgrade();
-    const std::string log = Log().substr(before);
+    const std::string log = log_.since(before);
     if (row.message.empty()) {
       EXPECT_THAT(log, Not(HasSubstr("start script")));
     } else {
