@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "archive_writer.h"
 #include "child.h"
+#include "faults_util.h"
 #include "system_tree.h"
 
 using namespace testutil;
@@ -144,35 +146,12 @@ TEST(Installation, FailedFirstInstallLeavesNoAppFolder) {
   EXPECT_THAT(t.log(), HasSubstr("): Failed to extract package, and no old installation to rollback\n"));
 }
 
-// Opens the FIFO for writing once a reader has it open (bounded wait).
-int OpenFifoWriter(const std::string& path) {
-  for (const long long end = now_millis() + hang_bound_millis(60000); now_millis() < end;) {
-    int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK);
-    if (fd >= 0) {
-      fcntl(fd, F_SETFL, 0);
-      return fd;
-    }
-    usleep(10000);
-  }
-  return -1;
-}
-
 bool WaitFor(const std::function<bool()>& cond) {
   for (const long long end = now_millis() + hang_bound_millis(60000); now_millis() < end;) {
     if (cond()) return true;
     usleep(10000);
   }
   return false;
-}
-
-bool WriteAll(int fd, const std::string& data) {
-  size_t off = 0;
-  while (off < data.size()) {
-    ssize_t n = write(fd, data.data() + off, data.size() - off);
-    if (n <= 0) return false;
-    off += static_cast<size_t>(n);
-  }
-  return true;
 }
 
 // A launcher killed in the middle of an extraction leaves a partial copy
@@ -202,28 +181,19 @@ TEST(Installation, AfterAKillMidExtractionTheNextLaunchEndsWithACompleteCopy) {
     const std::string real_package = t.tmp / "real.nbpk";
     write_archive(real_package, entries, "pax");
     const std::string bytes = read_file(real_package);
-    ASSERT_EQ(mkfifo(t.package().c_str(), 0644), 0);
+    PackageFifo fifo(t.package(), bytes);
 
-    // A reader that goes away must fail the test, not kill it.
-    signal(SIGPIPE, SIG_IGN);
     Child child({t.exe(), "--scenario", "upgrade"}, {"HOME=" + t.home}, t.tmp / "child.out");
-    // The counting pass reads the whole archive (or as much of it as it needs).
-    int fd = OpenFifoWriter(t.package());
-    ASSERT_GE(fd, 0);
-    WriteAll(fd, bytes);
-    close(fd);
-    ASSERT_TRUE(WaitFor([&] {
-      return t.log().find(" entries in '" + t.package() + "'\n") != std::string::npos;
-    })) << t.log();
-    // The extraction pass gets half of it, then waits for more.
-    fd = OpenFifoWriter(t.package());
-    ASSERT_GE(fd, 0);
-    ASSERT_TRUE(WriteAll(fd, bytes.substr(0, bytes.size() / 2)));
+    // The counting pass reads every entry; the extraction pass gets half of
+    // the bytes, then waits for more.
+    ASSERT_TRUE(fifo.begin_pass(child) && fifo.feed_entries_and_end()) << read_file(t.tmp / "child.out");
+    ASSERT_TRUE(fifo.begin_pass(child) && fifo.feed(bytes.size() / 2))
+        << read_file(t.tmp / "child.out") << t.log();
     ASSERT_TRUE(WaitFor([&] { return read_file(t.app + "/data/f1050").size() == 4000; }))
         << read_file(t.tmp / "child.out") << t.log();
     child.kill9();
     const int status = child.wait();
-    close(fd);
+    fifo.end_pass();
     ASSERT_EQ(status, 128 + SIGKILL);
 
     // Interrupted: a partial copy that cannot be taken for a current one.
