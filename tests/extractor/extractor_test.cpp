@@ -18,11 +18,14 @@
 #include <vector>
 
 #include "adapter.h"
+#include "archive_handles.h"
+#include "archive_reader.h"
 #include "archive_writer.h"
 #include "extraction_watch.h"
 #include "faults_tree.h"
 #include "gmock/gmock.h"
 #include "gtest/gtest.h"
+#include "libarchive_loader.h"
 #include "log.h"
 #include "log_capture.h"
 #include "strtab.h"
@@ -364,6 +367,39 @@ TEST_F(ExtractorTest, OverlongNameFailsCleanly) {
   EXPECT_EQ(Extract(pkg), -1);
   EXPECT_THAT(Log(), HasSubstr("): archive_read_extract2 failed: '"));
   EXPECT_FALSE(exists(target + "/INFO"));
+}
+
+// The cause of a failed step is taken from whichever of the reader and the
+// disk writer holds it, with the system's reason spelled out once.
+TEST(FailureCause, ComesFromTheHandleThatHoldsItWithTheSystemsReason) {
+  struct Row {
+    const char* name;
+    int reader_errno;
+    const char* reader_text;  // nullptr: no error set on the reader
+    int writer_errno;
+    const char* writer_text;
+    const char* cause;
+  };
+  const Row rows[] = {
+      {"reader holds it", ENOSPC, "Write failed", 0, nullptr, "Write failed: No space left on device"},
+      {"writer holds it", 0, nullptr, ENOSPC, "Write failed", "Write failed: No space left on device"},
+      {"reader first when both do", EIO, "Read failed", ENOSPC, "Write failed",
+       "Read failed: Input/output error"},
+      {"reason already in the text", ENOSPC, "No space left on device", 0, nullptr,
+       "No space left on device"},
+      {"a format error has no system reason", EILSEQ, "Damaged tar archive", 0, nullptr,
+       "Damaged tar archive"},
+      {"neither holds one", 0, nullptr, 0, nullptr, ""},
+  };
+  ASSERT_TRUE(Lib().loaded());
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ReadHandle reader(Lib().archive_read_new());
+    WriteHandle writer(Lib().archive_write_disk_new());
+    if (row.reader_text) Lib().archive_set_error(reader.get(), row.reader_errno, "%s", row.reader_text);
+    if (row.writer_text) Lib().archive_set_error(writer.get(), row.writer_errno, "%s", row.writer_text);
+    EXPECT_EQ(CauseOf(reader.get(), writer.get()), row.cause);
+  }
 }
 
 std::string RealPath(const std::string& path) {
