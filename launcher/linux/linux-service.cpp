@@ -32,6 +32,11 @@ constexpr int kDefaultTimeoutMs = 10000;
 // is killed: about five seconds in all.
 constexpr int kStopProbes = 5;
 constexpr int kProbeIntervalMs = 1000;
+// An exited client stays until its parent reaps it, and answers signal 0
+// meanwhile. It gets this many looks, this far apart (about two seconds in
+// all), to be gone before the start script runs.
+constexpr int kReapProbes = 200;
+constexpr useconds_t kReapProbeMicros = 10000;
 
 constexpr char kClientRelPath[] = "/bin/nimbora-backup-ui";
 constexpr char kStartScriptRelPath[] = "/package/start-stop";
@@ -176,6 +181,13 @@ class ClientProcess {
       return poll(&p, 1, 0) > 0;
     }
     return kill(pid_, 0) != 0 && errno == ESRCH;
+  }
+
+  // Waits, within a bound, until the exited process has been reaped: a start
+  // script that looks for a running client (kill -0 on the pid file) would
+  // take the unreaped one for it and start none.
+  void WaitUntilReaped() const {
+    for (int probe = 0; probe < kReapProbes && Signal(0) == 0; ++probe) usleep(kReapProbeMicros);
   }
 
   // Waits one probe interval, returning early when the process exits.
@@ -346,11 +358,9 @@ void LinuxService::StopService() {
     LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): kill: %s (%d)\n", strerror(errno),
             errno);
   }
-  for (int probe = 0; probe < kStopProbes; ++probe) {
-    if (client.Exited()) return;
-    client.Wait();
-  }
-  client.Signal(SIGKILL);
+  for (int probe = 0; probe < kStopProbes && !client.Exited(); ++probe) client.Wait();
+  if (!client.Exited()) client.Signal(SIGKILL);
+  client.WaitUntilReaped();
 }
 
 int LinuxService::HandlePackageUpgrade() {

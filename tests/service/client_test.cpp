@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "child.h"
@@ -164,6 +165,24 @@ TEST_F(ServiceTest, ClientThatExitsOnTermIsNotKilled) {
     EXPECT_TRUE(sig == SIGTERM || sig == 0) << sig;
     EXPECT_THAT(Log(), Not(HasSubstr("[ERROR]")));
   }
+}
+
+// A stopped client's parent may reap it late: until then its pid still
+// answers signal 0, and a start script that looks for a running client
+// would start none. The stop returns once the client is gone.
+TEST_F(ServiceTest, StopReturnsOnceTheExitedClientIsReaped) {
+  const pid_t client = Start(InstallBinaryClient(), {"1000"});
+  WritePid("pid=" + std::to_string(client) + "\n");
+  std::thread late_parent([&] {
+    for (const long long end = now_millis() + kBoundMillis; Alive(client) && now_millis() < end;)
+      usleep(1000);
+    usleep(300000);
+    EndSignal(client);
+  });
+  LinuxService().StopService();
+  const bool gone = kill(client, 0) != 0 && errno == ESRCH;
+  late_parent.join();
+  EXPECT_TRUE(gone) << "the stop returned while the client was not reaped";
 }
 
 TEST_F(ServiceTest, ClientThatIgnoresTermIsKilled) {
