@@ -10,6 +10,7 @@
 #include <limits.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <map>
@@ -88,11 +89,17 @@ class StartTree {
   std::vector<std::string> env() const { return {"HOME=" + t_.home(), "-WAYLAND_DISPLAY", "-DISPLAY"}; }
 
   // The client's pid once it runs as the copy of sleep, or 0.
+  // Compared by file, not by the link's text: a client in another mount
+  // namespace (the password-database cases) may name it by another path.
   pid_t sleeping_client() const {
-    const std::string sleep = real_path(t_.app_dir() + "/bin/sleep");
+    struct stat sleep;
+    if (stat((t_.app_dir() + "/bin/sleep").c_str(), &sleep) != 0) return 0;
     for (int i = 0; i < kClientTenths; ++i) {
       const pid_t p = t_.client_pid();
-      if (p > 0 && read_link("/proc/" + std::to_string(p) + "/exe") == sleep) return p;
+      struct stat exe;
+      if (p > 0 && stat(("/proc/" + std::to_string(p) + "/exe").c_str(), &exe) == 0 &&
+          exe.st_dev == sleep.st_dev && exe.st_ino == sleep.st_ino)
+        return p;
       usleep(100000);
     }
     return 0;
