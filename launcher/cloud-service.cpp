@@ -151,9 +151,10 @@ std::map<std::string, std::string> VersionSection(const std::string& text) {
 // its field as it was, and so does a file that is missing or refused (a FIFO,
 // a link, a device: read through FSReadSmallFile, which never blocks).
 void ReadVersionFile(const ustring& path, Service::VersionInfo& version) {
+  using Field = ustring Service::VersionInfo::*;
   static const struct {
     const char* key;
-    ustring Service::VersionInfo::*field;
+    Field field;
   } kKeys[] = {
       {"major_version", &Service::VersionInfo::major_version},
       {"minor_version", &Service::VersionInfo::minor_version},

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "log.h"
+#include "unique-file.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ std::function<void()>& EntryHook() {
 
 // The resident size of the process, or 0 when it cannot be read.
 size_t ResidentBytes() {
-  std::unique_ptr<FILE, decltype(&fclose)> f(fopen("/proc/self/statm", "re"), &fclose);
+  UniqueFile f(fopen("/proc/self/statm", "re"));
   if (!f) return 0;
   unsigned long long size = 0;
   unsigned long long resident = 0;

@@ -21,6 +21,7 @@
 #include "file-op.h"
 #include "log.h"
 #include "unique-fd.h"
+#include "unique-file.h"
 
 namespace {
 
@@ -56,8 +57,7 @@ std::string RealPath(const std::string& path) {
 // The arguments of a process, split at their NUL bytes.
 std::vector<std::string> ReadCmdline(pid_t pid) {
   std::vector<std::string> args;
-  std::unique_ptr<FILE, decltype(&fclose)> f(
-      fopen(("/proc/" + std::to_string(pid) + "/cmdline").c_str(), "re"), &fclose);
+  UniqueFile f(fopen(("/proc/" + std::to_string(pid) + "/cmdline").c_str(), "re"));
   if (!f) return args;
   std::string cur;
   for (int c; (c = fgetc(f.get())) != EOF;) {

@@ -208,7 +208,7 @@ const HostileCase kCases[] = {
      Outcome::kFails, nullptr},
     {"only_a_link_to_dot_dot_and_a_file_through_it",
      [](const Hostile& h) {
-       write_archive(h.pkg, {Symlink("up", ".."), File("up/escape", "PWNED\n")});
+       write_archive(h.pkg, std::vector<ArchiveEntry>{Symlink("up", ".."), File("up/escape", "PWNED\n")});
      },
      Outcome::kFails, [](const Hostile& h) { EXPECT_FALSE(exists(h.t.user_dir() + "/escape")); }},
     {"everything_but_the_start_script",
