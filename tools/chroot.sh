@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by tools/ci-in-chroot and tools/test-deb: a fresh Debian chroot of
 # a given release and the mounts a build and its tests need inside it.
 #   nimbora_chroot_make RELEASE DIR [BASE]  DIR from a copy of BASE (an
