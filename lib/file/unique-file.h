@@ -1,6 +1,7 @@
 // The owner type for a stdio stream: fclose'd when the holder goes out of
-// scope. A deleter type rather than decltype(&fclose), whose attributes a
-// template argument cannot carry (newer compilers warn about it).
+// scope. A deleter type rather than decltype(&fclose): newer C libraries
+// declare fclose with a nonnull attribute, which a template argument cannot
+// carry, and the compiler warns that it ignores it.
 #pragma once
 
 #include <cstdio>
