@@ -16,7 +16,8 @@
 
 namespace {
 
-// The live file is rotated once more than this many bytes went into it.
+// The live file is rotated once it holds more than this many bytes,
+// whichever process (this one or an earlier launch) wrote them.
 const int kRotateThreshold = 1048576;
 // Level of a component the level file does not name: errors and warnings.
 const int kDefaultLevel = Logger::L_WARNING;
@@ -33,6 +34,14 @@ std::string rotated_name(const ustring& path, int index) {
 }
 
 bool is_console(FILE* fp) { return fp == stdout || fp == stderr; }
+
+// The bytes the open log file already holds, as the counter's start; a size
+// beyond the counter's range counts as just past the threshold.
+int size_on_disk(FILE* fp) {
+  struct stat st;
+  if (fstat(fileno(fp), &st) != 0) return 0;
+  return st.st_size > kRotateThreshold ? kRotateThreshold + 1 : static_cast<int>(st.st_size);
+}
 
 // Opens the log file for appending. Close-on-exec, so that the start script
 // and the client it leaves running do not hold the log (a rotated or
@@ -101,9 +110,15 @@ int Logger::Initialize(Type type, const ustring& path, const ustring& level_path
       if (!fp) return -1;
       CloseLogStream();
       log_fp = fp;
-      *log_size = 0;
+      *log_size = size_on_disk(fp);
       log_path = path;
       rotate_cnt = count;
+      // A file that earlier launches filled is rotated before this run adds
+      // to it; every launch writes only a little.
+      if (*log_size > kRotateThreshold) {
+        Rotate();
+        *log_size = 0;
+      }
       break;
     }
   }
@@ -243,7 +258,7 @@ void Logger::ReloadLogFile() {
   FILE* fp = open_log_file(log_path);
   if (!fp) return;
   log_fp = fp;
-  *log_size = 0;
+  *log_size = size_on_disk(fp);
 }
 
 // ---- lock and shared counters -------------------------------------------
