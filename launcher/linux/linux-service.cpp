@@ -328,7 +328,10 @@ void LinuxService::StopService() {
     return;
   }
   Config pid_file;
-  if (pid_file.read(pid_path) < 0) {
+  std::string why;
+  if (pid_file.read(pid_path, &why) < 0) {
+    if (!why.empty())
+      LOG_MSG(L_WARNING, "service_debug", "[WARNING] linux/linux-service(%d): %s, ignored\n", why.c_str());
     LOG_MSG(L_NOTICE, "service_debug",
             "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n", pid_path.c_str());
     return;

@@ -155,6 +155,36 @@ TEST(LoggerLevels, FilteringByComponent) {
   }
 }
 
+// A level file that is there but cannot be read is reported once, in the
+// log file the logger has just opened; nothing goes to the console.
+TEST(LoggerLevels, UnreadableLevelFileIsReportedInTheLog) {
+  const struct {
+    const char* name;
+    const char* plant;  // shell; $F is the level file's path
+    const char* reason;
+  } cases[] = {
+      {"a folder", "mkdir \"$F\"", "' is not a regular file"},
+      {"a FIFO", "mkfifo \"$F\"", "' is not a regular file"},
+      {"a link", "ln -s /etc/hostname \"$F\"", ": cannot open '"},
+      {"larger than 64 KiB", "head -c 65537 /dev/zero | tr '\\0' '#' > \"$F\"",
+       "' is larger than 65536 bytes"},
+  };
+  for (const auto& c : cases) {
+    testutil::TempDir dir;
+    const std::string level_path = dir / "launcher.debug";
+    ASSERT_EQ(testutil::sh(c.plant, {"F=" + level_path}).status, 0) << c.name;
+    auto r = probe({"init", kFile, dir / "launcher.log", level_path, kCount, "msg", "4", "c", "after"});
+    ASSERT_EQ(r.status, 0) << c.name << "\n" << r.out;
+    EXPECT_THAT(r.out, Not(HasSubstr("WARNING"))) << c.name;
+    const auto texts = texts_of(dir / "launcher.log");
+    ASSERT_EQ(texts.size(), 2u) << c.name << "\n" << testutil::read_file(dir / "launcher.log");
+    EXPECT_THAT(texts[0], ::testing::StartsWith("[WARNING] log(")) << c.name;
+    EXPECT_THAT(texts[0], HasSubstr("): level file ignored: ")) << c.name;
+    EXPECT_THAT(texts[0], HasSubstr(c.reason)) << c.name;
+    EXPECT_EQ(texts[1], "after") << c.name;
+  }
+}
+
 // ---- console back ends ------------------------------------------------------
 
 TEST(LoggerConsole, MessagesBeforeInitializeGoToStderrWithTheStamp) {
