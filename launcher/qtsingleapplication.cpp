@@ -51,7 +51,9 @@ UniqueFd QtSingleApplication::openLockFile(const QString& path) {
   // then this fails too and says why.
   QDir().mkpath(QFileInfo(path).absolutePath());
   // O_NONBLOCK: a FIFO planted under this name must not hang the start.
-  UniqueFd fd(open(p.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, kLockFileMode));
+  // Read-only: flock needs no write access, so a lock file that the user
+  // (or a tidy-up of theirs) made read-only still serves.
+  UniqueFd fd(open(p.constData(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, kLockFileMode));
   if (!fd) {
     LOG_MSG(L_ERR, "launcher_debug",
             "[ERROR] qtsingleapplication(%d): cannot open lock file '%s': %s, not upgrading\n", p.constData(),

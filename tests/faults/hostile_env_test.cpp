@@ -18,6 +18,7 @@ using namespace testutil;
 
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -396,6 +397,46 @@ INSTANTIATE_TEST_SUITE_P(
                       UnusableLockCase{"fifo", "mkfifo \"$L\""}, UnusableLockCase{"folder", "mkdir \"$L\""},
                       UnusableLockCase{"another_users_file", ": > \"$L\" && chown 65534:65534 \"$L\""}),
     [](const ::testing::TestParamInfo<UnusableLockCase>& i) { return std::string(i.param.name); });
+
+// Something of the user's own in the way of the lock or the log folder: the
+// launch still upgrades under its lock and writes its log, and what was in
+// the way is kept.
+struct OwnObstacleCase {
+  const char* name;
+  const char* plant;  // shell, run as the user; $U is the user folder, $L the lock's path
+  const char* kept;   // the bytes of a moved-aside file beside the log folder, or ""
+};
+
+class OwnObstacle : public ::testing::TestWithParam<OwnObstacleCase> {};
+
+TEST_P(OwnObstacle, NeitherStopsTheUpgradeNorSilencesTheLog) {
+  if (!nobody_unavailable().empty()) GTEST_SKIP() << nobody_unavailable();
+  const OwnObstacleCase& c = GetParam();
+  EnvTree e;
+  make_dirs(e.t.user_dir() + "/log");
+  e.hand_home_to_nobody();
+  const std::string lock = e.t.user_dir() + "/log/launcher-" + launcher_key(e.t) + ".lock";
+  RunResult planted = run_as_nobody(
+      {"/bin/sh", "-c", std::string("U='") + e.t.user_dir() + "' L='" + lock + "'; " + c.plant});
+  ASSERT_EQ(planted.status, 0) << planted.out;
+
+  RunResult r = e.launch_as({}, true);
+  expect_new(e, r, e.t.app_dir());
+  EXPECT_THAT(e.t.started(), EndsWith("start 1002\n"));
+  EXPECT_THAT(e.t.log(), HasSubstr("[INFO] cloud-service(")) << r.out;
+  EXPECT_THAT(e.t.log(), Not(HasSubstr("not upgrading")));
+  if (*c.kept) {
+    std::string aside;
+    for (const auto& n : list_dir(e.t.user_dir()))
+      if (n.rfind("log.", 0) == 0) aside = e.t.user_dir() + "/" + n;
+    EXPECT_EQ(read_file(aside), c.kept) << joined(list_dir(e.t.user_dir()));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostileEnvironment, OwnObstacle,
+    ::testing::Values(OwnObstacleCase{"lock_file_read_only", ": > \"$L\" && chmod 400 \"$L\"", ""}),
+    [](const ::testing::TestParamInfo<OwnObstacleCase>& i) { return std::string(i.param.name); });
 
 // ------------------------------------------------------- non-regular files
 
