@@ -14,6 +14,7 @@
 #include "cloud-service.h"
 #include "launcher.h"
 #include "log.h"
+#include "log_folder.h"
 #include "qtsingleapplication.h"
 #include "strtab.h"
 #include "ustring.h"
@@ -88,12 +89,21 @@ static void initialize_resources() {
   fflush(stdout);
 }
 
+// Without a log folder or log file the messages go to standard error, the
+// reason first.
 static void initialize_logger() {
   ustring log_level = Service::GetRootNimboraInstallPath() + "/log/launcher.debug";
   ustring log_folder_path = Service::GetUserNimboraInstallPath() + "/log";
-  QDir d("");
-  if (d.mkpath(QString::fromUtf8(log_folder_path.c_str()))) {
-    Logger::Initialize(Logger::FILE_LOGGER, log_folder_path + "/launcher.log", log_level, kLogRotateCount);
+  ustring moved_to;
+  if (!LogFolder::Prepare(log_folder_path, moved_to)) return;
+  const ustring log_path = log_folder_path + "/launcher.log";
+  if (Logger::Initialize(Logger::FILE_LOGGER, log_path, log_level, kLogRotateCount) != 0) {
+    LOG_MSG(L_ERR, "launcher_debug", "[ERROR] main(%d): cannot open the log file '%s'\n", log_path.c_str());
+  }
+  if (!moved_to.empty()) {
+    LOG_MSG(L_WARNING, "launcher_debug",
+            "[WARNING] main(%d): '%s' was in the way of the log folder, moved to '%s'\n",
+            log_folder_path.c_str(), moved_to.c_str());
   }
 }
 

@@ -435,7 +435,10 @@ TEST_P(OwnObstacle, NeitherStopsTheUpgradeNorSilencesTheLog) {
 
 INSTANTIATE_TEST_SUITE_P(
     HostileEnvironment, OwnObstacle,
-    ::testing::Values(OwnObstacleCase{"lock_file_read_only", ": > \"$L\" && chmod 400 \"$L\"", ""}),
+    ::testing::Values(
+        OwnObstacleCase{"lock_file_read_only", ": > \"$L\" && chmod 400 \"$L\"", ""},
+        OwnObstacleCase{"log_folder_a_regular_file", "rm -r \"$U/log\" && echo mine > \"$U/log\"", "mine\n"},
+        OwnObstacleCase{"log_folder_a_dangling_link", "rm -r \"$U/log\" && ln -s gone \"$U/log\"", ""}),
     [](const ::testing::TestParamInfo<OwnObstacleCase>& i) { return std::string(i.param.name); });
 
 // ------------------------------------------------------- non-regular files

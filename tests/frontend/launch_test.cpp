@@ -195,14 +195,39 @@ TEST(InstalledLaunch, CurrentCopyExitsZeroOnlyAfterTheStartScriptReturned) {
   EXPECT_THAT(log, Not(HasSubstr("[ERROR]")));
 }
 
-// A file where the log folder belongs: no log, the launch goes on.
+// A file where the log folder belongs: the user's own is moved aside and
+// the log written; another user's stays, and the reason goes to standard
+// error. The launch goes on either way and the file's bytes are kept.
 TEST(InstalledLaunch, LogFolderThatCannotBeCreatedDoesNotStopTheLaunch) {
-  CurrentCopy c;
-  write_file(c.tree().user_dir() + "/log", "not a folder");
-  RunResult r = c.launch();
-  EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_EQ(c.runs(), 1) << r.out;
-  EXPECT_EQ(read_file(c.tree().user_dir() + "/log"), "not a folder");
+  const struct {
+    const char* name;
+    bool own;  // else another user's file (needs root)
+  } cases[] = {{"the user's own file", true}, {"another user's file", false}};
+  for (const auto& k : cases) {
+    if (!k.own && geteuid() != 0) continue;
+    CurrentCopy c;
+    const std::string blocked = c.tree().user_dir() + "/log";
+    write_file(blocked, "not a folder");
+    if (!k.own) {
+      ASSERT_EQ(chown(blocked.c_str(), 65534, 65534), 0);
+    }
+    RunResult r = c.launch();
+    EXPECT_EQ(r.status, 0) << k.name << r.out;
+    EXPECT_EQ(c.runs(), 1) << k.name << r.out;
+    std::string kept = blocked;
+    for (const auto& e : std::filesystem::directory_iterator(c.tree().user_dir()))
+      if (e.path().filename().string().rfind("log.moved-aside-", 0) == 0) kept = e.path().string();
+    EXPECT_EQ(read_file(kept), "not a folder") << k.name;
+    if (k.own) {
+      EXPECT_THAT(c.tree().log(), HasSubstr("): '" + blocked +
+                                            "' was in the way of the log folder, moved to '" + kept + "'\n"))
+          << k.name;
+    } else {
+      EXPECT_THAT(r.out,
+                  HasSubstr("): cannot make the log folder '" + blocked + "': File exists, no log file\n"))
+          << k.name;
+    }
+  }
 }
 
 struct DisplayCase {
