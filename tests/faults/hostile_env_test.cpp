@@ -361,7 +361,44 @@ INSTANTIATE_TEST_SUITE_P(
                       SecondCase{"same_under_protected_regular", false, true, true}),
     [](const ::testing::TestParamInfo<SecondCase>& i) { return std::string(i.param.name); });
 
-// A lock file in the user's tree that cannot be used: the launcher cannot
+// Two system trees (a stable and a preview install) launched together for
+// one user: one launcher at a time works on the copy, and the other waits
+// for it and then decides afresh. The copy is upgraded once, both start
+// scripts run, and one client runs, the one the pid file names.
+TEST(HostileEnvironment, SecondSystemTreeWaitsForTheFirstAndDecidesAfresh) {
+  Upgrade u;
+  LaunchTree& t = u.tree();
+  t.set_levels();
+  const std::string preview = t.tmp() + "/opt/Zorvane/NimboraPreview";
+  ASSERT_EQ(sh("cp -a '" + t.root() + "' '" + preview + "'").status, 0);
+  PackageFifo fifo(u.package(), read_file(u.plain_tar()));
+  auto first = u.start();
+  ASSERT_TRUE(fifo.begin_pass(*first)) << first->output();  // holds the copy, counting
+
+  Child second({preview + "/bin/launcher"}, {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"},
+               t.tmp() + "/preview.out");
+  EXPECT_TRUE(t.wait_log("): another launcher works on '" + t.user_dir() + "/log/copy.lock', waiting\n",
+                         kQuietBoundMillis))
+      << second.output() << t.log();
+  EXPECT_FALSE(second.exited()) << second.output();
+
+  ASSERT_TRUE(fifo.feed_entries_and_end());
+  ASSERT_TRUE(fifo.begin_pass(*first)) << first->output() << t.log();
+  ASSERT_TRUE(fifo.feed_all());
+  fifo.end_pass();
+  RunResult r;
+  r.status = first->wait();
+  r.out = first->output();
+  EXPECT_EQ(second.wait(), 0) << second.output();
+  u.use_regular_package();
+  expect_copy_of(u, r, u.new_client(), "1002");
+  EXPECT_EQ(t.started(), "start 1002\nstart 1002\n");
+  EXPECT_EQ(count_of(t.log(), "user installation is ready"), 1) << t.log();
+  EXPECT_TRUE(u.backups().empty()) << joined(u.backups());
+  EXPECT_EQ(clients_below(t.tmp()), std::vector<pid_t>{t.wait_client(kClientTenths)});
+}
+
+// A lock file of the user's copy that cannot be used: the launcher cannot
 // tell whether another one is upgrading, so it leaves the copy alone and
 // starts it, and nothing is written through the planted object.
 struct UnusableLockCase {
@@ -375,7 +412,7 @@ TEST_P(UnusableLock, StartsTheCopyWithoutUpgrading) {
   EnvTree e;
   e.t.set_levels("service_debug=6\nlauncher_debug=6\n");
   make_dirs(e.t.user_dir() + "/log");
-  const std::string lock = e.t.user_dir() + "/log/launcher-" + launcher_key(e.t) + ".lock";
+  const std::string lock = e.t.user_dir() + "/log/copy.lock";
   const std::string victim = e.t.tmp() + "/victim";
   write_file(victim, "original\n", 0600);
   ASSERT_EQ(sh(GetParam().plant, {"L=" + lock, "V=" + victim}).status, 0);
@@ -385,8 +422,8 @@ TEST_P(UnusableLock, StartsTheCopyWithoutUpgrading) {
   EXPECT_EQ(e.t.started(), "start 1001\n");
   EXPECT_GT(e.t.wait_client(kClientTenths), 0);
   const std::string log = e.t.log();
-  EXPECT_THAT(log, HasSubstr("[ERROR] qtsingleapplication("));
-  EXPECT_THAT(log, HasSubstr(", not upgrading\n"));
+  EXPECT_THAT(log, HasSubstr("[ERROR] lock_file("));
+  EXPECT_THAT(log, HasSubstr("): no lock on the copy, not upgrading\n"));
   EXPECT_THAT(log, HasSubstr("): upgrade needed but not made: no single-instance lock\n"));
   EXPECT_EQ(read_file(victim), "original\n");
 }
@@ -403,7 +440,7 @@ INSTANTIATE_TEST_SUITE_P(
 // the way is kept.
 struct OwnObstacleCase {
   const char* name;
-  const char* plant;  // shell, run as the user; $U is the user folder, $L the lock's path
+  const char* plant;  // shell, run as the user; $U is the user folder, $L the executable's lock
   const char* kept;   // the bytes of a moved-aside file beside the log folder, or ""
 };
 
@@ -436,7 +473,9 @@ TEST_P(OwnObstacle, NeitherStopsTheUpgradeNorSilencesTheLog) {
 INSTANTIATE_TEST_SUITE_P(
     HostileEnvironment, OwnObstacle,
     ::testing::Values(
-        OwnObstacleCase{"lock_file_read_only", ": > \"$L\" && chmod 400 \"$L\"", ""},
+        OwnObstacleCase{"lock_files_read_only",
+                        ": > \"$L\" && : > \"$U/log/copy.lock\" && chmod 400 \"$L\" \"$U/log/copy.lock\"",
+                        ""},
         OwnObstacleCase{"log_folder_a_regular_file", "rm -r \"$U/log\" && echo mine > \"$U/log\"", "mine\n"},
         OwnObstacleCase{"log_folder_a_dangling_link", "rm -r \"$U/log\" && ln -s gone \"$U/log\"", ""}),
     [](const ::testing::TestParamInfo<OwnObstacleCase>& i) { return std::string(i.param.name); });
