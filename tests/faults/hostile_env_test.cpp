@@ -545,6 +545,30 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---------------------------------------------------------------- locale
 
+// A home whose name is not UTF-8 (Latin-1 "h\xe9me"), under a UTF-8 and the
+// C locale: the copy, the log and the locks go below that very home, and
+// nothing appears beside it under the name with the byte replaced.
+class NonUtf8Home : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(NonUtf8Home, IsUsedByteForByte) {
+  EnvTree e;
+  const std::string home = e.t.tmp() + "/h\xe9me";
+  make_dirs(home);
+  RunResult r = e.launch_as({"HOME=" + home, "-LC_ALL", GetParam()}, false);
+  const std::string user_dir = home + "/.NimboraBackup";
+  expect_new(e, r, user_dir + "/Nimbora.app");
+  EXPECT_EQ(read_file(home + "/started"), "start 1002\n");
+  EXPECT_THAT(read_file(user_dir + "/log/launcher.log"), HasSubstr("[INFO] cloud-service("));
+  EXPECT_TRUE(exists(user_dir + "/log/copy.lock"));
+  EXPECT_FALSE(exists(e.t.tmp() + "/h\xef\xbf\xbdme")) << joined(list_dir(e.t.tmp()));
+  kill_client_of(home, e.t.tmp());
+}
+
+INSTANTIATE_TEST_SUITE_P(HostileEnvironment, NonUtf8Home, ::testing::Values("LANG=C.UTF-8", "LANG=C"),
+                         [](const ::testing::TestParamInfo<const char*>& i) {
+                           return std::string(i.index == 0 ? "C_UTF8" : "C");
+                         });
+
 // A package whose pax headers hold UTF-8 names (as python's tarfile writes
 // them), extracted under each locale: always the same tree.
 class LocaleOfTheProcess : public ::testing::TestWithParam<std::vector<std::string>> {};
