@@ -4,8 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QString>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -50,7 +48,30 @@ ustring RootOfExecutable() {
 constexpr char kClientExecutable[] = "bin/nimbora-backup-ui";
 constexpr char kStartScript[] = "package/start-stop";
 
-ustring FromQt(const QString& s) { return ustring(s.toUtf8().constData()); }
+// The path with doubled and trailing slashes, "." and ".." taken out as Qt's
+// cleanPath does, but on the bytes: a name that is not UTF-8 (a home of
+// another encoding) stays exactly as it is, where a trip through QString
+// would replace its bytes.
+std::string CleanPath(const std::string& path) {
+  const bool absolute = !path.empty() && path[0] == '/';
+  std::vector<std::string> parts;
+  for (size_t p = 0; p <= path.size();) {
+    size_t e = path.find('/', p);
+    if (e == std::string::npos) e = path.size();
+    const std::string part = path.substr(p, e - p);
+    p = e + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == ".." && !parts.empty() && parts.back() != "..") {
+      parts.pop_back();
+      continue;
+    }
+    if (part == ".." && absolute) continue;
+    parts.push_back(part);
+  }
+  std::string out = absolute ? "/" : "";
+  for (size_t i = 0; i < parts.size(); ++i) out += (i ? "/" : "") + parts[i];
+  return out.empty() ? "." : out;
+}
 
 ustring GetAppBackupDir(const ustring& app_dir, int tries) {
   ustring dir = app_dir + "_tmp";
@@ -248,18 +269,20 @@ void Service::SetTimeout(int timeout) { this->timeout = timeout; }
 
 // Locations ------------------------------------------------------------------
 
-// Qt falls back to "/" when HOME is unset or empty; the user's own home from
-// the password database is the better answer (root would otherwise get a
-// per-user tree at the top of the file system).
+// HOME's bytes as given, cleaned as Qt cleans the home path. Qt falls back
+// to "/" when HOME is unset or empty; the user's own home from the password
+// database is the better answer (root would otherwise get a per-user tree at
+// the top of the file system).
 ustring Service::GetUserInstallPath() {
-  if (!qEnvironmentVariableIsEmpty("HOME")) return FromQt(QDir::homePath());
+  const char* home = getenv("HOME");
+  if (home && *home) return ustring(CleanPath(home).c_str());
   struct passwd entry;
   struct passwd* found = nullptr;
   char buf[4096];
   if (getpwuid_r(geteuid(), &entry, buf, sizeof buf, &found) == 0 && found && found->pw_dir &&
       found->pw_dir[0] == '/')
     return ustring(found->pw_dir);
-  return FromQt(QDir::homePath());
+  return ustring("/");
 }
 
 // The system root is the parent of the folder that holds the executable's

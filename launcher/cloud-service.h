@@ -35,9 +35,10 @@ class Service {
  public:
   void RemoveAgedFolders();
 
-  // Called when the single-instance lock could not be used: another launcher
-  // of this user may be upgrading, so this one leaves the copy as it is and
-  // only starts it. Set once on the main thread before the worker starts.
+  // Called when the lock of the user's copy could not be used: another
+  // launcher of this user may be upgrading, so this one leaves the copy as it
+  // is and only starts it. Set once on the main thread before the worker
+  // starts.
   static void ForbidUpgrade();
 
   // Locations; composed afresh on every call, never touching the disk, but

@@ -1,6 +1,7 @@
 // Entry point of the launcher: prepares the process, keeps to one launcher
-// per user and executable, opens the log, installs the user's language and
-// hands over to the Launcher, whose worker thread does the real work.
+// per user and executable and to one at a time per user's copy, opens the
+// log, installs the user's language and hands over to the Launcher, whose
+// worker thread does the real work.
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +14,9 @@
 #include "ZorvLocale.h"
 #include "cloud-service.h"
 #include "launcher.h"
+#include "lock_file.h"
 #include "log.h"
+#include "log_folder.h"
 #include "qtsingleapplication.h"
 #include "strtab.h"
 #include "ustring.h"
@@ -40,6 +43,16 @@ const char kPlatformVariable[] = "QT_QPA_PLATFORM";
 // extraction, Qt's only when the main thread is not already due to wake.
 // Nothing the launcher shows or loads needs a GLib main loop.
 const char kNoGlibVariable[] = "QT_NO_GLIB";
+
+// How long a launcher waits for another one, of any executable, that works
+// on the same copy: longer than an upgrade of a large package takes on a
+// slow disk. One still at work after that starts the client itself.
+constexpr int kCopyLockWaitMillis = 300000;
+
+// The lock of the user's copy, in the launcher's folder of the user's tree
+// (beside the executables' own locks): one launcher at a time stops,
+// upgrades and starts the copy, whichever system tree it came from.
+const char kCopyLockName[] = "/log/copy.lock";
 
 // The desktop's launch-feedback id, which Qt's xcb plug-in unsets.
 const char kStartupIdVariable[] = "DESKTOP_STARTUP_ID";
@@ -88,13 +101,47 @@ static void initialize_resources() {
   fflush(stdout);
 }
 
+// Without a log folder or log file the messages go to standard error, the
+// reason first.
 static void initialize_logger() {
   ustring log_level = Service::GetRootNimboraInstallPath() + "/log/launcher.debug";
   ustring log_folder_path = Service::GetUserNimboraInstallPath() + "/log";
-  QDir d("");
-  if (d.mkpath(QString::fromUtf8(log_folder_path.c_str()))) {
-    Logger::Initialize(Logger::FILE_LOGGER, log_folder_path + "/launcher.log", log_level, kLogRotateCount);
+  ustring moved_to;
+  if (!LogFolder::Prepare(log_folder_path, moved_to)) return;
+  const ustring log_path = log_folder_path + "/launcher.log";
+  if (Logger::Initialize(Logger::FILE_LOGGER, log_path, log_level, kLogRotateCount) != 0) {
+    LOG_MSG(L_ERR, "launcher_debug", "[ERROR] main(%d): cannot open the log file '%s'\n", log_path.c_str());
   }
+  if (!moved_to.empty()) {
+    LOG_MSG(L_WARNING, "launcher_debug",
+            "[WARNING] main(%d): '%s' was in the way of the log folder, moved to '%s'\n",
+            log_folder_path.c_str(), moved_to.c_str());
+  }
+}
+
+// Takes the lock of the user's copy, waiting (bounded) while another launcher
+// works on it; what to do is decided only afterwards, from the copy as that
+// one left it. Without a usable lock the copy is only started, never
+// changed. False when the other launcher kept the copy too long: it starts
+// the client itself.
+static bool lock_copy(LockFile& copy_lock) {
+  LockFile::Result r = copy_lock.TryLock();
+  if (r == LockFile::kBusy) {
+    LOG_MSG(L_INFO, "launcher_debug", "[INFO] main(%d): another launcher works on '%s', waiting\n",
+            copy_lock.Path().c_str());
+    r = copy_lock.WaitLock(kCopyLockWaitMillis);
+  }
+  if (r == LockFile::kBusy) {
+    LOG_MSG(L_WARNING, "launcher_debug",
+            "[WARNING] main(%d): '%s' still held, leaving the copy to its holder\n",
+            copy_lock.Path().c_str());
+    return false;
+  }
+  if (r == LockFile::kUnusable) {
+    LOG_MSG(L_ERR, "launcher_debug", "[ERROR] main(%d): no lock on the copy, not upgrading\n");
+    Service::ForbidUpgrade();
+  }
+  return true;
 }
 
 static QString getCurrentLanguageFileName() {
@@ -129,7 +176,8 @@ int main(int argc, char** argv) {
     LOG_MSG(L_DEBUG, "launcher_debug", "[DEBUG] main(%d): app has already launched, return\n");
     return ret;
   }
-  if (!app.holdsLock()) Service::ForbidUpgrade();
+  LockFile copy_lock(Service::GetUserNimboraInstallPath() + kCopyLockName);
+  if (!lock_copy(copy_lock)) return ret;
 
   QTranslator trans(nullptr);
   QString strLan = getCurrentLanguageFileName();

@@ -1,24 +1,12 @@
 #include "qtsingleapplication.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <QByteArray>
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFileInfo>
-#include <cerrno>
-#include <cstring>
-#include <utility>
 
 #include "cloud-service.h"
 #include "log.h"
 
 namespace {
-
-// Only the user's own launchers may read or take the lock.
-constexpr mode_t kLockFileMode = 0600;
 
 // Hex digits of the executable-path hash kept in the file name: enough to
 // tell installations apart, short enough for any home.
@@ -37,55 +25,21 @@ QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool /*GUIenabl
 // believe they are alone.
 QtSingleApplication::~QtSingleApplication() = default;
 
-QString QtSingleApplication::lockFilePath() const {
+ustring QtSingleApplication::lockFilePath() const {
   const QByteArray exe = QCoreApplication::applicationFilePath().toUtf8();
   const QByteArray hash =
       QCryptographicHash::hash(exe, QCryptographicHash::Sha256).toHex().left(kPathHashChars);
-  return QString::fromUtf8((Service::GetUserNimboraInstallPath() + "/log").c_str()) + "/launcher-" +
-         QString::fromLatin1(hash) + ".lock";
-}
-
-UniqueFd QtSingleApplication::openLockFile(const QString& path) {
-  const QByteArray p = QFile::encodeName(path);
-  // The logger has made the folder already unless the home is unusable;
-  // then this fails too and says why.
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  // O_NONBLOCK: a FIFO planted under this name must not hang the start.
-  UniqueFd fd(open(p.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, kLockFileMode));
-  if (!fd) {
-    LOG_MSG(L_ERR, "launcher_debug",
-            "[ERROR] qtsingleapplication(%d): cannot open lock file '%s': %s, not upgrading\n", p.constData(),
-            strerror(errno));
-    return fd;
-  }
-  struct stat st;
-  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
-    LOG_MSG(L_ERR, "launcher_debug",
-            "[ERROR] qtsingleapplication(%d): lock file '%s' is not a regular file of this user, not "
-            "upgrading\n",
-            p.constData());
-    return UniqueFd();
-  }
-  return fd;
+  return Service::GetUserNimboraInstallPath() + "/log/launcher-" + hash.constData() + ".lock";
 }
 
 bool QtSingleApplication::isRunning() {
-  if (m_checked) return m_running;
-  m_checked = true;
-
-  const QString path = lockFilePath();
-  UniqueFd fd = openLockFile(path);
-  if (!fd) return m_running;
-
-  if (flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
-    m_lock = std::move(fd);  // held until this object goes away
-    return m_running;
-  }
-  if (errno == EWOULDBLOCK) {
-    m_running = true;
-  } else {
-    LOG_MSG(L_ERR, "launcher_debug", "[ERROR] qtsingleapplication(%d): cannot lock '%s': %s, not upgrading\n",
-            QFile::encodeName(path).constData(), strerror(errno));
+  if (m_lock) return m_running;
+  m_lock = std::make_unique<LockFile>(lockFilePath());
+  const LockFile::Result r = m_lock->TryLock();
+  m_running = r == LockFile::kBusy;
+  if (r == LockFile::kUnusable) {
+    LOG_MSG(L_ERR, "launcher_debug",
+            "[ERROR] qtsingleapplication(%d): cannot tell whether this launcher runs already, going on\n");
   }
   return m_running;
 }

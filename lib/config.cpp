@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "file-op.h"
+#include "small-file.h"
 
 namespace {
 
@@ -63,9 +63,12 @@ int Config::parse(char* buf, int /*n*/, ustring& key, ustring& value) {
   return OK;
 }
 
-int Config::read(const ustring& path) {
+int Config::read(const ustring& path, std::string* why) {
   std::string text;
-  if (FSReadSmallFile(path, kMaxFileSize, text) != 0) return -1;
+  std::string reason;
+  const int rc = FSReadSmallFileQuiet(path, kMaxFileSize, text, reason);
+  if (why) *why = reason;
+  if (rc != 0) return -1;
 
   // Pairs are collected apart so that a malformed line leaves the store
   // empty instead of half-filled.

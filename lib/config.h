@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 
 #include "ustring.h"
 
@@ -15,10 +16,12 @@ class Config {
 
   // Adds the pairs of the file at path to the store: 0, or -1 for an empty
   // path, a file that is missing, not a regular file, over 64 KiB or cannot be
-  // read (the store is left as it was; see FSReadSmallFile)
+  // read (the store is left as it was; see FSReadSmallFileQuiet)
   // or a malformed line (which empties the whole store, so a caller sees all
-  // pairs of a file or none).
-  int read(const ustring& path);
+  // pairs of a file or none). Logs nothing, so that the logger can read its
+  // level file with it: when the file was there but refused or unreadable,
+  // why, if given, says so; it is left empty otherwise.
+  int read(const ustring& path, std::string* why = nullptr);
 
   // The value of key; a missing key is inserted with an empty value.
   ustring& operator[](const ustring& key);

@@ -16,8 +16,12 @@
 
 namespace {
 
-// The live file is rotated once more than this many bytes went into it.
+// The live file is rotated once it holds more than this many bytes,
+// whichever process (this one or an earlier launch) wrote them.
 const int kRotateThreshold = 1048576;
+// The component of the logger's own message (a level file it could not
+// read), written at the default level like every unnamed component.
+const char kOwnComponent[] = "log_debug";
 // Level of a component the level file does not name: errors and warnings.
 const int kDefaultLevel = Logger::L_WARNING;
 // Rotation count after Destroy, until the next Initialize sets one.
@@ -33,6 +37,14 @@ std::string rotated_name(const ustring& path, int index) {
 }
 
 bool is_console(FILE* fp) { return fp == stdout || fp == stderr; }
+
+// The bytes the open log file already holds, as the counter's start; a size
+// beyond the counter's range counts as just past the threshold.
+int size_on_disk(FILE* fp) {
+  struct stat st;
+  if (fstat(fileno(fp), &st) != 0) return 0;
+  return st.st_size > kRotateThreshold ? kRotateThreshold + 1 : static_cast<int>(st.st_size);
+}
 
 // Opens the log file for appending. Close-on-exec, so that the start script
 // and the client it leaves running do not hold the log (a rotated or
@@ -78,7 +90,9 @@ int Logger::Initialize(Type type, const ustring& path, const ustring& level_path
   if (!log_lock || !log_size || !log_rotated_count_shared) return -1;
 
   log_level[ustring("default_component")] = kDefaultLevel;
-  if (!level_path.empty()) ReadLevelFile(level_path);
+  // Reported once the new back end is in place, not through the half-made one.
+  std::string level_file_problem;
+  if (!level_path.empty()) ReadLevelFile(level_path, level_file_problem);
 
   log_type = type;
   switch (type) {
@@ -96,14 +110,22 @@ int Logger::Initialize(Type type, const ustring& path, const ustring& level_path
       // holds -1 and both rotation counts agree, so those messages are
       // neither counted nor rotated and no reload is attempted.
       log_rotated_count_private = 0;
-      if (path.empty()) return -1;
-      FILE* fp = open_log_file(path);
-      if (!fp) return -1;
+      FILE* fp = path.empty() ? nullptr : open_log_file(path);
+      if (!fp) {
+        ReportLevelFileProblem(level_file_problem);
+        return -1;
+      }
       CloseLogStream();
       log_fp = fp;
-      *log_size = 0;
+      *log_size = size_on_disk(fp);
       log_path = path;
       rotate_cnt = count;
+      // A file that earlier launches filled is rotated before this run adds
+      // to it; every launch writes only a little.
+      if (*log_size > kRotateThreshold) {
+        Rotate();
+        *log_size = 0;
+      }
       break;
     }
   }
@@ -115,12 +137,19 @@ int Logger::Initialize(Type type, const ustring& path, const ustring& level_path
   *log_rotated_count_shared = 0;
   log_rotated_count_private = 0;
   log_initialized = true;
+  ReportLevelFileProblem(level_file_problem);
   return 0;
 }
 
-void Logger::ReadLevelFile(const ustring& level_path) {
+void Logger::ReportLevelFileProblem(const std::string& problem) {
+  if (!problem.empty())
+    LogMsg(L_WARNING, kOwnComponent, "[WARNING] log(%d): level file ignored: %s\n", __LINE__,
+           problem.c_str());
+}
+
+void Logger::ReadLevelFile(const ustring& level_path, std::string& problem) {
   Config levels;
-  levels.read(level_path);
+  levels.read(level_path, &problem);
   for (const auto& pair : levels.items()) {
     std::istringstream value(pair.second.c_str());
     int level = 0;
@@ -243,7 +272,7 @@ void Logger::ReloadLogFile() {
   FILE* fp = open_log_file(log_path);
   if (!fp) return;
   log_fp = fp;
-  *log_size = 0;
+  *log_size = size_on_disk(fp);
 }
 
 // ---- lock and shared counters -------------------------------------------

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <map>
+#include <string>
 
 #include "ustring.h"
 
@@ -29,8 +30,9 @@ class Logger {
   };
 
   // 0, or -1 when the counters cannot be allocated or (file back end) the
-  // path is empty or cannot be opened for appending. Must not run while
-  // another thread logs.
+  // path is empty or cannot be opened for appending. A level file that is
+  // there but cannot be read is reported through the new back end (on
+  // failure, the previous one). Must not run while another thread logs.
   static int Initialize(Type type, const ustring& log_path, const ustring& level_path, int rotate_cnt);
   static void LogMsg(Level level, const ustring& comp, const xchar* fmt, ...)
       __attribute__((format(printf, 3, 4)));
@@ -58,7 +60,8 @@ class Logger {
   static int ComponentLevel(const ustring& comp);
   static int Write(const xchar* fmt, va_list args);
   static void CloseLogStream();
-  static void ReadLevelFile(const ustring& level_path);
+  static void ReadLevelFile(const ustring& level_path, std::string& problem);
+  static void ReportLevelFileProblem(const std::string& problem);
 
   static std::map<ustring, int> log_level;
   static Type log_type;

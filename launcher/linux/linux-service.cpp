@@ -19,6 +19,7 @@
 
 #include "config.h"
 #include "file-op.h"
+#include "linux/start_signals.h"
 #include "log.h"
 #include "unique-fd.h"
 #include "unique-file.h"
@@ -228,7 +229,8 @@ struct SpawnAttr {
 // Runs `program` with the one argument `arg` and waits until it ends. The
 // child shares the launcher's standard output and error and environment
 // (each "NAME=value" of `overrides` replacing the variable of that name),
-// starts with no signal blocked and with SIGPIPE at its default, and is
+// starts with no signal blocked and every signal at its default but those
+// ignored when the launcher was started (StartSignals), and is
 // started without copying the launcher's address space, which a fork of a
 // Qt process with its libraries and fonts mapped makes the slowest part of
 // starting a short script. The result reads as QProcess::execute's: the
@@ -238,9 +240,7 @@ int RunAndWait(const ustring& program, const char* arg, std::vector<std::string>
   SpawnAttr spawn;
   sigset_t none;
   sigemptyset(&none);
-  sigset_t defaults;
-  sigemptyset(&defaults);
-  sigaddset(&defaults, SIGPIPE);
+  const sigset_t defaults = StartSignals::Defaults();
   posix_spawnattr_setsigmask(&spawn.attr, &none);
   posix_spawnattr_setsigdefault(&spawn.attr, &defaults);
   posix_spawnattr_setflags(&spawn.attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
@@ -328,7 +328,10 @@ void LinuxService::StopService() {
     return;
   }
   Config pid_file;
-  if (pid_file.read(pid_path) < 0) {
+  std::string why;
+  if (pid_file.read(pid_path, &why) < 0) {
+    if (!why.empty())
+      LOG_MSG(L_WARNING, "service_debug", "[WARNING] linux/linux-service(%d): %s, ignored\n", why.c_str());
     LOG_MSG(L_NOTICE, "service_debug",
             "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n", pid_path.c_str());
     return;

@@ -1,11 +1,11 @@
 #include "linux/package_info.h"
 
-#include <QDir>
+#include "cloud-service.h"
 
 PackageInfo::PackageInfo()
     : ImageFolder("/opt/Zorvane/Nimbora/images"),
       // Not the per-user directory: a folder of its own below the home.
-      LogFolder(ustring(QDir::homePath().toUtf8().constData()) + "/.Nimbora"),
+      LogFolder(Service::GetUserInstallPath() + "/.Nimbora"),
       LogLevelPath("/opt/Zorvane/Nimbora/log/launcher.debug"),
       PackagePath("/opt/Zorvane/Nimbora/package/nimbora.nbpk"),
       ConfigFolder("/opt/Zorvane/Nimbora/conf") {}

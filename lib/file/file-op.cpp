@@ -21,6 +21,7 @@
 
 #include "file-op-internal.h"
 #include "log.h"
+#include "small-file.h"
 #include "tmp_name_gen.h"
 #include "unique-fd.h"
 
@@ -454,46 +455,10 @@ int FSRemoveOwnTree(const ustring& path) { return remove_path(path, true); }
 // ---- Small files -------------------------------------------------------------
 
 int FSReadSmallFile(const ustring& path, size_t limit, std::string& bytes) {
-  bytes.clear();
-  if (path.empty()) return -1;
-  UniqueFd fd(open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  if (!fd) {
-    const int e = errno;
-    if (e == ENOENT) return -2;
-    LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): cannot open '%s': %s, ignored\n", path.c_str(),
-            err_text(e).c_str());
-    return -3;
-  }
-  struct stat st;
-  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-    LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): '%s' is not a regular file, ignored\n",
-            path.c_str());
-    return -3;
-  }
-  // One byte past the limit tells a file that is too large from one that
-  // fills it exactly.
-  std::string buf(limit + 1, '\0');
-  size_t got = 0;
-  while (got < buf.size()) {
-    const ssize_t n = read(fd.get(), &buf[got], buf.size() - got);
-    if (n == 0) break;
-    if (n > 0) {
-      got += static_cast<size_t>(n);
-    } else if (errno != EINTR) {
-      const int e = errno;
-      LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): cannot read '%s': %s, ignored\n", path.c_str(),
-              err_text(e).c_str());
-      return -3;
-    }
-  }
-  if (got > limit) {
-    LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): '%s' is larger than %zu bytes, ignored\n",
-            path.c_str(), limit);
-    return -3;
-  }
-  buf.resize(got);
-  bytes.swap(buf);
-  return 0;
+  std::string why;
+  const int rc = FSReadSmallFileQuiet(path, limit, bytes, why);
+  if (!why.empty()) LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): %s, ignored\n", why.c_str());
+  return rc;
 }
 
 // ---- Directory listing -------------------------------------------------------

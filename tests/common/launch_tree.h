@@ -65,6 +65,27 @@ inline void kill_processes_below(const std::string& dir) {
   }
 }
 
+// The clients running from below dir: processes of the client executable
+// whose parent is none (a client's own forks, between fork and exec, look
+// like it for a moment).
+inline std::vector<pid_t> clients_below(const std::string& dir) {
+  const auto is_client = [&](const std::string& pid) {
+    const std::string cmd = read_file("/proc/" + pid + "/cmdline");
+    return cmd.find(dir + "/") != std::string::npos && cmd.find("bin/nimbora-backup-ui") != std::string::npos;
+  };
+  std::vector<pid_t> found;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it("/proc", ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename();
+    if (name.find_first_not_of("0123456789") != std::string::npos || !is_client(name)) continue;
+    const std::string stat = read_file("/proc/" + name + "/stat");
+    const size_t close = stat.rfind(')');
+    const std::string ppid = close == std::string::npos ? "" : std::to_string(atol(stat.c_str() + close + 4));
+    if (!is_client(ppid)) found.push_back(static_cast<pid_t>(atol(name.c_str())));
+  }
+  return found;
+}
+
 class LaunchTree {
  public:
   LaunchTree() : root_(tmp_ / "opt/Zorvane/Nimbora"), home_(tmp_ / "home/user") {
@@ -131,6 +152,17 @@ class LaunchTree {
       if (now_millis() > end) return 0;
       usleep(kClientLookMicros);
     }
+  }
+
+  // Waits until the log holds text; the bound, in milliseconds on a quiet
+  // machine, is scaled for this run.
+  bool wait_log(const std::string& text, int millis) const {
+    const long long end = now_millis() + hang_bound_millis(millis);
+    while (log().find(text) == std::string::npos) {
+      if (now_millis() > end) return false;
+      usleep(kClientLookMicros);
+    }
+    return true;
   }
 
   // Kills every process started from this tree (clients and anything they

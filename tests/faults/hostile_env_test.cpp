@@ -18,6 +18,7 @@ using namespace testutil;
 
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -360,7 +361,44 @@ INSTANTIATE_TEST_SUITE_P(
                       SecondCase{"same_under_protected_regular", false, true, true}),
     [](const ::testing::TestParamInfo<SecondCase>& i) { return std::string(i.param.name); });
 
-// A lock file in the user's tree that cannot be used: the launcher cannot
+// Two system trees (a stable and a preview install) launched together for
+// one user: one launcher at a time works on the copy, and the other waits
+// for it and then decides afresh. The copy is upgraded once, both start
+// scripts run, and one client runs, the one the pid file names.
+TEST(HostileEnvironment, SecondSystemTreeWaitsForTheFirstAndDecidesAfresh) {
+  Upgrade u;
+  LaunchTree& t = u.tree();
+  t.set_levels();
+  const std::string preview = t.tmp() + "/opt/Zorvane/NimboraPreview";
+  ASSERT_EQ(sh("cp -a '" + t.root() + "' '" + preview + "'").status, 0);
+  PackageFifo fifo(u.package(), read_file(u.plain_tar()));
+  auto first = u.start();
+  ASSERT_TRUE(fifo.begin_pass(*first)) << first->output();  // holds the copy, counting
+
+  Child second({preview + "/bin/launcher"}, {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"},
+               t.tmp() + "/preview.out");
+  EXPECT_TRUE(t.wait_log("): another launcher works on '" + t.user_dir() + "/log/copy.lock', waiting\n",
+                         kQuietBoundMillis))
+      << second.output() << t.log();
+  EXPECT_FALSE(second.exited()) << second.output();
+
+  ASSERT_TRUE(fifo.feed_entries_and_end());
+  ASSERT_TRUE(fifo.begin_pass(*first)) << first->output() << t.log();
+  ASSERT_TRUE(fifo.feed_all());
+  fifo.end_pass();
+  RunResult r;
+  r.status = first->wait();
+  r.out = first->output();
+  EXPECT_EQ(second.wait(), 0) << second.output();
+  u.use_regular_package();
+  expect_copy_of(u, r, u.new_client(), "1002");
+  EXPECT_EQ(t.started(), "start 1002\nstart 1002\n");
+  EXPECT_EQ(count_of(t.log(), "user installation is ready"), 1) << t.log();
+  EXPECT_TRUE(u.backups().empty()) << joined(u.backups());
+  EXPECT_EQ(clients_below(t.tmp()), std::vector<pid_t>{t.wait_client(kClientTenths)});
+}
+
+// A lock file of the user's copy that cannot be used: the launcher cannot
 // tell whether another one is upgrading, so it leaves the copy alone and
 // starts it, and nothing is written through the planted object.
 struct UnusableLockCase {
@@ -374,7 +412,7 @@ TEST_P(UnusableLock, StartsTheCopyWithoutUpgrading) {
   EnvTree e;
   e.t.set_levels("service_debug=6\nlauncher_debug=6\n");
   make_dirs(e.t.user_dir() + "/log");
-  const std::string lock = e.t.user_dir() + "/log/launcher-" + launcher_key(e.t) + ".lock";
+  const std::string lock = e.t.user_dir() + "/log/copy.lock";
   const std::string victim = e.t.tmp() + "/victim";
   write_file(victim, "original\n", 0600);
   ASSERT_EQ(sh(GetParam().plant, {"L=" + lock, "V=" + victim}).status, 0);
@@ -384,8 +422,8 @@ TEST_P(UnusableLock, StartsTheCopyWithoutUpgrading) {
   EXPECT_EQ(e.t.started(), "start 1001\n");
   EXPECT_GT(e.t.wait_client(kClientTenths), 0);
   const std::string log = e.t.log();
-  EXPECT_THAT(log, HasSubstr("[ERROR] qtsingleapplication("));
-  EXPECT_THAT(log, HasSubstr(", not upgrading\n"));
+  EXPECT_THAT(log, HasSubstr("[ERROR] lock_file("));
+  EXPECT_THAT(log, HasSubstr("): no lock on the copy, not upgrading\n"));
   EXPECT_THAT(log, HasSubstr("): upgrade needed but not made: no single-instance lock\n"));
   EXPECT_EQ(read_file(victim), "original\n");
 }
@@ -396,6 +434,51 @@ INSTANTIATE_TEST_SUITE_P(
                       UnusableLockCase{"fifo", "mkfifo \"$L\""}, UnusableLockCase{"folder", "mkdir \"$L\""},
                       UnusableLockCase{"another_users_file", ": > \"$L\" && chown 65534:65534 \"$L\""}),
     [](const ::testing::TestParamInfo<UnusableLockCase>& i) { return std::string(i.param.name); });
+
+// Something of the user's own in the way of the lock or the log folder: the
+// launch still upgrades under its lock and writes its log, and what was in
+// the way is kept.
+struct OwnObstacleCase {
+  const char* name;
+  const char* plant;  // shell, run as the user; $U is the user folder, $L the executable's lock
+  const char* kept;   // the bytes of a moved-aside file beside the log folder, or ""
+};
+
+class OwnObstacle : public ::testing::TestWithParam<OwnObstacleCase> {};
+
+TEST_P(OwnObstacle, NeitherStopsTheUpgradeNorSilencesTheLog) {
+  if (!nobody_unavailable().empty()) GTEST_SKIP() << nobody_unavailable();
+  const OwnObstacleCase& c = GetParam();
+  EnvTree e;
+  make_dirs(e.t.user_dir() + "/log");
+  e.hand_home_to_nobody();
+  const std::string lock = e.t.user_dir() + "/log/launcher-" + launcher_key(e.t) + ".lock";
+  RunResult planted = run_as_nobody(
+      {"/bin/sh", "-c", std::string("U='") + e.t.user_dir() + "' L='" + lock + "'; " + c.plant});
+  ASSERT_EQ(planted.status, 0) << planted.out;
+
+  RunResult r = e.launch_as({}, true);
+  expect_new(e, r, e.t.app_dir());
+  EXPECT_THAT(e.t.started(), EndsWith("start 1002\n"));
+  EXPECT_THAT(e.t.log(), HasSubstr("[INFO] cloud-service(")) << r.out;
+  EXPECT_THAT(e.t.log(), Not(HasSubstr("not upgrading")));
+  if (*c.kept) {
+    std::string aside;
+    for (const auto& n : list_dir(e.t.user_dir()))
+      if (n.rfind("log.", 0) == 0) aside = e.t.user_dir() + "/" + n;
+    EXPECT_EQ(read_file(aside), c.kept) << joined(list_dir(e.t.user_dir()));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostileEnvironment, OwnObstacle,
+    ::testing::Values(
+        OwnObstacleCase{"lock_files_read_only",
+                        ": > \"$L\" && : > \"$U/log/copy.lock\" && chmod 400 \"$L\" \"$U/log/copy.lock\"",
+                        ""},
+        OwnObstacleCase{"log_folder_a_regular_file", "rm -r \"$U/log\" && echo mine > \"$U/log\"", "mine\n"},
+        OwnObstacleCase{"log_folder_a_dangling_link", "rm -r \"$U/log\" && ln -s gone \"$U/log\"", ""}),
+    [](const ::testing::TestParamInfo<OwnObstacleCase>& i) { return std::string(i.param.name); });
 
 // ------------------------------------------------------- non-regular files
 
@@ -445,7 +528,9 @@ TEST_P(OddFile, IsTakenAsAbsentAndTheLaunchEnds) {
   else
     expect_new(e, r, e.t.app_dir());
   EXPECT_THAT(e.t.started(), EndsWith(std::string("start ") + c.build + "\n"));
-  EXPECT_THAT(e.t.log(), HasSubstr("[WARNING] file-op("));
+  // The pid file is read through the quiet reader and its refusal reported
+  // by the service; INFO through the file operations.
+  EXPECT_THAT(e.t.log(), HasSubstr(c.pid_file ? "[WARNING] linux/linux-service(" : "[WARNING] file-op("));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -459,6 +544,30 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<OddFileCase>& i) { return std::string(i.param.name); });
 
 // ---------------------------------------------------------------- locale
+
+// A home whose name is not UTF-8 (Latin-1 "h\xe9me"), under a UTF-8 and the
+// C locale: the copy, the log and the locks go below that very home, and
+// nothing appears beside it under the name with the byte replaced.
+class NonUtf8Home : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(NonUtf8Home, IsUsedByteForByte) {
+  EnvTree e;
+  const std::string home = e.t.tmp() + "/h\xe9me";
+  make_dirs(home);
+  RunResult r = e.launch_as({"HOME=" + home, "-LC_ALL", GetParam()}, false);
+  const std::string user_dir = home + "/.NimboraBackup";
+  expect_new(e, r, user_dir + "/Nimbora.app");
+  EXPECT_EQ(read_file(home + "/started"), "start 1002\n");
+  EXPECT_THAT(read_file(user_dir + "/log/launcher.log"), HasSubstr("[INFO] cloud-service("));
+  EXPECT_TRUE(exists(user_dir + "/log/copy.lock"));
+  EXPECT_FALSE(exists(e.t.tmp() + "/h\xef\xbf\xbdme")) << joined(list_dir(e.t.tmp()));
+  kill_client_of(home, e.t.tmp());
+}
+
+INSTANTIATE_TEST_SUITE_P(HostileEnvironment, NonUtf8Home, ::testing::Values("LANG=C.UTF-8", "LANG=C"),
+                         [](const ::testing::TestParamInfo<const char*>& i) {
+                           return std::string(i.index == 0 ? "C_UTF8" : "C");
+                         });
 
 // A package whose pax headers hold UTF-8 names (as python's tarfile writes
 // them), extracted under each locale: always the same tree.

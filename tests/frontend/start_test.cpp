@@ -2,8 +2,9 @@
 // hands on: the plug-in folder and the system root follow the executable's
 // real file (started through a link, through PATH, beside plug-ins another
 // user planted where argv[0] points); the client inherits no descriptor of
-// the launcher, gets the home the launcher used when HOME gave none, and
-// sees the launch-feedback id and the platform choice as the user set them.
+// the launcher, gets the home the launcher used when HOME gave none, sees
+// the launch-feedback id and the platform choice as the user set them, and
+// the signal dispositions the launcher was started with.
 #include <dirent.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -72,6 +73,7 @@ class StartTree {
     write_file(app + "/package/start-stop",
                "#!/bin/sh\n"
                "env > \"$HOME/env\"\n"
+               "grep '^SigIgn:' /proc/self/status > \"$HOME/ignored\"\n"
                "\"$(dirname \"$0\")/../bin/nimbora-backup-ui\" &\n",
                0755);
     write_file(app + "/bin/nimbora-backup-ui",
@@ -181,6 +183,30 @@ TEST(StartedClient, HoldsOnlyItsStandardStreams) {
   ASSERT_GT(client, 0) << "no client runs\n" << s.tree().log();
 
   EXPECT_EQ(descriptors(client), "0 -> /dev/null\n1 -> /dev/null\n2 -> /dev/null\n");
+}
+
+// The start script gets every signal at its default disposition, as when it
+// is started from a shell, but those ignored where the launcher was started.
+TEST(StartedClient, SignalsIgnoredAreThoseTheLauncherWasStartedWith) {
+  const struct {
+    const char* name;
+    const char* ignored;  // for trap, before the launcher is started
+    const char* mask;     // SigIgn of a program the start script runs
+  } cases[] = {
+      {"none", "", "0000000000000000"},
+      {"hang-up and user signal 1", "HUP USR1", "0000000000000201"},
+      {"broken pipe", "PIPE", "0000000000001000"},
+  };
+  for (const auto& c : cases) {
+    StartTree s;
+    std::vector<std::string> env = s.env();
+    env.insert(env.end(), {"QT_QPA_PLATFORM=offscreen", "L=" + s.tree().launcher()});
+    const std::string trap = *c.ignored ? std::string("trap '' ") + c.ignored + "; " : "";
+    RunResult r = run({"/bin/sh", "-c", trap + "exec \"$L\""}, env);
+    EXPECT_EQ(r.status, 0) << c.name << "\n" << r.out;
+    EXPECT_EQ(read_file(s.tree().home() + "/ignored"), std::string("SigIgn:\t") + c.mask + "\n") << c.name;
+    s.tree().stop_client();
+  }
 }
 
 // Without a usable HOME the launcher works in the home of the password

@@ -155,6 +155,36 @@ TEST(LoggerLevels, FilteringByComponent) {
   }
 }
 
+// A level file that is there but cannot be read is reported once, in the
+// log file the logger has just opened; nothing goes to the console.
+TEST(LoggerLevels, UnreadableLevelFileIsReportedInTheLog) {
+  const struct {
+    const char* name;
+    const char* plant;  // shell; $F is the level file's path
+    const char* reason;
+  } cases[] = {
+      {"a folder", "mkdir \"$F\"", "' is not a regular file"},
+      {"a FIFO", "mkfifo \"$F\"", "' is not a regular file"},
+      {"a link", "ln -s /etc/hostname \"$F\"", ": cannot open '"},
+      {"larger than 64 KiB", "head -c 65537 /dev/zero | tr '\\0' '#' > \"$F\"",
+       "' is larger than 65536 bytes"},
+  };
+  for (const auto& c : cases) {
+    testutil::TempDir dir;
+    const std::string level_path = dir / "launcher.debug";
+    ASSERT_EQ(testutil::sh(c.plant, {"F=" + level_path}).status, 0) << c.name;
+    auto r = probe({"init", kFile, dir / "launcher.log", level_path, kCount, "msg", "4", "c", "after"});
+    ASSERT_EQ(r.status, 0) << c.name << "\n" << r.out;
+    EXPECT_THAT(r.out, Not(HasSubstr("WARNING"))) << c.name;
+    const auto texts = texts_of(dir / "launcher.log");
+    ASSERT_EQ(texts.size(), 2u) << c.name << "\n" << testutil::read_file(dir / "launcher.log");
+    EXPECT_THAT(texts[0], ::testing::StartsWith("[WARNING] log(")) << c.name;
+    EXPECT_THAT(texts[0], HasSubstr("): level file ignored: ")) << c.name;
+    EXPECT_THAT(texts[0], HasSubstr(c.reason)) << c.name;
+    EXPECT_EQ(texts[1], "after") << c.name;
+  }
+}
+
 // ---- console back ends ------------------------------------------------------
 
 TEST(LoggerConsole, MessagesBeforeInitializeGoToStderrWithTheStamp) {
@@ -205,9 +235,6 @@ TEST(LoggerConsole, SyslogBackEndSendsEveryLevelAsError) {
 TEST(LoggerRotation, CrossingMessageIsWrittenWholeIntoTheRotatedFile) {
   testutil::TempDir dir;
   const std::string log = dir / "launcher.log";
-  // What the file held before this run is not counted.
-  const std::string old_content(900 * 1024, 'o');
-  testutil::write_file(log, old_content + "\n");
   const int lines = kRotateBytes / 1024;
   const std::string line_text = std::to_string(1024 - kStampBytes);
   auto r =
@@ -219,12 +246,40 @@ TEST(LoggerRotation, CrossingMessageIsWrittenWholeIntoTheRotatedFile) {
   EXPECT_THAT(r.out, HasSubstr("probe: " + log + "_0 yes"));
 
   std::string rotated = testutil::read_file(log + "_0");
-  EXPECT_EQ(size_of(log + "_0"),
-            static_cast<long>(old_content.size() + 1) + kRotateBytes + kStampBytes + 50000);
+  EXPECT_EQ(size_of(log + "_0"), kRotateBytes + kStampBytes + 50000);
   std::string last_line = rotated.substr(rotated.rfind('\n', rotated.size() - 2) + 1);
   EXPECT_EQ(last_line.size(), static_cast<size_t>(kStampBytes + 50000));
   EXPECT_EQ(last_line.back(), '\n');
   EXPECT_EQ(texts_of(log), std::vector<std::string>{"next"});
+}
+
+// The bytes already in the file count, whichever launch wrote them: one
+// launch writes only a little, and a log counted per run would never rotate.
+TEST(LoggerRotation, SizeOnDiskCountsAcrossLaunches) {
+  const struct {
+    const char* name;
+    long planted;               // bytes in launcher.log before the first run
+    std::vector<int> runs_kib;  // KiB each run (a process of its own) writes
+    bool rotated;               // launcher.log_0 exists afterwards
+  } cases[] = {
+      {"planted 20 MiB, a run that writes nothing", 20L << 20, {0}, true},
+      {"exactly 1 MiB at the start", kRotateBytes, {0}, false},
+      {"one byte past 1 MiB at the start", kRotateBytes + 1, {0}, true},
+      {"900 KiB, then runs of 100 KiB", 900L << 10, {100, 100}, true},
+      {"runs of 300 KiB add up", 0, {300, 300, 300, 300}, true},
+      {"runs of 300 KiB below 1 MiB", 0, {300, 300, 300}, false},
+  };
+  for (const auto& c : cases) {
+    testutil::TempDir dir;
+    const std::string log = dir / "launcher.log";
+    if (c.planted > 0) testutil::write_file(log, std::string(static_cast<size_t>(c.planted), 'o'));
+    for (int kib : c.runs_kib) {
+      auto r = probe({"init", kFile, log, "-", kCount, "fill", "3", "c", std::to_string(kib), "1024"});
+      ASSERT_EQ(r.status, 0) << c.name << r.out;
+    }
+    EXPECT_EQ(testutil::exists(log + "_0"), c.rotated) << c.name;
+    EXPECT_LE(size_of(log), kRotateBytes + 1024) << c.name;
+  }
 }
 
 TEST(LoggerRotation, SixtyRotationsKeepLauncherLogAndFortyNineOldFiles) {

@@ -1,0 +1,63 @@
+#include "small-file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "unique-fd.h"
+
+namespace {
+
+// Room for any of the system's error texts.
+constexpr size_t kErrTextSize = 256;
+
+std::string quoted(const ustring& path) { return std::string("'") + path.c_str() + "'"; }
+
+std::string err_text(int e) {
+  char buf[kErrTextSize];
+  return std::string(strerror_r(e, buf, sizeof buf));
+}
+
+}  // namespace
+
+int FSReadSmallFileQuiet(const ustring& path, size_t limit, std::string& bytes, std::string& why) {
+  bytes.clear();
+  why.clear();
+  if (path.empty()) return -1;
+  UniqueFd fd(open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (!fd) {
+    const int e = errno;
+    if (e == ENOENT) return -2;
+    why = "cannot open " + quoted(path) + ": " + err_text(e);
+    return -3;
+  }
+  struct stat st;
+  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    why = quoted(path) + " is not a regular file";
+    return -3;
+  }
+  // One byte past the limit tells a file that is too large from one that
+  // fills it exactly.
+  std::string buf(limit + 1, '\0');
+  size_t got = 0;
+  while (got < buf.size()) {
+    const ssize_t n = read(fd.get(), &buf[got], buf.size() - got);
+    if (n == 0) break;
+    if (n > 0) {
+      got += static_cast<size_t>(n);
+    } else if (errno != EINTR) {
+      why = "cannot read " + quoted(path) + ": " + err_text(errno);
+      return -3;
+    }
+  }
+  if (got > limit) {
+    why = quoted(path) + " is larger than " + std::to_string(limit) + " bytes";
+    return -3;
+  }
+  buf.resize(got);
+  bytes.swap(buf);
+  return 0;
+}
