@@ -158,6 +158,10 @@ INSTANTIATE_TEST_SUITE_P(
         WaylandCase{"sway_session_no_platform_chosen",
                     {"-QT_QPA_PLATFORM", "XDG_SESSION_TYPE=wayland", "XDG_CURRENT_DESKTOP=sway",
                      "-XDG_SESSION_DESKTOP"}},
+        // Qt picks xcb on GNOME, whose X server is not running here.
+        WaylandCase{"gnome_session_without_its_x_server",
+                    {"-QT_QPA_PLATFORM", "XDG_SESSION_TYPE=wayland", "XDG_CURRENT_DESKTOP=ubuntu:GNOME",
+                     "-XDG_SESSION_DESKTOP"}},
         WaylandCase{"wayland_chosen", {"QT_QPA_PLATFORM=wayland", "-XDG_SESSION_TYPE"}},
         WaylandCase{"wayland_then_xcb_chosen", {"QT_QPA_PLATFORM=wayland;xcb", "-XDG_SESSION_TYPE"}},
         WaylandCase{"xcb_chosen_without_an_x_server", {"QT_QPA_PLATFORM=xcb", "XDG_SESSION_TYPE=wayland"}}),
