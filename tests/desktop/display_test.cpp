@@ -167,19 +167,28 @@ INSTANTIATE_TEST_SUITE_P(
         WaylandCase{"xcb_chosen_without_an_x_server", {"QT_QPA_PLATFORM=xcb", "XDG_SESSION_TYPE=wayland"}}),
     [](const ::testing::TestParamInfo<WaylandCase>& i) { return std::string(i.param.name); });
 
-// Pixels of the dialog's background (its style sheet's WhiteSmoke).
+// The box of the dialog's background (its style sheet's WhiteSmoke): the
+// rows that hold a long run of it, so that a few pixels of that grey
+// elsewhere (in the shell's clock, say) do not count.
 QRect dialog_box(const QImage& shot) {
+  // Shorter than any row of the dialog's background, longer than any text.
+  constexpr int kMinRun = 100;
   const QRgb background = QColor("whitesmoke").rgb();
-  int left = shot.width(), top = shot.height(), right = -1, bottom = -1;
-  for (int y = 0; y < shot.height(); ++y)
-    for (int x = 0; x < shot.width(); ++x)
-      if (shot.pixel(x, y) == background) {
-        left = std::min(left, x);
-        right = std::max(right, x);
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
+  QRect box;
+  for (int y = 0; y < shot.height(); ++y) {
+    int run = 0;
+    for (int x = 0; x < shot.width(); ++x) {
+      run = shot.pixel(x, y) == background ? run + 1 : 0;
+      if (run == kMinRun) {
+        int end = x;
+        while (end + 1 < shot.width() && shot.pixel(end + 1, y) == background) ++end;
+        box |= QRect(QPoint(x - kMinRun + 1, y), QPoint(end, y));
+        x = end;
+        run = 0;
       }
-  return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    }
+  }
+  return box;
 }
 
 // The bounding box of the dark pixels (the label's text) in BOX.
