@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -31,10 +32,13 @@ const char kPluginRelPath[] = "/lib/plugins";
 // The log rotates through this many files.
 constexpr int kLogRotateCount = 50;
 
-// Platforms tried in turn when the user chose none: the desktop first, and
-// off screen when there is no usable display, so that the launch (and its
-// exit status 0) does not depend on one.
-const char kPlatformFallback[] = "xcb;offscreen";
+// The desktop platforms this tree carries (lib/plugins/platforms), tried
+// after the user's or the session's choice, and the one that needs no
+// display, tried last: a platform that is missing or cannot reach its
+// display makes Qt abort the launch when none after it can start.
+const char kXcbPlatform[] = "xcb";
+const char kWaylandPlatform[] = "wayland";
+const char kOffscreenPlatform[] = "offscreen";
 const char kPlatformVariable[] = "QT_QPA_PLATFORM";
 
 // Qt's own event dispatcher for the main thread instead of GLib's: GLib's
@@ -149,9 +153,42 @@ static QString getCurrentLanguageFileName() {
   return ":/" + strDefLan + ".qm";
 }
 
-// Only for the application object's construction.
-static void choose_platform_fallback() {
-  if (qEnvironmentVariableIsEmpty(kPlatformVariable)) qputenv(kPlatformVariable, kPlatformFallback);
+// The platform Qt itself picks when the user names none: Wayland on a
+// Wayland session unless the desktop is GNOME (whose own X server Qt
+// prefers there), X everywhere else.
+static QByteArray session_platform() {
+  if (qgetenv("XDG_SESSION_TYPE") != kWaylandPlatform) return kXcbPlatform;
+  const QByteArray desktops =
+      qgetenv("XDG_CURRENT_DESKTOP").toLower() + ':' + qgetenv("XDG_SESSION_DESKTOP").toLower();
+  return desktops.contains("gnome") ? kXcbPlatform : kWaylandPlatform;
+}
+
+// Whether a ';'-separated platform list names PLATFORM (an entry is a name,
+// optionally followed by ':' and the platform's arguments).
+static bool names_platform(const QByteArray& list, const QByteArray& platform) {
+  for (const QByteArray& entry : list.split(';'))
+    if (entry.split(':').first().toLower() == platform) return true;
+  return false;
+}
+
+// The list Qt tries in turn: the user's choice as given (or Qt's own for
+// the session), then each platform of the tree that it does not name yet,
+// the session's desktop first and off screen last.
+static QByteArray platform_list(const QByteArray& first) {
+  const bool wayland_first = session_platform() == kWaylandPlatform;
+  QByteArray list = first;
+  for (const char* p : {wayland_first ? kWaylandPlatform : kXcbPlatform,
+                        wayland_first ? kXcbPlatform : kWaylandPlatform, kOffscreenPlatform})
+    if (!names_platform(list, p)) list += QByteArray(";") + p;
+  return list;
+}
+
+// Only for the application object's construction; returns the list.
+static QByteArray choose_platforms() {
+  const QByteArray user = qgetenv(kPlatformVariable);
+  const QByteArray list = platform_list(user.isEmpty() ? session_platform() : user);
+  qputenv(kPlatformVariable, list);
+  return list;
 }
 
 // Also only for the application object's construction, which picks the main
@@ -165,13 +202,15 @@ int main(int argc, char** argv) {
   initialize_resources();
 
   const UserVariable platform(kPlatformVariable), dispatcher(kNoGlibVariable), startup_id(kStartupIdVariable);
-  choose_platform_fallback();
+  const QByteArray platforms = choose_platforms();
   choose_event_dispatcher();
   ProcessingProgressDialog::EnableHighDpi();
   QtSingleApplication app(argc, argv, true);
   for (const UserVariable* v : {&platform, &dispatcher, &startup_id}) v->Restore();
 
   initialize_logger();
+  LOG_MSG(L_INFO, "launcher_debug", "[INFO] main(%d): platform '%s' of '%s'\n",
+          QGuiApplication::platformName().toUtf8().constData(), platforms.constData());
   if (app.isRunning()) {
     LOG_MSG(L_DEBUG, "launcher_debug", "[DEBUG] main(%d): app has already launched, return\n");
     return ret;

@@ -3,9 +3,9 @@
 
 NIMBORA_PACKAGES=(
   g++ make cmake pkg-config
-  qtbase5-dev qttools5-dev-tools libarchive-dev libicu-dev
+  qtbase5-dev qttools5-dev-tools qtwayland5 libarchive-dev libicu-dev
   libgtest-dev libgmock-dev
-  xvfb xauth fonts-dejavu-core openbox wmctrl xdotool
+  xvfb xauth fonts-dejavu-core openbox wmctrl xdotool weston
   libarchive-tools tar gzip zstd xz-utils cpio python3
   util-linux procps
   desktop-file-utils appstream

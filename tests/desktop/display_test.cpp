@@ -1,18 +1,24 @@
-// The launcher on a real X display (Xvfb with openbox), its dialog shown in
-// the middle of an upgrade: what the process has mapped, and how the window
-// presents itself to the desktop.
+// The launcher on a real display, its dialog shown in the middle of an
+// upgrade: on X (Xvfb with openbox) and on a Wayland compositor (headless
+// weston), what the process has mapped, and how the window presents itself
+// to the desktop.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QImage>
+#include <regex>
 #include <set>
 
 #include "desktop_entry.h"
 #include "faults_tree.h"
+#include "weston.h"
 #include "x_desktop.h"
 
 using namespace testutil;
 
 using ::testing::EndsWith;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -58,6 +64,185 @@ TEST(Display, DialogShownOnXcbMapsNoOpenGlAndCarriesTheEntrysWindowClass) {
   fifo.end_pass();
   EXPECT_EQ(c->wait(), 0) << c->output();
   EXPECT_THAT(u.tree().started(), EndsWith("start 1002\n"));
+}
+
+// ----------------------------------------------------------------- Wayland
+
+// A launch whose upgrade stops half way through the extraction, with its
+// dialog up on a compositor; the requests the launcher's Wayland connection
+// sent (WAYLAND_DEBUG=client) are in its output.
+class WaylandUpgrade {
+ public:
+  WaylandUpgrade(const Weston& weston, const std::vector<std::string>& env)
+      : layout_(layout_of(u_.plain_tar())), fifo_(u_.package(), read_file(u_.plain_tar())) {
+    std::vector<std::string> e = weston.env();
+    e.push_back("WAYLAND_DEBUG=client");
+    e.insert(e.end(), env.begin(), env.end());
+    c_ = u_.start(e);
+  }
+
+  LaunchTree& tree() { return u_.tree(); }
+  Child& launcher() { return *c_; }
+  std::string requests() const { return c_->output(); }
+
+  // Feeds the counting pass and half of the extraction, then waits until
+  // the dialog's window has its first picture on the compositor.
+  bool park_with_dialog_shown() {
+    if (!fifo_.begin_pass(*c_) || !fifo_.feed_entries_and_end()) return false;
+    if (!fifo_.begin_pass(*c_) || !fifo_.feed(layout_.header_offsets[layout_.names.size() / 2]) ||
+        !fifo_.wait_parked(*c_))
+      return false;
+    return XDesktop::wait_until([&] { return c_->exited() || dialog_drawn(); }) && !c_->exited();
+  }
+
+  // The rest of the package; the launcher's exit status.
+  int finish() {
+    if (!fifo_.feed_all()) return -1;
+    fifo_.end_pass();
+    return c_->wait();
+  }
+
+ private:
+  // A toplevel was titled and a surface committed after a buffer was
+  // attached: the window is on the screen with its contents.
+  bool dialog_drawn() const {
+    const std::string out = c_->output();
+    const size_t title = out.find(".set_title(");
+    if (title == std::string::npos) return false;
+    const size_t attach = out.find(".attach(wl_buffer", title);
+    return attach != std::string::npos && out.find(".commit()", attach) != std::string::npos;
+  }
+
+  Upgrade u_;
+  ArchiveLayout layout_;
+  PackageFifo fifo_;
+  std::unique_ptr<Child> c_;
+};
+
+struct WaylandCase {
+  const char* name;
+  std::vector<std::string> env;  // the user's session, besides the compositor's socket
+};
+
+void PrintTo(const WaylandCase& c, std::ostream* os) { *os << c.name; }
+
+class OnWayland : public ::testing::TestWithParam<WaylandCase> {};
+
+// With no X server, the dialog is an xdg toplevel of the launcher's own,
+// titled and tied to the desktop entry by its app id, drawn without OpenGL;
+// the upgrade ends and starts the client.
+TEST_P(OnWayland, DialogIsAnXdgToplevelWithTheEntrysAppIdAndNoOpenGl) {
+  TempDir dir;
+  Weston weston(dir / "weston.out");
+  if (!weston.unavailable().empty()) GTEST_SKIP() << weston.unavailable();
+  WaylandUpgrade w(weston, GetParam().env);
+  ASSERT_TRUE(w.park_with_dialog_shown()) << "no dialog on the compositor\n" << w.requests();
+
+  const std::string requests = w.requests();
+  EXPECT_THAT(requests, HasSubstr("xdg_toplevel@"));
+  EXPECT_TRUE(std::regex_search(requests, std::regex(R"(xdg_toplevel@\d+\.set_title\("Nimbora Backup"\))")));
+  EXPECT_TRUE(std::regex_search(requests, std::regex(R"(xdg_toplevel@\d+\.set_app_id\("nimbora-backup"\))")));
+  EXPECT_EQ(desktop_entry_value("StartupWMClass"), "nimbora-backup");
+  EXPECT_EQ(mapped_opengl(w.launcher().pid()), std::set<std::string>{});
+
+  EXPECT_EQ(w.finish(), 0) << w.requests();
+  EXPECT_THAT(w.tree().started(), EndsWith("start 1002\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sessions, OnWayland,
+    ::testing::Values(
+        WaylandCase{"kde_session_no_platform_chosen",
+                    {"-QT_QPA_PLATFORM", "XDG_SESSION_TYPE=wayland", "XDG_CURRENT_DESKTOP=KDE",
+                     "XDG_SESSION_DESKTOP=KDE"}},
+        WaylandCase{"sway_session_no_platform_chosen",
+                    {"-QT_QPA_PLATFORM", "XDG_SESSION_TYPE=wayland", "XDG_CURRENT_DESKTOP=sway",
+                     "-XDG_SESSION_DESKTOP"}},
+        // Qt picks xcb on GNOME, whose X server is not running here.
+        WaylandCase{"gnome_session_without_its_x_server",
+                    {"-QT_QPA_PLATFORM", "XDG_SESSION_TYPE=wayland", "XDG_CURRENT_DESKTOP=ubuntu:GNOME",
+                     "-XDG_SESSION_DESKTOP"}},
+        WaylandCase{"wayland_chosen", {"QT_QPA_PLATFORM=wayland", "-XDG_SESSION_TYPE"}},
+        WaylandCase{"wayland_then_xcb_chosen", {"QT_QPA_PLATFORM=wayland;xcb", "-XDG_SESSION_TYPE"}},
+        WaylandCase{"xcb_chosen_without_an_x_server", {"QT_QPA_PLATFORM=xcb", "XDG_SESSION_TYPE=wayland"}}),
+    [](const ::testing::TestParamInfo<WaylandCase>& i) { return std::string(i.param.name); });
+
+// The box of the dialog's background (its style sheet's WhiteSmoke): the
+// rows that hold a long run of it, so that a few pixels of that grey
+// elsewhere (in the shell's clock, say) do not count.
+QRect dialog_box(const QImage& shot) {
+  // Shorter than any row of the dialog's background, longer than any text.
+  constexpr int kMinRun = 100;
+  const QRgb background = QColor("whitesmoke").rgb();
+  QRect box;
+  for (int y = 0; y < shot.height(); ++y) {
+    int run = 0;
+    for (int x = 0; x < shot.width(); ++x) {
+      run = shot.pixel(x, y) == background ? run + 1 : 0;
+      if (run == kMinRun) {
+        int end = x;
+        while (end + 1 < shot.width() && shot.pixel(end + 1, y) == background) ++end;
+        box |= QRect(QPoint(x - kMinRun + 1, y), QPoint(end, y));
+        x = end;
+        run = 0;
+      }
+    }
+  }
+  return box;
+}
+
+// The bounding box of the dark pixels (the label's text) in BOX.
+QRect text_box(const QImage& shot, const QRect& box) {
+  // Below this grey level a pixel belongs to a glyph, not to the background.
+  constexpr int kInk = 128;
+  int left = box.right() + 1, top = box.bottom() + 1, right = -1, bottom = -1;
+  for (int y = box.top(); y <= box.bottom(); ++y)
+    for (int x = box.left(); x <= box.right(); ++x)
+      if (qGray(shot.pixel(x, y)) < kInk) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+  return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// At scale 2 the window is drawn at twice its size by the launcher itself
+// (a buffer of scale 2), lies whole on the screen, and its label's text sits
+// inside the dialog with room to spare on every side.
+TEST(OnWaylandAtScale2, DialogIsDrawnAtTwiceItsSizeAndShowsItsWholeText) {
+  TempDir dir;
+  Weston weston(dir / "weston.out", {"--scale=2", "--width=1600", "--height=1000"});
+  if (!weston.unavailable().empty()) GTEST_SKIP() << weston.unavailable();
+  WaylandUpgrade w(weston, {"QT_QPA_PLATFORM=wayland"});
+  ASSERT_TRUE(w.park_with_dialog_shown()) << "no dialog on the compositor\n" << w.requests();
+  EXPECT_THAT(w.requests(), HasSubstr(".set_buffer_scale(2)"));
+
+  // The shell fades the screen in from black once its own client is up:
+  // pictures are taken until one shows the dialog.
+  std::string path;
+  QImage shot;
+  QRect box;
+  XDesktop::wait_until([&] {
+    path = weston.screenshot(dir.path());
+    shot = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+    box = dialog_box(shot);
+    return path.empty() || !box.isNull();
+  });
+  ASSERT_FALSE(path.empty()) << "weston-screenshooter took no picture";
+  ASSERT_EQ(shot.size(), QSize(3200, 2000)) << path;
+  // The dialog's 400 logical pixels, at scale 2.
+  EXPECT_EQ(box.width(), 800) << path;
+  EXPECT_TRUE(shot.rect().contains(box)) << path;
+  const QRect text = text_box(shot, box);
+  ASSERT_FALSE(text.isNull()) << "no text in the dialog " << path;
+  // Glyphs cut off by the dialog's edge would reach it.
+  constexpr int kRoom = 8;
+  EXPECT_TRUE(box.adjusted(kRoom, kRoom, -kRoom, -kRoom).contains(text))
+      << "text " << text.x() << "," << text.y() << " " << text.width() << "x" << text.height() << " dialog "
+      << box.x() << "," << box.y() << " " << box.width() << "x" << box.height() << " " << path;
+
+  EXPECT_EQ(w.finish(), 0) << w.requests();
 }
 
 }  // namespace

@@ -234,33 +234,54 @@ TEST(InstalledLaunch, LogFolderThatCannotBeCreatedDoesNotStopTheLaunch) {
 struct DisplayCase {
   const char* name;
   std::vector<std::string> env;
+  std::string client_sees;  // the client's QT_QPA_PLATFORM line, "" when unset
 };
 
 void PrintTo(const DisplayCase& c, std::ostream* os) { *os << c.name; }
 
 class WithoutUsableDisplay : public ::testing::TestWithParam<DisplayCase> {};
 
-// Qt would abort before main could start anything; the launcher falls back
-// to drawing off screen and must not hand that choice on to the client.
+// Whatever platform the user names, and whether or not its display is
+// there, Qt would abort before main could start anything if that were all
+// it tried; the launcher falls back to the tree's other platforms and to
+// drawing off screen, and hands the client the user's choice as it was.
 TEST_P(WithoutUsableDisplay, LaunchStillRunsAndTheClientSeesTheUsersEnvironment) {
   CurrentCopy c;
-  std::vector<std::string> env = {"-QT_QPA_PLATFORM", "-WAYLAND_DISPLAY"};
+  std::vector<std::string> env = {"-QT_QPA_PLATFORM", "-WAYLAND_DISPLAY", "-XDG_SESSION_TYPE",
+                                  "XDG_RUNTIME_DIR=" + c.tree().tmp()};
   env.insert(env.end(), GetParam().env.begin(), GetParam().env.end());
   RunResult r = c.launch(env);
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(c.runs(), 1) << r.out;
   std::string client_env = read_file(c.home("env.1"));
-  EXPECT_THAT(client_env, Not(HasSubstr("QT_QPA_PLATFORM=")));
+  if (GetParam().client_sees.empty()) {
+    EXPECT_THAT(client_env, Not(HasSubstr("QT_QPA_PLATFORM=")));
+  } else {
+    EXPECT_THAT(client_env, HasSubstr("\nQT_QPA_PLATFORM=" + GetParam().client_sees + "\n"));
+  }
   EXPECT_THAT(client_env, Not(HasSubstr("QT_NO_GLIB=")));
   EXPECT_THAT(c.tree().log(), HasSubstr("): done\n"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Displays, WithoutUsableDisplay,
-                         ::testing::Values(DisplayCase{"no_display_variable", {"-DISPLAY"}},
-                                           DisplayCase{"display_nobody_serves", {"DISPLAY=:7391"}}),
-                         [](const ::testing::TestParamInfo<DisplayCase>& i) {
-                           return std::string(i.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Displays, WithoutUsableDisplay,
+    ::testing::Values(
+        DisplayCase{"no_display_variable", {"-DISPLAY"}, ""},
+        DisplayCase{"display_nobody_serves", {"DISPLAY=:7391"}, ""},
+        DisplayCase{"wayland_session_without_a_compositor", {"-DISPLAY", "XDG_SESSION_TYPE=wayland"}, ""},
+        DisplayCase{
+            "wayland_chosen_without_a_compositor", {"-DISPLAY", "QT_QPA_PLATFORM=wayland"}, "wayland"},
+        DisplayCase{"wayland_then_xcb_chosen_without_either",
+                    {"DISPLAY=:7391", "WAYLAND_DISPLAY=nobody-serves", "QT_QPA_PLATFORM=wayland;xcb"},
+                    "wayland;xcb"},
+        DisplayCase{"xcb_chosen_without_an_x_server", {"-DISPLAY", "QT_QPA_PLATFORM=xcb"}, "xcb"},
+        DisplayCase{"eglfs_chosen_which_the_tree_lacks", {"-DISPLAY", "QT_QPA_PLATFORM=eglfs"}, "eglfs"},
+        DisplayCase{
+            "name_qt_does_not_know", {"-DISPLAY", "QT_QPA_PLATFORM=no-such-platform"}, "no-such-platform"},
+        DisplayCase{"platform_with_arguments",
+                    {"-DISPLAY", "QT_QPA_PLATFORM=xcb:no-such-option"},
+                    "xcb:no-such-option"}),
+    [](const ::testing::TestParamInfo<DisplayCase>& i) { return std::string(i.param.name); });
 
 TEST(InstalledLaunch, UsersPlatformChoiceReachesTheClientUnchanged) {
   CurrentCopy c;
