@@ -16,6 +16,7 @@
 #include "log.h"
 #include "qtsingleapplication.h"
 #include "strtab.h"
+#include "threads_left_behind.h"
 #include "ustring.h"
 
 int qInitResources_texts();
@@ -143,6 +144,9 @@ int main(int argc, char** argv) {
   launcher->Run();
   launcher->Start();
   ret = QApplication::exec();
+  // The client is started: a thread the watchdog gave up must not meet the
+  // destructors below nor those at exit.
+  ThreadsLeftBehind::EndProcessIfAny(ret);
   delete launcher;
   return ret;
 }
