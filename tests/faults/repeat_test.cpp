@@ -173,4 +173,70 @@ TEST(RepeatedFailure, PackageThatFailsIsHeldBackUntilItChangesOrADayPassed) {
   }
 }
 
+// The identity of a file as the record writes it.
+std::string identity_of(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return "";
+  return std::to_string(st.st_dev) + " " + std::to_string(st.st_ino) + " " + std::to_string(st.st_size) +
+         " " + std::to_string(static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec);
+}
+
+// A whole record saying that the offered package failed a moment ago.
+std::string holding_record(const Upgrade& u) {
+  return "build=1002\npackage=" + identity_of(u.package()) +
+         "\ninfo=" + identity_of(u.tree().root() + "/INFO") +
+         "\nunfinished=0\nfailure=package\ntime=" + std::to_string(static_cast<long long>(time(nullptr))) +
+         "\nspace_needed=0\n";
+}
+
+// Only a whole record, read as a regular file of the user's tree, holds a
+// package back; anything else in its place is taken as no record (and said
+// so in the log), so that no planted object can block upgrades or hang the
+// launch.
+TEST(RepeatedFailure, OnlyAWholeRecordHoldsThePackageBack) {
+  const struct {
+    const char* name;
+    std::function<void(const Upgrade&, const std::string& record)> plant;
+    bool held;
+  } rows[] = {
+      {"whole record", [](const Upgrade& u, const std::string& r) { write_file(r, holding_record(u)); },
+       true},
+      {"record cut short",
+       [](const Upgrade& u, const std::string& r) {
+         const std::string text = holding_record(u);
+         write_file(r, text.substr(0, text.find("time=") + 7));
+       },
+       false},
+      {"record larger than any record",
+       [](const Upgrade& u, const std::string& r) {
+         write_file(r, holding_record(u) + std::string(8192, '#'));
+       },
+       false},
+      {"link to a whole record",
+       [](const Upgrade& u, const std::string& r) {
+         const std::string elsewhere = u.tree().tmp() + "/planted-record";
+         write_file(elsewhere, holding_record(u));
+         ASSERT_EQ(symlink(elsewhere.c_str(), r.c_str()), 0);
+       },
+       false},
+      {"FIFO", [](const Upgrade&, const std::string& r) { ASSERT_EQ(mkfifo(r.c_str(), 0600), 0); }, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Upgrade u;
+    LaunchTree& t = u.tree();
+    t.set_levels("service_debug=6\n");
+    row.plant(u, record_of(t));
+    const RunResult r = u.launch();
+    if (row.held) {
+      expect_copy_of(u, r, u.old_client(), "1001");
+      EXPECT_THAT(t.log(), HasSubstr("is held back"));
+    } else {
+      expect_copy_of(u, r, u.new_client(), "1002");
+      EXPECT_THAT(t.log(), HasSubstr("is damaged or not a regular file, taken as absent\n"));
+      EXPECT_FALSE(exists(record_of(t)));
+    }
+  }
+}
+
 }  // namespace
