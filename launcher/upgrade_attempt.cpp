@@ -314,13 +314,22 @@ int UpgradeAttempt::Write(const AttemptRecord& record) const {
 
 UpgradeFailure UpgradeAttempt::ClassifyFailure(const ustring& dir) {
   struct statvfs vfs;
-  if (statvfs(dir.c_str(), &vfs) != 0 || (vfs.f_flag & ST_RDONLY) != 0 || !ProbeWrite(dir)) {
-    LOG_MSG(L_WARNING, "service_debug",
-            "[WARNING] upgrade-attempt(%d): the file system of '%s' is read-only, full or failing: %s\n",
-            dir.c_str(), strerror(errno));
-    return UpgradeFailure::kEnvironment;
+  std::string why;
+  if (statvfs(dir.c_str(), &vfs) != 0) {
+    why = strerror(errno);
+  } else if ((vfs.f_flag & ST_RDONLY) != 0) {
+    why = "mounted read-only";
+  } else if (!ProbeWrite(dir)) {
+    why = std::string("a probe write failed: ") + strerror(errno);
+  } else {
+    return UpgradeFailure::kPackage;
   }
-  return UpgradeFailure::kPackage;
+  LOG_MSG(
+      L_WARNING, "service_debug",
+      "[WARNING] upgrade-attempt(%d): the file system of '%s' is read-only, full or failing (%s): not the "
+      "package's fault\n",
+      dir.c_str(), why.c_str());
+  return UpgradeFailure::kEnvironment;
 }
 
 uint64_t UpgradeAttempt::FreeBytes(const ustring& dir) {

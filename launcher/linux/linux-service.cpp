@@ -332,7 +332,7 @@ bool LinuxService::HoldsBack(const UpgradeAttempt& attempt) {
   PutNewestCompleteCopyInPlace();
   LOG_MSG(L_WARNING, "service_debug",
           "[WARNING] linux/linux-service(%d): build %s of the package is held back: %s; starting the copy in "
-          "place, trying again once the package changes or a day has passed\n",
+          "place\n",
           target_version.build_version.c_str(), why.c_str());
   return true;
 }
