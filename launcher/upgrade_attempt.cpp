@@ -59,6 +59,8 @@ constexpr mode_t kRecordMode = 0600;
 
 constexpr int64_t kNanosPerSecond = 1000000000;
 
+constexpr char kUntilChangedOrADay[] = "; tried again once the package changes or a day has passed";
+
 const char* FailureName(UpgradeFailure f) {
   switch (f) {
     case UpgradeFailure::kPackage:
@@ -243,16 +245,17 @@ bool UpgradeAttempt::MayTry(const PackageIdentity& package, int64_t now, uint64_
   switch (r->failure) {
     case UpgradeFailure::kUnfinished:
       if (r->unfinished < kUnfinishedBeforeHold) return true;
-      why = std::to_string(r->unfinished) + " attempts in a row never finished";
+      why = std::to_string(r->unfinished) + " attempts in a row never finished" + kUntilChangedOrADay;
       return false;
     case UpgradeFailure::kPackage:
-      why = "its last attempt failed because of the package";
+      why = std::string("its last attempt failed because of the package") + kUntilChangedOrADay;
       return false;
     case UpgradeFailure::kEnvironment:
       if (free_bytes > r->space_needed || age >= kEnvironmentBackoffSeconds) return true;
       why = "its last attempt failed for want of a writable file system with room (" +
             std::to_string(free_bytes >> 20) + " MiB free, more than " +
-            std::to_string(r->space_needed >> 20) + " MiB needed)";
+            std::to_string(r->space_needed >> 20) +
+            " MiB needed); tried again once there is room, the package changes or an hour has passed";
       return false;
   }
   return true;
