@@ -25,6 +25,13 @@ constexpr int MAX_RENAME_COUNT = 10;
 // Room for the decimal retry number; 1 to 9 always fit.
 constexpr size_t kRetryTextSize = 8;
 
+// The package archive and the version file, below the system root.
+constexpr char kPackageRelPath[] = "/package/nimbora.nbpk";
+constexpr char kInfoRelPath[] = "/INFO";
+
+// The record of the last upgrade attempt, below the per-user directory.
+constexpr char kUpgradeRecordName[] = "/upgrade.attempt";
+
 // The kernel's link to the running executable's file, links already resolved.
 constexpr char kExecutableLink[] = "/proc/self/exe";
 
@@ -304,6 +311,14 @@ ustring Service::GetUserNimboraAppInstallPath() { return GetUserNimboraInstallPa
 
 ustring Service::GetUserNimboraDataInstallPath() { return GetUserNimboraInstallPath() + "/" + "data"; }
 
+ustring Service::GetUserUpgradeRecordPath() { return GetUserNimboraInstallPath() + kUpgradeRecordName; }
+
+PackageIdentity Service::TargetPackage() const {
+  const ustring root = GetRootNimboraResourceInstallPath();
+  return PackageIdentity::Of(target_version.build_version.c_str(), root + kPackageRelPath,
+                             root + kInfoRelPath);
+}
+
 // Versions -------------------------------------------------------------------
 
 void Service::LoadSourceVersion() {
@@ -329,6 +344,7 @@ void Service::LoadTargetVersion() {
 // Per-user installation ------------------------------------------------------
 
 int Service::PrepareUserEnv() {
+  last_failure = UpgradeFailure::kEnvironment;
   const ustring app_dir = per_user_install_path;
   int kept = -1;  // the backup index rolled back to, -1 for none
   if (DropPartialCopies(app_dir, kept) != 0) return -1;
@@ -359,6 +375,9 @@ int Service::PrepareUserEnv() {
     return 0;
   }
 
+  // Judged while what the extraction wrote still takes its room: once the
+  // partial copy is gone, a full disk would look like a bad package.
+  last_failure = UpgradeAttempt::ClassifyFailure(GetUserNimboraInstallPath());
   // What the failed extraction left must not look like an installed copy.
   RemoveCopy(app_dir);
   if (kept < 0) {
@@ -376,7 +395,7 @@ int Service::PrepareUserEnv() {
 }
 
 int Service::ExtractPackage() {
-  const ustring source = GetRootNimboraResourceInstallPath() + "/package/nimbora.nbpk";
+  const ustring source = GetRootNimboraResourceInstallPath() + kPackageRelPath;
   const ustring destination = GetUserNimboraAppInstallPath();
   if (FSMKDir(destination, true) < 0) {
     LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to create folder: '%s'\n",
@@ -396,6 +415,41 @@ void Service::RemoveAgedFolders() {
   const ustring aged = GetUserNimboraInstallPath() + "/app";
   LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): removing aged app folder %s\n", aged.c_str());
   RemoveCopy(aged);
+  RemoveLeftoverBackups();
+}
+
+// A kill after the new copy's INFO was put in place and before the backups
+// were removed leaves a whole old copy behind, which no later launch with
+// nothing to upgrade would look at: it is removed here, as the upgrade
+// itself removes its backups. Only with the single-instance lock (another
+// launcher may be upgrading), and only when the app folder is a complete
+// copy at least as new as the package: never the copy a rollback needs.
+void Service::RemoveLeftoverBackups() {
+  const ustring app_dir = per_user_install_path;
+  if (upgrade_forbidden || app_dir.empty()) return;
+  bool app_is_current = false;
+  for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+    const ustring dir = GetAppBackupDir(app_dir, i);
+    if (!IsFileExist(dir, false)) continue;
+    if (!app_is_current) {
+      const int target = atoi(target_version.build_version.c_str());
+      if (!IsCompleteCopy(app_dir) || BuildOf(app_dir) < target) return;
+      app_is_current = true;
+    }
+    LOG_MSG(L_INFO, "service_debug",
+            "[INFO] cloud-service(%d): removing backup '%s' left by an earlier upgrade\n", dir.c_str());
+    RemoveCopy(dir);
+  }
+}
+
+void Service::PutNewestCompleteCopyInPlace() {
+  const ustring app_dir = per_user_install_path;
+  int kept = -1;
+  if (app_dir.empty() || DropPartialCopies(app_dir, kept) != 0 || kept < 0) return;
+  const ustring backup_dir = GetAppBackupDir(app_dir, kept);
+  if (FSRename(backup_dir, app_dir, false) != 0)
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to put '%s' back as '%s'\n",
+            backup_dir.c_str(), app_dir.c_str());
 }
 
 int Service::FSCopyPath(const ustring& src, const ustring& dest) {

@@ -3,6 +3,7 @@
 // backup and rollback, and the removal of the aged app folder.
 #pragma once
 
+#include "upgrade_attempt.h"
 #include "ustring.h"
 
 class Service {
@@ -33,7 +34,13 @@ class Service {
   virtual int PrepareUserEnv();
 
  public:
+  // Removes the aged app folder, and the backup folders that an interrupted
+  // upgrade left behind once the app folder holds a complete, current copy.
   void RemoveAgedFolders();
+  // For a launch that holds the package back: removes partial copies and,
+  // when the app folder is not a complete copy, puts the newest complete
+  // backup in its place (the rollback of an upgrade that never ended).
+  void PutNewestCompleteCopyInPlace();
 
   // Called when the lock of the user's copy could not be used: another
   // launcher of this user may be upgrading, so this one leaves the copy as it
@@ -50,9 +57,13 @@ class Service {
   static ustring GetUserNimboraInstallPath();
   static ustring GetUserNimboraAppInstallPath();
   static ustring GetUserNimboraDataInstallPath();
+  // The record of the last upgrade attempt, in the per-user directory.
+  static ustring GetUserUpgradeRecordPath();
 
  protected:
   int FSCopyPath(const ustring& src, const ustring& dest);
+  // The package the system tree offers now, as the attempt record names it.
+  PackageIdentity TargetPackage() const;
 
   static bool upgrade_forbidden;
 
@@ -60,8 +71,14 @@ class Service {
   ustring per_user_install_path;
   VersionInfo target_version;
   VersionInfo source_version;
+  // Why the last PrepareUserEnv failed: the package, unless the user's file
+  // system was found full, read-only or failing, or the copy could not even
+  // be moved aside.
+  UpgradeFailure last_failure = UpgradeFailure::kEnvironment;
 
  private:
+  void RemoveLeftoverBackups();
+
   Service(const Service&) = delete;
   Service& operator=(const Service&) = delete;
 };

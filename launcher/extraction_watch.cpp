@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "log.h"
+#include "threads_left_behind.h"
 #include "unique-file.h"
 
 namespace {
@@ -79,6 +80,9 @@ bool ExtractionWatch::WaitForFinish(milliseconds timeout, int& result) {
 }
 
 void ExtractionWatch::Abandon() {
+  // Before the thread is let go: from here on the process must not run its
+  // exit-time destructors under it.
+  ThreadsLeftBehind::Note();
   std::lock_guard<std::mutex> lock(mutex_);
   abandoned_.store(true, std::memory_order_release);
 }

@@ -20,6 +20,7 @@
 #include "log_folder.h"
 #include "qtsingleapplication.h"
 #include "strtab.h"
+#include "threads_left_behind.h"
 #include "ustring.h"
 
 int qInitResources_texts();
@@ -230,6 +231,9 @@ int main(int argc, char** argv) {
   launcher->Run();
   launcher->Start();
   ret = QApplication::exec();
+  // The client is started: a thread the watchdog gave up must not meet the
+  // destructors below nor those at exit.
+  ThreadsLeftBehind::EndProcessIfAny(ret);
   delete launcher;
   return ret;
 }

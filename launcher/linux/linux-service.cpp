@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -309,7 +310,31 @@ bool LinuxService::IsNeedUpgrade() {
             "[ERROR] linux/linux-service(%d): upgrade needed but not made: no single-instance lock\n");
     return false;
   }
-  return need;
+  if (upgrade_forbidden) return false;
+  UpgradeAttempt attempt(GetUserUpgradeRecordPath());
+  if (!need) {
+    // The copy is current: an attempt that was killed after its commit is
+    // finished after all.
+    attempt.Clear();
+    return false;
+  }
+  return !HoldsBack(attempt);
+}
+
+// A held-back launch: the copy the user has is put in place (also when the
+// last attempt died before its rollback) and started; the client is not
+// stopped, the dialog not shown, the package not read.
+bool LinuxService::HoldsBack(const UpgradeAttempt& attempt) {
+  std::string why;
+  const int64_t now = time(nullptr);
+  if (attempt.MayTry(TargetPackage(), now, UpgradeAttempt::FreeBytes(GetUserNimboraInstallPath()), why))
+    return false;
+  PutNewestCompleteCopyInPlace();
+  LOG_MSG(L_WARNING, "service_debug",
+          "[WARNING] linux/linux-service(%d): build %s of the package is held back: %s; starting the copy in "
+          "place\n",
+          target_version.build_version.c_str(), why.c_str());
+  return true;
 }
 
 bool LinuxService::PerUserBinPathExist() {
@@ -366,12 +391,24 @@ void LinuxService::StopService() {
   client.WaitUntilReaped();
 }
 
+// The attempt is on record before the client is stopped: a launcher that
+// dies from here on leaves the record for the next launch to judge.
 int LinuxService::HandlePackageUpgrade() {
+  UpgradeAttempt attempt(GetUserUpgradeRecordPath());
+  const PackageIdentity package = TargetPackage();
+  const uint64_t free_at_start = UpgradeAttempt::FreeBytes(GetUserNimboraInstallPath());
+  attempt.Begin(package, time(nullptr));
   if (PerUserBinPathExist()) {
     LOG_MSG(L_DEBUG, "service_debug", "[DEBUG] linux/linux-service(%d): local appdata exist\n");
     StopService();
   }
-  return PrepareUserEnv();
+  const int rc = PrepareUserEnv();
+  if (rc == 0) {
+    attempt.Clear();
+  } else {
+    attempt.Fail(package, last_failure, time(nullptr), free_at_start);
+  }
+  return rc;
 }
 
 void LinuxService::PostUpgrade() { LaunchPerUserBin(); }

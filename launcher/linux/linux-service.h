@@ -23,4 +23,5 @@ class LinuxService : public Service {
   int LaunchPerUserBin();
   void LoadTargetVerInfo();
   void LoadSourceVerInfo();
+  bool HoldsBack(const UpgradeAttempt& attempt);
 };

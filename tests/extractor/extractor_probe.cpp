@@ -13,7 +13,10 @@
 //   --try-open PATH    at the first entry, the extracting thread creates PATH
 //                      and prints "open=0" or "open=<errno name>"
 //   --linger FILE      after the result, wait for FILE to exist before exiting
+//   --exit-gate FILE   once the exit-time destructors have run, create FILE
+//                      and wait until the threads left behind have ended
 // Used by the extractor tests for what needs a process of its own.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/syscall.h>
@@ -33,6 +36,7 @@
 #include "log.h"
 #include "seccomp_refuse.h"
 #include "strtab.h"
+#include "threads_left_behind.h"
 
 // The counting and the extracting threads both call into libarchive and the
 // C library, whose own locking ThreadSanitizer does not see; only
@@ -46,6 +50,32 @@ constexpr size_t kAllocateStep = size_t{8} << 20;
 constexpr size_t kAllocateMost = size_t{4} << 30;
 // Polling interval of the linger file; nothing is timed.
 constexpr auto kLingerPoll = std::chrono::milliseconds(5);
+
+// The --exit-gate file; a pointer into argv, which outlives every destructor.
+const char* g_exit_gate = nullptr;
+// How long the exit gate waits for the threads left behind at most.
+constexpr auto kExitGateBound = std::chrono::seconds(30);
+
+size_t ThreadCount() {
+  size_t n = 0;
+  if (DIR* d = opendir("/proc/self/task")) {
+    while (const dirent* e = readdir(d)) n += e->d_name[0] != '.';
+    closedir(d);
+  }
+  return n;
+}
+
+// Runs from the executable's own finalizers, after every exit-time
+// destructor of the C++ objects: a thread left behind that wakes now meets
+// the process as it was torn down.
+__attribute__((destructor)) void ExitGate() {
+  if (!g_exit_gate) return;
+  const int fd = open(g_exit_gate, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  if (fd >= 0) close(fd);
+  const auto end = std::chrono::steady_clock::now() + kExitGateBound;
+  while (ThreadCount() > 1 && std::chrono::steady_clock::now() < end)
+    std::this_thread::sleep_for(kLingerPoll);
+}
 
 void AllocateForever() {
   std::vector<char*> kept;
@@ -115,6 +145,8 @@ int main(int argc, char** argv) {
       hook = [path] { TryOpen(path); };
     } else if (o == "--linger" && has_value) {
       linger = args[++i];
+    } else if (o == "--exit-gate" && has_value) {
+      g_exit_gate = argv[1 + ++i];
     } else {
       return Usage();
     }
@@ -134,5 +166,7 @@ int main(int argc, char** argv) {
   printf("result=%d\n", e.Extract());
   fflush(stdout);
   while (!linger.empty() && access(linger.c_str(), F_OK) != 0) std::this_thread::sleep_for(kLingerPoll);
+  // As the launcher ends.
+  ThreadsLeftBehind::EndProcessIfAny(0);
   return 0;
 }

@@ -23,6 +23,7 @@
 using namespace testutil;
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -245,6 +246,37 @@ TEST_F(IsolationTest, StalledOrMemoryEatingExtractionIsGivenUp) {
     if (row.fault != Fault::kSlowButSteady) {
       EXPECT_FALSE(exists(target + "/INFO"));
     }
+  }
+}
+
+// A read held at a gate makes the watchdog give the extraction up; the read
+// is let go only once the process is ending, after its exit-time destructors
+// would have run (the probe's exit gate). The thread left behind then logs
+// its failed read: the process must have ended before anything it reaches
+// was destroyed, in the sanitizer builds too. Repeated, as the wake-up may
+// fall anywhere in the exit.
+TEST_F(IsolationTest, ThreadLeftBehindThatWakesAtExitMeetsNothingDestroyed) {
+  constexpr int kRepeats = 3;
+  write_archive(pkg, Bulky("d"), "ustar");
+  const std::string exit_gate = tmp / "exit-gate";
+  for (int round = 0; round < kRepeats; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    remove_tree(target);
+    make_dirs(target);
+    unlink(exit_gate.c_str());
+    OpenGate gate;
+    if (!gate.unavailable().empty()) GTEST_SKIP() << gate.unavailable();
+    ASSERT_TRUE(gate.mark(pkg, FAN_ACCESS_PERM));
+    auto probe = Probe({"--stall-ms", std::to_string(kStallMs), "--exit-gate", exit_gate});
+    ASSERT_TRUE(gate.hold_after(1, *probe)) << probe->output();
+    const long long end = now_millis() + kBoundMillis;
+    while (!probe->exited() && !exists(exit_gate) && now_millis() < end) usleep(kPollMicros);
+    gate.release();
+    EXPECT_EQ(probe->wait(), 0) << probe->output() << Log();
+    EXPECT_THAT(probe->output(), HasSubstr("result=-1\n"));
+    EXPECT_FALSE(exists(exit_gate)) << "exit-time destructors ran while a thread was left behind\n"
+                                    << probe->output();
+    EXPECT_THAT(probe->output(), Not(HasSubstr("Sanitizer")));
   }
 }
 

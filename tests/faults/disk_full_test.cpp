@@ -1,6 +1,7 @@
 // The home on a small file system that fills up in the middle of an
-// extraction: the old copy is put back and started, and once there is room a
-// later launch installs the new copy.
+// extraction: the old copy is put back and started, a launch before room is
+// made leaves the running client alone, and once there is room a later
+// launch installs the new copy.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/statvfs.h>
@@ -11,6 +12,7 @@ using namespace testutil;
 
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -63,6 +65,18 @@ TEST(DiskFull, MidExtractionRestoresTheOldCopyAndALaterLaunchInstalls) {
   EXPECT_THAT(log, HasSubstr("Failed to extract package, rollback to old installation\n"));
   for (const auto& n : list_dir(t.user_dir()))
     EXPECT_EQ(n.rfind("Nimbora.app_tmp", 0), std::string::npos) << n;
+
+  // Without room made, the next launch does not try again: the client keeps
+  // running, the package is not read.
+  const pid_t running = t.wait_client(kClientTenths);
+  Child still_full({t.launcher()}, {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"}, t.tmp() + "/still.out");
+  EXPECT_EQ(still_full.wait(), 0) << still_full.output();
+  EXPECT_EQ(tree_diff(snapshot(t.app_dir()), old_copy), "") << t.log();
+  EXPECT_EQ(t.client_pid(), running);
+  log = t.log().substr(log.size());
+  EXPECT_THAT(
+      log, HasSubstr("is held back: its last attempt failed for want of a writable file system with room"));
+  EXPECT_THAT(log, Not(HasSubstr("extract package")));
 
   // With room again.
   unlink(filler.c_str());

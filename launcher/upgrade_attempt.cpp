@@ -1,0 +1,344 @@
+#include "upgrade_attempt.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <utility>
+
+#include "file-op.h"
+#include "log.h"
+#include "unique-fd.h"
+
+namespace {
+
+// A record is a few short lines; anything larger was not written by us.
+constexpr size_t kRecordMaxBytes = 4096;
+
+// A launch or a power cut is not the package's fault: one unfinished attempt
+// is tried again; the second in a row for the same package holds it back.
+constexpr int kUnfinishedBeforeHold = 2;
+
+// A failure judged wrongly must not block upgrades for ever: a held-back
+// package is tried again a day after the attempt that held it back.
+constexpr int64_t kRetryAfterSeconds = 24 * 60 * 60;
+
+// A full or failing file system is retried without new room at most this
+// often: long enough that a user who keeps a full disk does not have the
+// client stopped and the package extracted at every launch, short enough
+// that a disk cleaned up by other means than deleting files (a quota raised,
+// a file system remounted writable) is noticed the same day.
+constexpr int64_t kEnvironmentBackoffSeconds = 60 * 60;
+
+// The failed attempt filled what was free when it started and wanted more;
+// how much more is not known without reading the package again. Trying again
+// waits for a clear gain: as much as the package file's own size (a copy
+// takes at least about that much), but no more than this, since the free
+// space of a desktop moves by a few megabytes every hour (logs, caches) and
+// a large package must not wait for a gain no cleaned-up disk shows.
+constexpr uint64_t kSpaceGainMostBytes = uint64_t{32} << 20;
+
+// The probe write that tells a full disk or an exhausted quota from a bad
+// package: larger than any block the disk writer writes at once, so a write
+// that failed for want of room cannot fit the probe either.
+constexpr size_t kProbeBytes = size_t{1} << 20;
+constexpr size_t kProbeChunk = size_t{64} << 10;
+constexpr char kProbeName[] = "/.space-probe";
+
+// The temporary name the record is written under before it is renamed.
+constexpr char kPendingSuffix[] = ".new";
+constexpr mode_t kRecordMode = 0600;
+
+constexpr int64_t kNanosPerSecond = 1000000000;
+
+constexpr char kUntilChangedOrADay[] = "; tried again once the package changes or a day has passed";
+
+const char* FailureName(UpgradeFailure f) {
+  switch (f) {
+    case UpgradeFailure::kPackage:
+      return "package";
+    case UpgradeFailure::kEnvironment:
+      return "environment";
+    case UpgradeFailure::kUnfinished:
+      break;
+  }
+  return "unfinished";
+}
+
+bool ParseFailure(const std::string& s, UpgradeFailure& f) {
+  for (UpgradeFailure v :
+       {UpgradeFailure::kUnfinished, UpgradeFailure::kPackage, UpgradeFailure::kEnvironment})
+    if (s == FailureName(v)) {
+      f = v;
+      return true;
+    }
+  return false;
+}
+
+FileIdentity IdentityOf(const ustring& path) {
+  FileIdentity id;
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return id;
+  id.dev = st.st_dev;
+  id.ino = st.st_ino;
+  id.size = st.st_size;
+  id.mtime_ns = static_cast<int64_t>(st.st_mtim.tv_sec) * kNanosPerSecond + st.st_mtim.tv_nsec;
+  return id;
+}
+
+std::string IdentityText(const FileIdentity& id) {
+  char buf[128];
+  snprintf(buf, sizeof buf, "%ju %ju %jd %" PRId64, static_cast<uintmax_t>(id.dev),
+           static_cast<uintmax_t>(id.ino), static_cast<intmax_t>(id.size), id.mtime_ns);
+  return buf;
+}
+
+// Whole decimal numbers only: a record cut short or edited must not read as
+// another record.
+bool ParseUnsigned(const std::string& s, uint64_t& v) {
+  if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return false;
+  errno = 0;
+  v = strtoull(s.c_str(), nullptr, 10);
+  return errno == 0;
+}
+
+bool ParseSigned(const std::string& s, int64_t& v) {
+  const bool negative = !s.empty() && s[0] == '-';
+  uint64_t u = 0;
+  if (!ParseUnsigned(negative ? s.substr(1) : s, u) || u > static_cast<uint64_t>(INT64_MAX)) return false;
+  v = negative ? -static_cast<int64_t>(u) : static_cast<int64_t>(u);
+  return true;
+}
+
+bool ParseIdentity(const std::string& s, FileIdentity& id) {
+  std::string words[4];
+  size_t pos = 0;
+  for (std::string& w : words) {
+    const size_t end = s.find(' ', pos);
+    w = s.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+    pos = end == std::string::npos ? s.size() + 1 : end + 1;
+  }
+  uint64_t dev = 0, ino = 0;
+  int64_t size = 0;
+  if (pos <= s.size() || !ParseUnsigned(words[0], dev) || !ParseUnsigned(words[1], ino) ||
+      !ParseSigned(words[2], size) || !ParseSigned(words[3], id.mtime_ns))
+    return false;
+  id.dev = static_cast<dev_t>(dev);
+  id.ino = static_cast<ino_t>(ino);
+  id.size = static_cast<off_t>(size);
+  return true;
+}
+
+std::map<std::string, std::string> Fields(const std::string& text) {
+  std::map<std::string, std::string> fields;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(pos, end - pos);
+    pos = end + 1;
+    const size_t eq = line.find('=');
+    if (eq != std::string::npos) fields[line.substr(0, eq)] = line.substr(eq + 1);
+  }
+  return fields;
+}
+
+// Writes all of bytes to fd; false on any failure, errno set.
+bool WriteAll(int fd, const char* bytes, size_t size) {
+  while (size > 0) {
+    const ssize_t n = write(fd, bytes, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Flushes the folder that holds path, so that a rename into it survives a
+// power cut.
+void SyncParent(const ustring& path) {
+  const UniqueFd dir(open(FSParentPath(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir) fsync(dir.get());
+}
+
+// Whether the file system of dir takes kProbeBytes more, written and flushed.
+bool ProbeWrite(const ustring& dir) {
+  const ustring probe = dir + kProbeName;
+  unlink(probe.c_str());
+  UniqueFd fd(open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kRecordMode));
+  if (!fd) return false;
+  static const char zeros[kProbeChunk] = {};
+  bool ok = true;
+  for (size_t written = 0; ok && written < kProbeBytes; written += kProbeChunk)
+    ok = WriteAll(fd.get(), zeros, kProbeChunk);
+  ok = ok && fsync(fd.get()) == 0;
+  const int error = errno;
+  fd.reset();
+  unlink(probe.c_str());
+  errno = error;
+  return ok;
+}
+
+}  // namespace
+
+PackageIdentity PackageIdentity::Of(const std::string& build, const ustring& package, const ustring& info) {
+  PackageIdentity id;
+  id.build = build;
+  id.package = IdentityOf(package);
+  id.info = IdentityOf(info);
+  return id;
+}
+
+std::string AttemptRecord::Text() const {
+  return "build=" + identity.build + "\npackage=" + IdentityText(identity.package) +
+         "\ninfo=" + IdentityText(identity.info) + "\nunfinished=" + std::to_string(unfinished) +
+         "\nfailure=" + FailureName(failure) + "\ntime=" + std::to_string(time) +
+         "\nspace_needed=" + std::to_string(space_needed) + "\n";
+}
+
+std::optional<AttemptRecord> AttemptRecord::Parse(const std::string& text) {
+  std::map<std::string, std::string> f = Fields(text);
+  AttemptRecord r;
+  uint64_t unfinished = 0;
+  const bool whole =
+      f.size() == 7 && f.count("build") && !text.empty() && text.back() == '\n' &&
+      ParseIdentity(f["package"], r.identity.package) && ParseIdentity(f["info"], r.identity.info) &&
+      ParseUnsigned(f["unfinished"], unfinished) && unfinished <= static_cast<uint64_t>(INT32_MAX) &&
+      ParseFailure(f["failure"], r.failure) && ParseSigned(f["time"], r.time) &&
+      ParseUnsigned(f["space_needed"], r.space_needed);
+  if (!whole) return std::nullopt;
+  r.identity.build = f["build"];
+  r.unfinished = static_cast<int>(unfinished);
+  return r;
+}
+
+UpgradeAttempt::UpgradeAttempt(ustring record) : path_(std::move(record)) {}
+
+std::optional<AttemptRecord> UpgradeAttempt::Read() const {
+  std::string text;
+  const int rc = FSReadSmallFile(path_, kRecordMaxBytes, text);
+  if (rc == -2) return std::nullopt;
+  std::optional<AttemptRecord> record = rc == 0 ? AttemptRecord::Parse(text) : std::nullopt;
+  if (!record)
+    LOG_MSG(L_WARNING, "service_debug",
+            "[WARNING] upgrade-attempt(%d): record '%s' is damaged or not a regular file, taken as absent\n",
+            path_.c_str());
+  return record;
+}
+
+bool UpgradeAttempt::MayTry(const PackageIdentity& package, int64_t now, uint64_t free_bytes,
+                            std::string& why) const {
+  const std::optional<AttemptRecord> r = Read();
+  if (!r || r->identity != package) return true;
+  // A clock set back puts the record in the future: judged as stale.
+  const int64_t age = now - r->time;
+  if (age < 0 || age >= kRetryAfterSeconds) return true;
+  switch (r->failure) {
+    case UpgradeFailure::kUnfinished:
+      if (r->unfinished < kUnfinishedBeforeHold) return true;
+      why = std::to_string(r->unfinished) + " attempts in a row never finished" + kUntilChangedOrADay;
+      return false;
+    case UpgradeFailure::kPackage:
+      why = std::string("its last attempt failed because of the package") + kUntilChangedOrADay;
+      return false;
+    case UpgradeFailure::kEnvironment:
+      if (free_bytes > r->space_needed || age >= kEnvironmentBackoffSeconds) return true;
+      why = "its last attempt failed for want of a writable file system with room (" +
+            std::to_string(free_bytes >> 20) + " MiB free, more than " +
+            std::to_string(r->space_needed >> 20) +
+            " MiB needed); tried again once there is room, the package changes or an hour has passed";
+      return false;
+  }
+  return true;
+}
+
+int UpgradeAttempt::Begin(const PackageIdentity& package, int64_t now) {
+  const std::optional<AttemptRecord> previous = Read();
+  AttemptRecord r;
+  r.identity = package;
+  r.time = now;
+  r.unfinished = 1;
+  if (previous && previous->identity == package && previous->failure == UpgradeFailure::kUnfinished)
+    r.unfinished = previous->unfinished + 1;
+  return Write(r);
+}
+
+void UpgradeAttempt::Fail(const PackageIdentity& package, UpgradeFailure failure, int64_t now,
+                          uint64_t free_at_start) {
+  AttemptRecord r;
+  r.identity = package;
+  r.failure = failure;
+  r.time = now;
+  if (failure == UpgradeFailure::kEnvironment) {
+    const uint64_t package_size = package.package.size > 0 ? static_cast<uint64_t>(package.package.size) : 0;
+    r.space_needed = free_at_start + std::min(package_size, kSpaceGainMostBytes);
+  }
+  Write(r);
+}
+
+void UpgradeAttempt::Clear() {
+  if (unlink(path_.c_str()) == 0) {
+    LOG_MSG(L_INFO, "service_debug", "[INFO] upgrade-attempt(%d): record '%s' cleared\n", path_.c_str());
+  } else if (errno != ENOENT) {
+    LOG_MSG(L_WARNING, "service_debug", "[WARNING] upgrade-attempt(%d): cannot remove record '%s': %s\n",
+            path_.c_str(), strerror(errno));
+  }
+}
+
+// Through a temporary name, flushed, renamed and the rename flushed: a
+// record that is on disk is whole, and it is there before the client stops.
+// The temporary name is made afresh (O_EXCL, no link followed), so that
+// nothing planted there is written through.
+int UpgradeAttempt::Write(const AttemptRecord& record) const {
+  const ustring pending = path_ + kPendingSuffix;
+  const std::string text = record.Text();
+  unlink(pending.c_str());
+  UniqueFd fd(open(pending.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kRecordMode));
+  bool ok = static_cast<bool>(fd) && WriteAll(fd.get(), text.data(), text.size()) && fsync(fd.get()) == 0;
+  ok = fd.reset() == 0 && ok && rename(pending.c_str(), path_.c_str()) == 0;
+  if (!ok) {
+    LOG_MSG(L_WARNING, "service_debug", "[WARNING] upgrade-attempt(%d): cannot write record '%s': %s\n",
+            path_.c_str(), strerror(errno));
+    unlink(pending.c_str());
+    return -1;
+  }
+  SyncParent(path_);
+  return 0;
+}
+
+UpgradeFailure UpgradeAttempt::ClassifyFailure(const ustring& dir) {
+  struct statvfs vfs;
+  std::string why;
+  if (statvfs(dir.c_str(), &vfs) != 0) {
+    why = strerror(errno);
+  } else if ((vfs.f_flag & ST_RDONLY) != 0) {
+    why = "mounted read-only";
+  } else if (!ProbeWrite(dir)) {
+    why = std::string("a probe write failed: ") + strerror(errno);
+  } else {
+    return UpgradeFailure::kPackage;
+  }
+  LOG_MSG(
+      L_WARNING, "service_debug",
+      "[WARNING] upgrade-attempt(%d): the file system of '%s' is read-only, full or failing (%s): not the "
+      "package's fault\n",
+      dir.c_str(), why.c_str());
+  return UpgradeFailure::kEnvironment;
+}
+
+uint64_t UpgradeAttempt::FreeBytes(const ustring& dir) {
+  struct statvfs vfs;
+  if (statvfs(dir.c_str(), &vfs) != 0) return 0;
+  // Root may write into the blocks kept back from other users.
+  const uint64_t blocks = geteuid() == 0 ? vfs.f_bfree : vfs.f_bavail;
+  return blocks * vfs.f_frsize;
+}
