@@ -60,3 +60,20 @@ nimbora_chroot_unmount() {  # DIR
   done
   if mountpoint -q "$dir"; then umount -l "$dir" || true; fi
 }
+
+# Removes a chroot made here, but only once nothing is mounted below it any
+# more (a bind mount left behind would let rm reach the machine's /dev), and
+# never crossing into another file system.
+nimbora_chroot_remove() {  # DIR
+  local dir m
+  dir=$(realpath "$1")
+  while read -r _ m _; do
+    case $m in
+      "$dir" | "$dir"/*)
+        echo "not removing $dir: $m is still mounted" >&2
+        return 1
+        ;;
+    esac
+  done </proc/self/mounts
+  rm -rf --one-file-system "$dir"
+}
