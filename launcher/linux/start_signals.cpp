@@ -7,6 +7,8 @@
 #include <cstring>
 #include <memory>
 
+#include "unique-file.h"
+
 namespace {
 
 // The kernel's signals are 1 to 64; the status line holds one bit for each.
@@ -20,7 +22,7 @@ constexpr size_t kLineSize = 256;
 // covers the internal signals too, which the C library hides from
 // sigaction; without /proc, sigaction answers for the others.
 uint64_t IgnoredNow() {
-  std::unique_ptr<FILE, decltype(&fclose)> status(fopen(kStatusPath, "re"), &fclose);
+  UniqueFile status(fopen(kStatusPath, "re"));
   char line[kLineSize];
   while (status && fgets(line, sizeof line, status.get())) {
     if (strncmp(line, kIgnoredLine, sizeof kIgnoredLine - 1) == 0)
