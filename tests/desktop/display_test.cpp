@@ -293,4 +293,27 @@ TEST(OnWaylandAtScale2, DialogIsDrawnAtTwiceItsSizeAndShowsItsWholeText) {
   EXPECT_EQ(w.finish(), 0) << w.requests();
 }
 
+// A window that asks for OpenGL under the launcher's buffer integration (a
+// plug-in of the tree's, or a program started with the launcher's
+// environment) is shown from shared memory and refused its context; nothing
+// loads libEGL and nothing crashes.
+class GlWindowUnderShmDecorations : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(GlWindowUnderShmDecorations, IsShownWithoutAContextOrEgl) {
+  TempDir dir;
+  Weston weston(dir / "weston.out");
+  if (!weston.unavailable().empty()) GTEST_SKIP() << weston.unavailable();
+  std::vector<std::string> env = weston.env();
+  env.insert(env.end(),
+             {"QT_QPA_PLATFORM=wayland", "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=nimbora-shm-decorations"});
+  const RunResult r = run({GL_WINDOW_PROBE, installed_root() + "/lib/plugins", GetParam()}, env);
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("exposed=1 context=0 egl=0")) << r.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Surfaces, GlWindowUnderShmDecorations, ::testing::Values("opengl", "raster-gl"),
+                         [](const ::testing::TestParamInfo<const char*>& i) {
+                           return std::string(i.param) == "opengl" ? "opengl" : "raster_gl";
+                         });
+
 }  // namespace
