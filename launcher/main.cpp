@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QOpenGLContext>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -58,6 +59,14 @@ constexpr int kCopyLockWaitMillis = 300000;
 // (beside the executables' own locks): one launcher at a time stops,
 // upgrades and starts the copy, whichever system tree it came from.
 const char kCopyLockName[] = "/log/copy.lock";
+
+// Qt's Wayland platform draws its title bar only when its client buffer
+// integration allows it, and the integrations Qt ships load EGL. The tree
+// carries one of its own (lib/plugins/wayland-graphics-integration-client)
+// that creates no GL window or context and allows it: the dialog then gets
+// its title bar on compositors that draw none, in shared memory.
+const char kBufferIntegrationVariable[] = "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION";
+const char kShmDecorations[] = "nimbora-shm-decorations";
 
 // The desktop's launch-feedback id, which Qt's xcb plug-in unsets.
 const char kStartupIdVariable[] = "DESKTOP_STARTUP_ID";
@@ -198,16 +207,31 @@ static void choose_event_dispatcher() {
   if (!qEnvironmentVariableIsSet(kNoGlibVariable)) qputenv(kNoGlibVariable, "1");
 }
 
+// Only for the application object's construction and the first question
+// about OpenGL, which makes the Wayland platform load its integration.
+static void choose_buffer_integration() { qputenv(kBufferIntegrationVariable, kShmDecorations); }
+
+// The Wayland platform reads the variable when it first needs its
+// integration, not while it starts; asking whether threads may render with
+// OpenGL makes it load the integration while the variable is still set
+// (the answer is no: the integration has no OpenGL).
+static void load_buffer_integration() {
+  if (QGuiApplication::platformName().startsWith(kWaylandPlatform)) QOpenGLContext::supportsThreadedOpenGL();
+}
+
 int main(int argc, char** argv) {
   int ret = 0;
   initialize_resources();
 
-  const UserVariable platform(kPlatformVariable), dispatcher(kNoGlibVariable), startup_id(kStartupIdVariable);
+  const UserVariable platform(kPlatformVariable), dispatcher(kNoGlibVariable), startup_id(kStartupIdVariable),
+      integration(kBufferIntegrationVariable);
   const QByteArray platforms = choose_platforms();
   choose_event_dispatcher();
+  choose_buffer_integration();
   ProcessingProgressDialog::EnableHighDpi();
   QtSingleApplication app(argc, argv, true);
-  for (const UserVariable* v : {&platform, &dispatcher, &startup_id}) v->Restore();
+  load_buffer_integration();
+  for (const UserVariable* v : {&platform, &dispatcher, &startup_id, &integration}) v->Restore();
 
   initialize_logger();
   LOG_MSG(L_INFO, "launcher_debug", "[INFO] main(%d): platform '%s' of '%s'\n",

@@ -22,13 +22,17 @@ using ::testing::HasSubstr;
 
 namespace {
 
-// Pieces of OpenGL that the xcb platform loads through its GL integrations:
+// Pieces of OpenGL that the platforms load through their GL integrations:
 // libqxcb-glx-integration pulls in a GLX vendor library (Mesa's), Mesa its
-// GL API and a DRI driver. The dispatchers libGL.so.1, libGLX.so.0 and
-// libGLdispatch.so.0 (libglvnd, no driver) are not listed: Qt Gui itself is
-// linked against them, so every Qt program maps them.
-const char* const kOpenGlPieces[] = {"xcbglintegrations", "libGLX_", "libEGL_", "mesa", "/dri/",
+// GL API and a DRI driver; Qt's Wayland EGL integration libEGL. The
+// dispatchers libGL.so.1, libGLX.so.0 and libGLdispatch.so.0 (libglvnd, no
+// driver) are not listed: Qt Gui itself is linked against them, so every Qt
+// program maps them.
+const char* const kOpenGlPieces[] = {"xcbglintegrations", "libGLX_", "libEGL", "mesa", "/dri/",
                                      "libgallium",        "libglapi"};
+
+// The dialog's width in logical pixels (its style sheet's).
+constexpr int kDialogWidth = 400;
 
 std::set<std::string> mapped_opengl(pid_t pid) {
   std::set<std::string> found;
@@ -85,6 +89,18 @@ class WaylandUpgrade {
   Child& launcher() { return *c_; }
   std::string requests() const { return c_->output(); }
 
+  // The window's frame as the launcher last gave it to the compositor
+  // (xdg_surface.set_window_geometry), in logical pixels; null when never.
+  QRect window_geometry() const {
+    static const std::regex geometry(
+        R"(xdg_surface@\d+\.set_window_geometry\((-?\d+), (-?\d+), (\d+), (\d+)\))");
+    const std::string out = requests();
+    QRect last;
+    for (auto m = std::sregex_iterator(out.begin(), out.end(), geometry); m != std::sregex_iterator(); ++m)
+      last = QRect(std::stoi((*m)[1]), std::stoi((*m)[2]), std::stoi((*m)[3]), std::stoi((*m)[4]));
+    return last;
+  }
+
   // Feeds the counting pass and half of the extraction, then waits until
   // the dialog's window has its first picture on the compositor.
   bool park_with_dialog_shown() {
@@ -129,8 +145,9 @@ void PrintTo(const WaylandCase& c, std::ostream* os) { *os << c.name; }
 class OnWayland : public ::testing::TestWithParam<WaylandCase> {};
 
 // With no X server, the dialog is an xdg toplevel of the launcher's own,
-// titled and tied to the desktop entry by its app id, drawn without OpenGL;
-// the upgrade ends and starts the client.
+// titled and tied to the desktop entry by its app id, framed by the title
+// bar that the launcher draws itself (weston draws none), drawn without
+// OpenGL; the upgrade ends and starts the client.
 TEST_P(OnWayland, DialogIsAnXdgToplevelWithTheEntrysAppIdAndNoOpenGl) {
   TempDir dir;
   Weston weston(dir / "weston.out");
@@ -143,6 +160,8 @@ TEST_P(OnWayland, DialogIsAnXdgToplevelWithTheEntrysAppIdAndNoOpenGl) {
   EXPECT_TRUE(std::regex_search(requests, std::regex(R"(xdg_toplevel@\d+\.set_title\("Nimbora Backup"\))")));
   EXPECT_TRUE(std::regex_search(requests, std::regex(R"(xdg_toplevel@\d+\.set_app_id\("nimbora-backup"\))")));
   EXPECT_EQ(desktop_entry_value("StartupWMClass"), "nimbora-backup");
+  // The decoration's borders make the window wider than the dialog.
+  EXPECT_GT(w.window_geometry().width(), kDialogWidth) << requests;
   EXPECT_EQ(mapped_opengl(w.launcher().pid()), std::set<std::string>{});
 
   EXPECT_EQ(w.finish(), 0) << w.requests();
@@ -207,9 +226,33 @@ QRect text_box(const QImage& shot, const QRect& box) {
   return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// The title bar right above the dialog's content BOX: the rows, upwards from
+// BOX, mostly of the bar's one colour (the title and its buttons take the
+// rest; the wallpaper above a window without a bar is patterned).
+QRect title_bar(const QImage& shot, const QRect& box) {
+  if (box.top() < 1) return QRect();
+  const QRgb bar = shot.pixel(box.center().x(), box.top() - 1);
+  int top = box.top();
+  for (int y = box.top() - 1; y >= 0; --y) {
+    int plain = 0;
+    for (int x = box.left(); x <= box.right(); ++x) plain += shot.pixel(x, y) == bar;
+    if (plain * 2 < box.width()) break;
+    top = y;
+  }
+  return QRect(QPoint(box.left(), top), QPoint(box.right(), box.top() - 1));
+}
+
+// Whether RECT holds pixels of another colour than its top left one.
+bool has_drawing(const QImage& shot, const QRect& rect) {
+  for (int y = rect.top(); y <= rect.bottom(); ++y)
+    for (int x = rect.left(); x <= rect.right(); ++x)
+      if (shot.pixel(x, y) != shot.pixel(rect.topLeft())) return true;
+  return false;
+}
+
 // At scale 2 the window is drawn at twice its size by the launcher itself
-// (a buffer of scale 2), lies whole on the screen, and its label's text sits
-// inside the dialog with room to spare on every side.
+// (a buffer of scale 2), lies whole on the screen with its title bar, and
+// its label's text sits inside the dialog with room to spare on every side.
 TEST(OnWaylandAtScale2, DialogIsDrawnAtTwiceItsSizeAndShowsItsWholeText) {
   TempDir dir;
   Weston weston(dir / "weston.out", {"--scale=2", "--width=1600", "--height=1000"});
@@ -232,8 +275,13 @@ TEST(OnWaylandAtScale2, DialogIsDrawnAtTwiceItsSizeAndShowsItsWholeText) {
   ASSERT_FALSE(path.empty()) << "weston-screenshooter took no picture";
   ASSERT_EQ(shot.size(), QSize(3200, 2000)) << path;
   // The dialog's 400 logical pixels, at scale 2.
-  EXPECT_EQ(box.width(), 800) << path;
+  EXPECT_EQ(box.width(), 2 * kDialogWidth) << path;
   EXPECT_TRUE(shot.rect().contains(box)) << path;
+  // Lower than this (in logical pixels) a bar could not hold its title.
+  constexpr int kMinTitleBar = 20;
+  const QRect bar = title_bar(shot, box);
+  EXPECT_GE(bar.height(), 2 * kMinTitleBar) << "no title bar above the dialog " << path;
+  EXPECT_TRUE(has_drawing(shot, bar)) << "an empty title bar " << path;
   const QRect text = text_box(shot, box);
   ASSERT_FALSE(text.isNull()) << "no text in the dialog " << path;
   // Glyphs cut off by the dialog's edge would reach it.
@@ -244,5 +292,28 @@ TEST(OnWaylandAtScale2, DialogIsDrawnAtTwiceItsSizeAndShowsItsWholeText) {
 
   EXPECT_EQ(w.finish(), 0) << w.requests();
 }
+
+// A window that asks for OpenGL under the launcher's buffer integration (a
+// plug-in of the tree's, or a program started with the launcher's
+// environment) is shown from shared memory and refused its context; nothing
+// loads libEGL and nothing crashes.
+class GlWindowUnderShmDecorations : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(GlWindowUnderShmDecorations, IsShownWithoutAContextOrEgl) {
+  TempDir dir;
+  Weston weston(dir / "weston.out");
+  if (!weston.unavailable().empty()) GTEST_SKIP() << weston.unavailable();
+  std::vector<std::string> env = weston.env();
+  env.insert(env.end(),
+             {"QT_QPA_PLATFORM=wayland", "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=nimbora-shm-decorations"});
+  const RunResult r = run({GL_WINDOW_PROBE, installed_root() + "/lib/plugins", GetParam()}, env);
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("exposed=1 context=0 egl=0")) << r.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Surfaces, GlWindowUnderShmDecorations, ::testing::Values("opengl", "raster-gl"),
+                         [](const ::testing::TestParamInfo<const char*>& i) {
+                           return std::string(i.param) == "opengl" ? "opengl" : "raster_gl";
+                         });
 
 }  // namespace

@@ -3,8 +3,9 @@
 // real file (started through a link, through PATH, beside plug-ins another
 // user planted where argv[0] points); the client inherits no descriptor of
 // the launcher, gets the home the launcher used when HOME gave none, sees
-// the launch-feedback id and the platform choice as the user set them, and
-// the signal dispositions the launcher was started with.
+// the launch-feedback id, the platform choice and Qt's Wayland buffer
+// integration as the user set them, and the signal dispositions the
+// launcher was started with.
 #include <dirent.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -21,11 +22,13 @@
 
 #include "launch_tree.h"
 #include "privdrop.h"
+#include "weston.h"
 #include "xvfb.h"
 
 using namespace testutil;
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -247,11 +250,14 @@ INSTANTIATE_TEST_SUITE_P(StartedClient, HomeFromThePasswordDatabase, ::testing::
 
 // Variables that the application object's construction changes or consumes
 // reach the start script as the user set them.
+enum class Display { kNone, kX, kWayland };  // none, Xvfb, headless weston
+
 struct VariableCase {
   const char* name;
-  bool on_a_display;               // under Xvfb, where Qt's xcb plug-in is used
-  std::vector<std::string> env;    // besides HOME
-  std::vector<std::string> lines;  // expected in the start script's environment
+  Display display;
+  std::vector<std::string> env;     // besides HOME
+  std::vector<std::string> lines;   // expected in the start script's environment
+  std::vector<std::string> absent;  // names not set there
 };
 
 void PrintTo(const VariableCase& c, std::ostream* os) { *os << c.name; }
@@ -266,31 +272,54 @@ TEST_P(UsersVariables, ReachTheStartScriptAsTheyWere) {
   std::vector<std::string> env = s.env();
   env.insert(env.end(), c.env.begin(), c.env.end());
   std::unique_ptr<Xvfb> x;
-  if (c.on_a_display) {
+  std::unique_ptr<Weston> w;
+  if (c.display == Display::kX) {
     x = std::make_unique<Xvfb>(s.tree().tmp() + "/xvfb.out");
     if (!x->unavailable().empty()) GTEST_SKIP() << x->unavailable();
     env.push_back("DISPLAY=" + x->display());
+  } else if (c.display == Display::kWayland) {
+    w = std::make_unique<Weston>(s.tree().tmp() + "/weston.out");
+    if (!w->unavailable().empty()) GTEST_SKIP() << w->unavailable();
+    const std::vector<std::string> reach = w->env();
+    env.insert(env.end(), reach.begin(), reach.end());
   }
 
   RunResult r = run({s.tree().launcher()}, env);
   EXPECT_EQ(r.status, 0) << r.out;
   for (const auto& line : c.lines)
     EXPECT_THAT(s.script_env(), HasSubstr("\n" + line + "\n")) << line << "\n" << s.script_env() << r.out;
+  for (const auto& name : c.absent)
+    EXPECT_THAT(s.script_env(), Not(HasSubstr("\n" + name + "="))) << s.script_env() << r.out;
 }
 
 INSTANTIATE_TEST_SUITE_P(StartedClient, UsersVariables,
                          ::testing::Values(VariableCase{"startup_id_under_xcb",
-                                                        true,
+                                                        Display::kX,
                                                         {"QT_QPA_PLATFORM=xcb", kStartupId},
-                                                        {"QT_QPA_PLATFORM=xcb", kStartupId}},
+                                                        {"QT_QPA_PLATFORM=xcb", kStartupId},
+                                                        {}},
                                            VariableCase{"startup_id_with_an_empty_platform_choice",
-                                                        true,
+                                                        Display::kX,
                                                         {"QT_QPA_PLATFORM=", kStartupId},
-                                                        {"QT_QPA_PLATFORM=", kStartupId}},
+                                                        {"QT_QPA_PLATFORM=", kStartupId},
+                                                        {}},
                                            VariableCase{"empty_platform_choice_without_a_display",
-                                                        false,
+                                                        Display::kNone,
                                                         {"QT_QPA_PLATFORM="},
-                                                        {"QT_QPA_PLATFORM="}}),
+                                                        {"QT_QPA_PLATFORM="},
+                                                        {}},
+                                           // The launcher's own integration is not the client's.
+                                           VariableCase{"no_buffer_integration_on_wayland",
+                                                        Display::kWayland,
+                                                        {"QT_QPA_PLATFORM=wayland"},
+                                                        {"QT_QPA_PLATFORM=wayland"},
+                                                        {"QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"}},
+                                           VariableCase{"users_buffer_integration_on_wayland",
+                                                        Display::kWayland,
+                                                        {"QT_QPA_PLATFORM=wayland",
+                                                         "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=wayland-egl"},
+                                                        {"QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=wayland-egl"},
+                                                        {}}),
                          [](const ::testing::TestParamInfo<VariableCase>& i) {
                            return std::string(i.param.name);
                          });
