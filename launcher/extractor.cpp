@@ -188,10 +188,17 @@ int Extractor::ExtractHere() {
   const auto count = [this](const std::function<void()>& on_first, const std::atomic<bool>& stop) {
     return CountEntries(package_, watch_, on_first, &stop);
   };
+  // A declared count is taken as the count's result at once: no second
+  // reading pass, and the check after the extraction holds it to the truth.
+  const int declared = declared_count_;
+  const auto take_declared = [declared](const std::function<void()>&, const std::atomic<bool>&) {
+    return declared;
+  };
   // Nothing is opened for writing, nor the archive a second time, before the
   // count has read a first header: an archive that counts 0 or -1 fails as
   // it always did, with the target folder untouched.
-  EntryCounter counter(package_->shared(), confine_counter, count);
+  EntryCounter counter = declared > 0 ? EntryCounter(false, nullptr, take_declared)
+                                      : EntryCounter(package_->shared(), confine_counter, count);
   const std::optional<int> early_total = counter.WaitForFirstEntry();
   if (early_total && *early_total <= 0) {
     LOG_MSG(L_ERR, "extractor_debug",
@@ -222,6 +229,12 @@ int Extractor::ExtractHere() {
   // The entries written so far are reported also when the extraction failed.
   progress.Finish();
   if (r != 0 || watch_->abandoned()) return -1;
+  if (!progress.MatchesCount() && declared > 0) {
+    LOG_MSG(L_ERR, "extractor_debug",
+            "[ERROR] extractor(%d): '%s' holds %d entries where its INFO declares %d\n", source.c_str(),
+            progress.done(), declared);
+    return -1;
+  }
   if (!progress.MatchesCount()) {
     LOG_MSG(L_ERR, "extractor_debug",
             "[ERROR] extractor(%d): '%s' changed while it was read: %d entries counted, %d extracted\n",
