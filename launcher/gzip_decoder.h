@@ -20,6 +20,7 @@ class GzipDecoder : public PackageDecoder {
   explicit GzipDecoder(PackagePass& pass);
   ~GzipDecoder() override;
   Step Next(const uint8_t** out, size_t* size) override;
+  const char* name() const override { return "ISA-L inflate"; }
   int filter() const override { return ARCHIVE_FILTER_GZIP; }
 
  private:

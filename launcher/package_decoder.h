@@ -28,6 +28,8 @@ class PackageDecoder {
   // libarchive's code of the compression decoded (ARCHIVE_FILTER_GZIP, ...):
   // the one filter that takes over when this decoder gives up.
   virtual int filter() const = 0;
+  // For the log.
+  virtual const char* name() const = 0;
 
   // A decoder for the package whose first bytes are `head`, reading from
   // `pass` (at offset 0); null when none of the faster decoders takes it.

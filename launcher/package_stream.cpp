@@ -42,6 +42,9 @@ int PackageStream::Open() {
   uint8_t head[kHeadBytes];
   const ssize_t n = pread(file().fd(), head, sizeof head, 0);
   if (n > 0) decoder_ = PackageDecoder::For(head, static_cast<size_t>(n), pass_);
+  if (decoder_)
+    LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): '%s' decoded by %s\n", file().path().c_str(),
+            decoder_->name());
   return 0;
 }
 

@@ -18,6 +18,7 @@ class XzDecoder : public PackageDecoder {
   explicit XzDecoder(PackagePass& pass);
   ~XzDecoder() override;
   Step Next(const uint8_t** out, size_t* size) override;
+  const char* name() const override { return "liblzma multi-threaded"; }
   int filter() const override { return ARCHIVE_FILTER_XZ; }
 
  private:

@@ -3,10 +3,10 @@
 
 NIMBORA_PACKAGES=(
   g++ make cmake pkg-config
-  qtbase5-dev qttools5-dev-tools libarchive-dev libicu-dev
+  qtbase5-dev qttools5-dev-tools libarchive-dev libicu-dev libisal-dev liblzma-dev
   libgtest-dev libgmock-dev
   xvfb xauth fonts-dejavu-core openbox wmctrl xdotool
-  libarchive-tools tar gzip zstd xz-utils cpio python3
+  libarchive-tools tar gzip zstd xz-utils cpio python3 isal
   util-linux procps
   desktop-file-utils appstream
 )
