@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "log.h"
-#include "package_source.h"
+#include "package_stream.h"
 #include "utf8_names.h"
 
 namespace {
@@ -29,38 +29,38 @@ ReadHandle NewReader() {
   return a;
 }
 
-la_ssize_t ReadPackage(archive* a, void* pass, const void** buffer) {
-  auto* p = static_cast<PackagePass*>(pass);
-  const ssize_t n = p->Read(buffer);
-  if (n < 0) {
-    const int error = errno;
-    Lib().archive_set_error(a, error, "Failed to read '%s': %s", p->file().path().c_str(), strerror(error));
-  }
-  return n;
+la_ssize_t ReadPackage(archive* a, void* stream, const void** buffer) {
+  return static_cast<PackageStream*>(stream)->Read(a, buffer);
 }
 
-la_int64_t SkipPackage(archive*, void* pass, la_int64_t request) {
-  return static_cast<PackagePass*>(pass)->Skip(request);
+la_int64_t SkipPackage(archive*, void* stream, la_int64_t request) {
+  return static_cast<PackageStream*>(stream)->pass().Skip(request);
 }
 
-la_int64_t SeekPackage(archive* a, void* pass, la_int64_t offset, int whence) {
-  const int64_t r = static_cast<PackagePass*>(pass)->Seek(offset, whence);
+la_int64_t SeekPackage(archive* a, void* stream, la_int64_t offset, int whence) {
+  const int64_t r = static_cast<PackageStream*>(stream)->pass().Seek(offset, whence);
   if (r < 0) Lib().archive_set_error(a, errno, "Failed to seek in the package");
   return r < 0 ? ARCHIVE_FATAL : r;
 }
 
 // Opens reader a on the package for one pass.
-bool OpenPackage(archive* a, PackagePass& pass) {
-  if (pass.Open() != 0) {
+bool OpenPackage(archive* a, PackageStream& stream) {
+  if (stream.Open() != 0) {
     const int error = errno;
-    Lib().archive_set_error(a, error, "Failed to open '%s': %s", pass.file().path().c_str(), strerror(error));
+    Lib().archive_set_error(a, error, "Failed to open '%s': %s", stream.file().path().c_str(),
+                            strerror(error));
     return false;
   }
-  Lib().archive_read_set_callback_data(a, &pass);
+  const PackagePass& pass = stream.pass();
+  Lib().archive_read_set_callback_data(a, &stream);
   Lib().archive_read_set_read_callback(a, &ReadPackage);
   if (pass.seekable()) {
-    Lib().archive_read_set_skip_callback(a, &SkipPackage);
-    Lib().archive_read_set_seek_callback(a, &SeekPackage);
+    // Decoded bytes are read in order, as libarchive reads a compressed
+    // stream itself.
+    if (!stream.decoded()) {
+      Lib().archive_read_set_skip_callback(a, &SkipPackage);
+      Lib().archive_read_set_seek_callback(a, &SeekPackage);
+    }
     // As libarchive's own file reader does: no entry may overwrite the
     // package itself.
     Lib().archive_read_extract_set_skip_file(a, pass.file().dev(), pass.file().ino());
@@ -76,7 +76,7 @@ void LogAllocateFailed(ReaderUse use) {
   }
 }
 
-void LogOpenFailed(ReaderUse use, archive* a, const PackagePass& pass) {
+void LogOpenFailed(ReaderUse use, archive* a, const PackageStream& pass) {
   if (use == ReaderUse::kExtracting) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
             pass.file().path().c_str(), ErrorText(a));
@@ -88,7 +88,7 @@ void LogOpenFailed(ReaderUse use, archive* a, const PackagePass& pass) {
 
 }  // namespace
 
-ReadHandle OpenReader(PackagePass& pass, ReaderUse use) {
+ReadHandle OpenReader(PackageStream& pass, ReaderUse use) {
   ReadHandle a = NewReader();
   if (!a) {
     LogAllocateFailed(use);
@@ -121,8 +121,8 @@ int CountEntries(const std::shared_ptr<const PackageFile>& package,
                  const std::shared_ptr<ExtractionWatch>& watch, const std::function<void()>& on_first,
                  const std::atomic<bool>* stop) {
   Utf8Names names;
-  PackagePass pass(package, watch);
-  ReadHandle a = OpenReader(pass, ReaderUse::kReading);
+  PackageStream stream(package, watch);
+  ReadHandle a = OpenReader(stream, ReaderUse::kReading);
   if (!a) return -1;
   int count = 0;
   archive_entry* entry = nullptr;

@@ -13,16 +13,16 @@
 
 class ExtractionWatch;
 class PackageFile;
-class PackagePass;
+class PackageStream;
 
 // The pass a reader is opened for: each logs its failures in words of its own.
 enum class ReaderUse { kReading, kExtracting };
 
 // A reader of every format and filter libarchive knows, opened on the
-// package for one pass (`pass` outlives it); null, with the failure logged,
+// package for one pass (`stream` outlives it); null, with the failure logged,
 // when it cannot be made or opened. Every pass goes through here: the
 // count, the extraction and the listing.
-ReadHandle OpenReader(PackagePass& pass, ReaderUse use);
+ReadHandle OpenReader(PackageStream& stream, ReaderUse use);
 
 // The text libarchive left on handle a, "" when there is none.
 const char* ErrorText(archive* a);

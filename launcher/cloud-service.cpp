@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -96,6 +97,8 @@ ustring GetAppBackupDir(const ustring& app_dir, int tries) {
 // INFO files hold a few short lines; a planted file larger than this is not
 // one and is not read.
 constexpr size_t kMaxInfoSize = 65536;
+// Digits of an entry count that std::stoll reads without overflow.
+constexpr size_t kMaxCountDigits = 18;
 
 std::string Trimmed(const std::string& s) {
   const size_t b = s.find_first_not_of(" \t\r");
@@ -151,8 +154,8 @@ bool IniValue(const std::string& raw, std::string& value) {
   return true;
 }
 
-// The keys of the [Version] section of an INFO file's text.
-std::map<std::string, std::string> VersionSection(const std::string& text) {
+// The keys of one section of an INFO file's text.
+std::map<std::string, std::string> SectionKeys(const std::string& text, const std::string& wanted) {
   std::map<std::string, std::string> keys;
   std::string section;
   size_t pos = 0;
@@ -169,7 +172,7 @@ std::map<std::string, std::string> VersionSection(const std::string& text) {
     }
     const size_t eq = line.find('=');
     std::string value;
-    if (section != "Version" || eq == std::string::npos || !IniValue(line.substr(eq + 1), value)) continue;
+    if (section != wanted || eq == std::string::npos || !IniValue(line.substr(eq + 1), value)) continue;
     keys[Trimmed(line.substr(0, eq))] = value;
   }
   return keys;
@@ -191,11 +194,28 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& version) {
   };
   std::string text;
   if (FSReadSmallFile(path, kMaxInfoSize, text) != 0) return;
-  const std::map<std::string, std::string> keys = VersionSection(text);
+  const std::map<std::string, std::string> keys = SectionKeys(text, "Version");
   for (const auto& k : kKeys) {
     const auto found = keys.find(k.key);
     if (found != keys.end()) version.*k.field = ustring(found->second.c_str());
   }
+}
+
+// The number of entries the packaging step found in the package archive, from
+// the key "entry_count" of the [Package] section of the system INFO; 0 when
+// it is absent or not a whole positive number, and the extractor counts.
+int ReadPackageEntryCount(const ustring& path) {
+  std::string text;
+  if (FSReadSmallFile(path, kMaxInfoSize, text) != 0) return 0;
+  const std::map<std::string, std::string> keys = SectionKeys(text, "Package");
+  const auto found = keys.find("entry_count");
+  if (found == keys.end()) return 0;
+  const std::string& value = found->second;
+  if (value.empty() || value.size() > kMaxCountDigits ||
+      value.find_first_not_of("0123456789") != std::string::npos)
+    return 0;
+  const long long count = std::stoll(value);
+  return count > 0 && count <= std::numeric_limits<int>::max() ? static_cast<int>(count) : 0;
 }
 
 // Removes a copy of the client (a backup, a partial extraction, the aged
@@ -408,6 +428,7 @@ int Service::ExtractPackage() {
   extractor.SetSource(source);
   extractor.SetTarget(destination);
   extractor.SetRequiredExecutables({kClientExecutable, kStartScript});
+  extractor.SetDeclaredEntryCount(ReadPackageEntryCount(GetRootNimboraResourceInstallPath() + "/" + "INFO"));
   return extractor.Extract();
 }
 

@@ -17,6 +17,7 @@
 
 #include "adapter.h"
 #include "archive_reader.h"
+#include "decoder_libraries.h"
 #include "entry_path.h"
 #include "entry_progress.h"
 #include "extraction_watch.h"
@@ -24,6 +25,7 @@
 #include "install-folder.h"
 #include "log.h"
 #include "package_source.h"
+#include "package_stream.h"
 #include "strtab.h"
 #include "thread_confinement.h"
 #include "utf8_names.h"
@@ -180,18 +182,27 @@ int Extractor::Extract() {
 int Extractor::ExtractHere() {
   // Two readers of one FIFO or device would split its bytes between them:
   // only a package whose passes share the open file is counted while it is
-  // being extracted. The counting thread reads and nothing else; libarchive
-  // and the UTF-8 locale are loaded first, as they are read from files.
+  // being extracted. The counting thread reads and nothing else; libarchive,
+  // the faster decoders and the UTF-8 locale are loaded first, as they are
+  // read from files.
   const auto confine_counter = [this] {
+    Decoders();
     if (Lib().loaded() && Utf8Locale()) ConfineThisThread({{}, ReadByName(*package_)}, "the counting thread");
   };
   const auto count = [this](const std::function<void()>& on_first, const std::atomic<bool>& stop) {
     return CountEntries(package_, watch_, on_first, &stop);
   };
+  // A declared count is taken as the count's result at once: no second
+  // reading pass, and the check after the extraction holds it to the truth.
+  const int declared = declared_count_;
+  const auto take_declared = [declared](const std::function<void()>&, const std::atomic<bool>&) {
+    return declared;
+  };
   // Nothing is opened for writing, nor the archive a second time, before the
   // count has read a first header: an archive that counts 0 or -1 fails as
   // it always did, with the target folder untouched.
-  EntryCounter counter(package_->shared(), confine_counter, count);
+  EntryCounter counter = declared > 0 ? EntryCounter(false, nullptr, take_declared)
+                                      : EntryCounter(package_->shared(), confine_counter, count);
   const std::optional<int> early_total = counter.WaitForFirstEntry();
   if (early_total && *early_total <= 0) {
     LOG_MSG(L_ERR, "extractor_debug",
@@ -222,6 +233,12 @@ int Extractor::ExtractHere() {
   // The entries written so far are reported also when the extraction failed.
   progress.Finish();
   if (r != 0 || watch_->abandoned()) return -1;
+  if (!progress.MatchesCount() && declared > 0) {
+    LOG_MSG(L_ERR, "extractor_debug",
+            "[ERROR] extractor(%d): '%s' holds %d entries where its INFO declares %d\n", source.c_str(),
+            progress.done(), declared);
+    return -1;
+  }
   if (!progress.MatchesCount()) {
     LOG_MSG(L_ERR, "extractor_debug",
             "[ERROR] extractor(%d): '%s' changed while it was read: %d entries counted, %d extracted\n",
@@ -233,7 +250,7 @@ int Extractor::ExtractHere() {
 
 int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progress, bool& info_written) {
   Utf8Names names;
-  PackagePass pass(package_, watch_);
+  PackageStream stream(package_, watch_);
   // Declared first so that it is freed last, after the reader.
   WriteHandle ext;
   KeptIfAbandoned keep(ext, *watch_);
@@ -243,7 +260,7 @@ int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progre
     return -1;
   }
   Lib().archive_write_disk_set_options(ext.get(), kDiskWriteOptions);
-  ReadHandle a = OpenReader(pass, ReaderUse::kExtracting);
+  ReadHandle a = OpenReader(stream, ReaderUse::kExtracting);
   if (!a) return -1;
 
   // Entered once the archive is open, so that a relative source is read
@@ -274,8 +291,8 @@ int Extractor::List() {
     return -1;
   }
   Utf8Names names;
-  PackagePass pass(PackageFile::Open(source), std::make_shared<ExtractionWatch>());
-  ReadHandle a = OpenReader(pass, ReaderUse::kReading);
+  PackageStream stream(PackageFile::Open(source), std::make_shared<ExtractionWatch>());
+  ReadHandle a = OpenReader(stream, ReaderUse::kReading);
   if (!a) return -1;
   archive_entry* entry = nullptr;
   while (Lib().archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {

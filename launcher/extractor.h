@@ -24,6 +24,11 @@ class Extractor {
   // links and executable by its owner, or the extraction fails before the
   // copy's INFO is put in place.
   void SetRequiredExecutables(const std::vector<ustring>& paths) { required = paths; }
+  // The number of entries the package says it holds (from its INFO), 0 when
+  // it says nothing. A positive number is the progress total and replaces
+  // the counting pass, so the archive is decompressed once; the extraction
+  // must still write exactly that many entries, or it fails.
+  void SetDeclaredEntryCount(int count) { declared_count_ = count > 0 ? count : 0; }
 
   // Extracts the whole archive below target: 0, or -1 on any failure. The
   // archive's top-level INFO is put in place last, after every other entry
@@ -31,7 +36,7 @@ class Extractor {
   // be a regular file, the required executables must be there, and the
   // target path must still name the folder the entries were written into.
   // A tar archive must end with its end-of-archive marker.
-  // The entries of a regular file are counted on a thread of their own
+  // Without a declared count, the entries of a regular file are counted on a thread of their own
   // while the extraction runs, so that a compressed archive is not
   // decompressed twice in a row; the progress reports wait for the count.
   // The package is opened once, and both passes read that open file.
@@ -52,6 +57,7 @@ class Extractor {
   ustring target;
   ustring source;
   std::vector<ustring> required;
+  int declared_count_ = 0;
   // Of the copy that extracts on a thread of its own.
   std::shared_ptr<const PackageFile> package_;
   std::shared_ptr<ExtractionWatch> watch_;

@@ -36,7 +36,10 @@
   X(archive_read_set_skip_callback)     \
   X(archive_set_error)                  \
   X(archive_read_support_filter_all)    \
+  X(archive_read_support_filter_gzip)   \
+  X(archive_read_support_filter_xz)     \
   X(archive_read_support_format_all)    \
+  X(archive_read_support_format_raw)    \
   X(archive_write_data_block)           \
   X(archive_write_disk_new)             \
   X(archive_write_close)                \

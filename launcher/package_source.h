@@ -55,6 +55,7 @@ class PackagePass {
   PackagePass& operator=(const PackagePass&) = delete;
 
   const PackageFile& file() const { return *file_; }
+  const std::shared_ptr<const PackageFile>& file_ptr() const { return file_; }
   // Opens the package by name where the passes do not share it: 0, or -1
   // with errno set.
   int Open();
@@ -67,6 +68,8 @@ class PackagePass {
   // The new offset, or -1 with errno set.
   int64_t Seek(int64_t offset, int whence);
   bool seekable() const { return file_->shared(); }
+  // Whether bytes of the package lie beyond what this pass has read.
+  bool before_end() const { return offset_ < file_->size(); }
 
  private:
   std::shared_ptr<const PackageFile> file_;

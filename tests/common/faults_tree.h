@@ -113,6 +113,9 @@ class Upgrade {
     write_old_client(old_client_);
     write_new_client(new_client_);
     EXPECT_EQ(t_.package(new_client_).status, 0);
+    // Without the entry count the packaging step declares: the FIFO cases
+    // feed a counting pass and then an extraction pass.
+    EXPECT_EQ(sh("cp '" + new_client_ + "/INFO' '" + t_.root() + "/INFO'").status, 0);
     EXPECT_EQ(sh("cp '" + package() + "' '" + regular_copy() + "' && gzip -dc '" + package() + "' > '" +
                  plain_tar() + "'")
                   .status,

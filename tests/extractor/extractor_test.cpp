@@ -21,6 +21,7 @@
 #include "archive_handles.h"
 #include "archive_reader.h"
 #include "archive_writer.h"
+#include "decoder_libraries.h"
 #include "extraction_watch.h"
 #include "faults_tree.h"
 #include "gmock/gmock.h"
@@ -40,6 +41,7 @@ using namespace testutil;
 extern "C" const char* __tsan_default_options() { return "ignore_noninstrumented_modules=1"; }
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -698,6 +700,105 @@ TEST_F(ExtractorTest, PackageCutShortAnywhereFails) {
     write_file(pkg, whole);
     EXPECT_EQ(Extract(pkg), 0) << Log();
     EXPECT_EQ(read_file(target + "/big"), pseudo_random_bytes(20000, 2));
+  }
+}
+
+// The error lines logged since `from`, without their time stamps.
+std::vector<std::string> ErrorLines(const std::string& log) {
+  std::vector<std::string> lines;
+  for (size_t p = log.find("[ERROR]"); p != std::string::npos; p = log.find("[ERROR]", p + 1))
+    lines.push_back(log.substr(p, log.find('\n', p) - p));
+  return lines;
+}
+
+// ISA-L's inflate and liblzma's multi-threaded decoder run ahead of
+// libarchive: every package, plain or damaged, is extracted with them and
+// without them, and must give the same result, the same tree and the same
+// errors. Bytes after the tar's end are never read. The plain ones are decoded by them to the end; at
+// anything else libarchive's own decoder takes over.
+TEST_F(ExtractorTest, FasterDecodersGiveWhatLibarchiveGives) {
+  SetDecodersDisabledForTest(false);
+  if (!Decoders().has_isal() || !Decoders().has_lzma_mt()) GTEST_SKIP() << "ISA-L or liblzma 5.4 is missing";
+  // Data that compresses badly, in files larger than the decoders' blocks.
+  std::vector<ArchiveEntry> entries = kClient;
+  for (int i = 0; i < 3; ++i)
+    entries.push_back(File("lib/part" + std::to_string(i), pseudo_random_bytes(400000, 10 + i)));
+  entries.push_back(File("docs.txt", std::string(300000, 'x')));
+  const std::string tar = tmp / "client.tar";
+  write_archive(tar, entries, "pax");
+  // Who decodes the package to its end.
+  enum Road { kFaster, kTakenOver, kLibarchive };
+  struct Row {
+    const char* name;
+    const char* make;  // a shell command making $P from the tar $T
+    Road road;
+    int result;
+  };
+  const std::vector<Row> rows = {
+      {"gzip", "gzip -n -c \"$T\" > \"$P\"", kFaster, 0},
+      {"gzip with the name", "gzip -c \"$T\" > \"$P\"", kFaster, 0},
+      {"gzip, two members",
+       "head -c 500000 \"$T\" | gzip -c > \"$P\" && tail -c +500001 \"$T\" | gzip -c >> \"$P\"", kFaster, 0},
+      {"gzip with a comment",
+       "gzip -c \"$T\" | python3 -c 'import sys; d=sys.stdin.buffer.read(); "
+       "sys.stdout.buffer.write(d[:3]+bytes([d[3]|16])+d[4:10]+b\"note\\0\"+d[10:])' > \"$P\"",
+       kLibarchive, 0},
+      {"gzip with trailing garbage", "gzip -c \"$T\" > \"$P\" && printf 'garbage!' >> \"$P\"", kFaster, 0},
+      {"gzip cut in its data", "gzip -c \"$T\" | head -c 300000 > \"$P\"", kTakenOver, -1},
+      {"gzip cut in its trailer", "gzip -c \"$T\" > \"$P\" && truncate -s -3 \"$P\"", kTakenOver, -1},
+      {"gzip with a wrong length",
+       "gzip -c \"$T\" > \"$P\" && printf '\\377' | "
+       "dd of=\"$P\" bs=1 seek=$(($(stat -c %s \"$P\") - 1)) conv=notrunc 2>/dev/null",
+       kTakenOver, 0},
+      {"xz", "xz -c \"$T\" > \"$P\"", kFaster, 0},
+      {"xz in blocks, by two threads", "xz -T2 --block-size=300KiB -c \"$T\" > \"$P\"", kFaster, 0},
+      {"xz, two streams with padding between",
+       "head -c 500000 \"$T\" | xz -c > \"$P\" && head -c 8 /dev/zero >> \"$P\" && "
+       "tail -c +500001 \"$T\" | xz -c >> \"$P\"",
+       kFaster, 0},
+      {"xz with padding after", "xz -c \"$T\" > \"$P\" && head -c 4 /dev/zero >> \"$P\"", kFaster, 0},
+      {"xz with trailing garbage", "xz -c \"$T\" > \"$P\" && printf 'garbage!' >> \"$P\"", kTakenOver, 0},
+      {"xz in blocks, cut short", "xz -T2 --block-size=300KiB -c \"$T\" | head -c 700000 > \"$P\"",
+       kTakenOver, -1},
+      {"xz with a damaged block",
+       "xz -T2 --block-size=300KiB -c \"$T\" > \"$P\" && printf 'X' | "
+       "dd of=\"$P\" bs=1 seek=400000 conv=notrunc 2>/dev/null",
+       kTakenOver, -1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ASSERT_EQ(sh(row.make, {"T=" + tar, "P=" + pkg}).status, 0);
+    struct Outcome {
+      int result;
+      TreeSnapshot tree;
+      std::vector<std::string> errors;
+      std::string log;
+    } outcome[2];
+    for (bool faster : {false, true}) {
+      SetDecodersDisabledForTest(!faster);
+      testutil::remove_tree(target);
+      make_dirs(target);
+      const size_t before = log_.mark();
+      outcome[faster].result = Extract(pkg);
+      outcome[faster].tree = snapshot(target);
+      outcome[faster].log = log_.since(before);
+      outcome[faster].errors = ErrorLines(outcome[faster].log);
+    }
+    SetDecodersDisabledForTest(false);
+    EXPECT_EQ(outcome[0].result, row.result) << outcome[0].log;
+    EXPECT_EQ(outcome[1].result, outcome[0].result) << outcome[1].log;
+    // A failed extraction is removed whole; where libarchive reports the
+    // failure, and so how many entries were written before, depends on how
+    // far each reader has read ahead.
+    if (row.result == 0) {
+      EXPECT_TRUE(outcome[1].tree == outcome[0].tree) << "the trees differ";
+    }
+    EXPECT_EQ(outcome[1].errors, outcome[0].errors);
+    EXPECT_THAT(outcome[0].log, Not(HasSubstr("' decoded by ")));
+    const bool decoded = outcome[1].log.find("' decoded by ") != std::string::npos;
+    const bool taken_over = outcome[1].log.find("): libarchive decodes '") != std::string::npos;
+    EXPECT_EQ(decoded, row.road != kLibarchive) << outcome[1].log;
+    EXPECT_EQ(taken_over, row.road == kTakenOver) << outcome[1].log;
   }
 }
 

@@ -136,6 +136,59 @@ TEST(Installation, FailedExtractionPutsTheOldCopyBack) {
   }
 }
 
+// The system INFO may declare the archive's entry count (the packaging step
+// writes it): the archive is then read once, with that count as the total,
+// and an extraction that writes another number of entries fails like any
+// damaged package. A count that is not a whole positive number is ignored.
+TEST(Installation, DeclaredEntryCountReplacesTheCountingPassAndIsHeldToTheTruth) {
+  struct Row {
+    const char* name;
+    std::string declared;  // the value of entry_count; "" for no [Package] section
+    bool fifo;             // the package comes through a FIFO that is fed once
+    int result;
+    const char* logged;
+  };
+  const int entries = static_cast<int>(ClientPackage("70").size());
+  const std::string right = std::to_string(entries);
+  const std::vector<Row> rows = {
+      {"no count: counted first", "", false, 0, "): 5 entries in '"},
+      {"right count", right, false, 0, "): 5 entries in '"},
+      {"right count, package read once through a FIFO", right, true, 0, "): 5 entries in '"},
+      {"one too many", std::to_string(entries + 1), false, -1,
+       "' holds 5 entries where its INFO declares 6\n"},
+      {"one too few", std::to_string(entries - 1), false, -1,
+       "' holds 5 entries where its INFO declares 4\n"},
+      {"not a number: counted first", right + "x", false, 0, "): 5 entries in '"},
+      {"zero: counted first", "0", false, 0, "): 5 entries in '"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    SystemTree t;
+    WriteCopy(t.app, "69");
+    const TreeSnapshot old_copy = snapshot(t.app);
+    t.Package("70");
+    if (!row.declared.empty())
+      write_file(t.root + "/INFO",
+                 "[Version]\nbuild_version=70\n[Package]\nentry_count=" + row.declared + "\n");
+    RunResult r;
+    if (row.fifo) {
+      const std::string bytes = read_file(t.package());
+      PackageFifo fifo(t.package(), bytes);
+      Child child({t.exe(), "--scenario", "prepare"}, {"HOME=" + t.home}, t.tmp / "child.out");
+      ASSERT_TRUE(fifo.begin_pass(child) && fifo.feed_all()) << read_file(t.tmp / "child.out");
+      fifo.end_pass();
+      EXPECT_EQ(child.wait(), 0) << t.log();
+      r.out = read_file(t.tmp / "child.out");
+    } else {
+      r = t.Run("prepare");
+    }
+    EXPECT_EQ(ResultOf(r, "result"), row.result) << r.out << t.log();
+    const TreeSnapshot expected = row.result == 0 ? t.PackageTree("70") : old_copy;
+    EXPECT_EQ(snapshot(t.app), expected) << tree_diff(snapshot(t.app), expected);
+    EXPECT_THAT(t.log(), HasSubstr(row.logged));
+  }
+}
+
 // A failed first install leaves no copy that could be taken for an installed
 // one.
 TEST(Installation, FailedFirstInstallLeavesNoAppFolder) {

@@ -1,0 +1,64 @@
+// PackageDecoder: a decoder of the package's compression that runs ahead of
+// libarchive, so that libarchive reads the decompressed stream. It takes only
+// the plain case: well-formed input to its clean end. At anything else (a
+// header it does not know, damaged data, a stream cut short, bytes after the
+// end) it gives up and libarchive's own decoder takes over at the same
+// position of the output, so that what is extracted and every error or
+// refusal stay libarchive's own.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class PackagePass;
+
+class PackageDecoder {
+ public:
+  enum class Step {
+    kData,        // *out holds *size decoded bytes, valid until the next call
+    kEnd,         // the input ended cleanly after its last member or stream
+    kGiveUp,      // not the plain case: libarchive's own decoder must take over
+    kReadFailed,  // reading the package failed, errno set
+  };
+
+  virtual ~PackageDecoder() = default;
+  virtual Step Next(const uint8_t** out, size_t* size) = 0;
+  // libarchive's code of the compression decoded (ARCHIVE_FILTER_GZIP, ...):
+  // the one filter that takes over when this decoder gives up.
+  virtual int filter() const = 0;
+  // For the log.
+  virtual const char* name() const = 0;
+
+  // A decoder for the package whose first bytes are `head`, reading from
+  // `pass` (at offset 0); null when none of the faster decoders takes it.
+  static std::unique_ptr<PackageDecoder> For(const uint8_t* head, size_t size, PackagePass& pass);
+};
+
+// The compressed input of a decoder: what it has not consumed yet, refilled
+// from the pass in the pass's blocks.
+class DecoderInput {
+ public:
+  explicit DecoderInput(PackagePass& pass);
+
+  uint8_t* data() { return buffer_.data() + begin_; }
+  size_t size() const { return end_ - begin_; }
+  bool at_end() const { return at_end_; }
+  // Whether the package holds bytes not read yet: output decoded so far
+  // cannot be the package's last.
+  bool more_to_read() const;
+  void Consume(size_t n) { begin_ += n; }
+  // Reads one more block after the unconsumed bytes: false with errno set
+  // when the read failed. At the end of the package, sets at_end.
+  bool Refill();
+  // Refills until at least n bytes are held or the package ends.
+  bool FillTo(size_t n);
+
+ private:
+  PackagePass& pass_;
+  std::vector<uint8_t> buffer_;
+  size_t begin_ = 0;
+  size_t end_ = 0;
+  bool at_end_ = false;
+};

@@ -1,0 +1,50 @@
+// PackageStream: what a libarchive reader of the package reads. A regular
+// file compressed with gzip or xz is decoded ahead of libarchive by the
+// faster decoder for it (PackageDecoder), and libarchive reads the
+// decompressed stream; everything else (another compression, no library
+// for it, a FIFO or a device) is the package's own bytes, as before.
+//
+// When the faster decoder gives up, libarchive's own decoder takes over: a
+// reader of its own, in its raw format, reads the package from the start and
+// its output continues this stream where the faster decoder stopped, with
+// its errors passed on unchanged.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "archive_handles.h"
+#include "package_decoder.h"
+#include "package_source.h"
+
+class PackageStream {
+ public:
+  PackageStream(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch);
+  PackageStream(const PackageStream&) = delete;
+  PackageStream& operator=(const PackageStream&) = delete;
+
+  PackagePass& pass() { return pass_; }
+  const PackageFile& file() const { return pass_.file(); }
+  // Opens the package and chooses the decoder: 0, or -1 with errno set.
+  int Open();
+  // Whether libarchive reads decoded bytes (and may not seek in them).
+  bool decoded() const { return static_cast<bool>(decoder_) || static_cast<bool>(takeover_); }
+  // The next bytes for reader a: their number, 0 at the end, or -1 with the
+  // error set on a.
+  ssize_t Read(archive* a, const void** buffer);
+
+ private:
+  ssize_t ReadDecoded(archive* a, const void** buffer);
+  bool TakeOver(archive* a);
+  ssize_t ReadTakenOver(archive* a, const void** buffer);
+
+  std::shared_ptr<ExtractionWatch> watch_;
+  PackagePass pass_;
+  std::unique_ptr<PackageDecoder> decoder_;
+  // Decoded bytes handed out so far: where libarchive's decoder takes over.
+  int64_t delivered_ = 0;
+  std::unique_ptr<PackagePass> takeover_pass_;
+  ReadHandle takeover_;
+};

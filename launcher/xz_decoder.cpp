@@ -1,0 +1,76 @@
+#include "xz_decoder.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "decoder_libraries.h"
+
+namespace {
+
+// The xz stream header's magic bytes.
+constexpr uint8_t kMagic[] = {0xfd, '7', 'z', 'X', 'Z', 0x00};
+// Two cores' worth of blocks as xz -T0 writes them at its default level
+// (24 MiB of output and an 8 MiB dictionary each) fit; a stream that needs
+// more is decoded on one thread, within the same bound.
+constexpr uint64_t kThreadingMemory = uint64_t{96} << 20;
+// Past this even one thread is refused and libarchive decodes, as it would
+// with its own limit.
+constexpr uint64_t kStopMemory = uint64_t{1} << 30;
+// Threads beyond this gain nothing on the machines the launcher runs on and
+// each holds a block.
+constexpr uint32_t kMaxThreads = 4;
+constexpr size_t kOutputBytes = 256 * 1024;
+
+}  // namespace
+
+bool XzDecoder::TakesStream(const uint8_t* head, size_t size) {
+  return size >= sizeof kMagic && memcmp(head, kMagic, sizeof kMagic) == 0;
+}
+
+XzDecoder::XzDecoder(PackagePass& pass) : input_(pass), output_(kOutputBytes) {
+  lzma_mt options{};
+  options.flags = LZMA_CONCATENATED;
+  options.threads = std::clamp<uint32_t>(Decoders().lzma_cputhreads(), 1, kMaxThreads);
+  options.timeout = 0;
+  options.memlimit_threading = kThreadingMemory;
+  options.memlimit_stop = kStopMemory;
+  ready_ = Decoders().lzma_stream_decoder_mt(&stream_, &options) == LZMA_OK;
+}
+
+XzDecoder::~XzDecoder() { Decoders().lzma_end(&stream_); }
+
+// As the gzip decoder: once the package's last bytes have been read, a chunk
+// is handed out only when the output is full or the last stream has ended
+// with its checks done, so that a package cut short or damaged near its end
+// fails before the tar reader sees its end.
+PackageDecoder::Step XzDecoder::Next(const uint8_t** out, size_t* size) {
+  if (!ready_) return Step::kGiveUp;
+  if (ended_) return Step::kEnd;
+  size_t filled = 0;
+  for (;;) {
+    if (input_.size() == 0 && !input_done_) {
+      if (!input_.Refill()) return Step::kReadFailed;
+      input_done_ = input_.at_end() && input_.size() == 0;
+    }
+    stream_.next_in = input_.data();
+    stream_.avail_in = input_.size();
+    stream_.next_out = output_.data() + filled;
+    stream_.avail_out = output_.size() - filled;
+    const lzma_ret r = Decoders().lzma_code(&stream_, input_done_ ? LZMA_FINISH : LZMA_RUN);
+    input_.Consume(input_.size() - stream_.avail_in);
+    filled = output_.size() - stream_.avail_out;
+    if (r == LZMA_STREAM_END) {
+      ended_ = true;
+      if (filled == 0) return Step::kEnd;
+      break;
+    }
+    if (r != LZMA_OK) return Step::kGiveUp;
+    if (stream_.avail_out == 0) break;
+    if (input_.size() == 0 && filled > 0 && input_.more_to_read()) break;
+    // All input given, room left, and still no end: cut short.
+    if (input_done_) return Step::kGiveUp;
+  }
+  *out = output_.data();
+  *size = filled;
+  return Step::kData;
+}

@@ -1,0 +1,31 @@
+// XzDecoder: xz streams, concatenated and padded, through liblzma's
+// multi-threaded decoder, which decodes the blocks of a stream written by
+// several threads at once, one per core. Its memory is bounded: past the
+// bound it decodes on one thread.
+#pragma once
+
+#include <archive.h>
+#include <lzma.h>
+
+#include <vector>
+
+#include "package_decoder.h"
+
+class XzDecoder : public PackageDecoder {
+ public:
+  static bool TakesStream(const uint8_t* head, size_t size);
+
+  explicit XzDecoder(PackagePass& pass);
+  ~XzDecoder() override;
+  Step Next(const uint8_t** out, size_t* size) override;
+  const char* name() const override { return "liblzma multi-threaded"; }
+  int filter() const override { return ARCHIVE_FILTER_XZ; }
+
+ private:
+  DecoderInput input_;
+  lzma_stream stream_ = LZMA_STREAM_INIT;
+  bool ready_ = false;
+  bool input_done_ = false;
+  bool ended_ = false;
+  std::vector<uint8_t> output_;
+};
