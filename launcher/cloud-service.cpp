@@ -428,7 +428,7 @@ int Service::ExtractPackage() {
   extractor.SetSource(source);
   extractor.SetTarget(destination);
   extractor.SetRequiredExecutables({kClientExecutable, kStartScript});
-  extractor.SetDeclaredEntryCount(ReadPackageEntryCount(GetRootNimboraResourceInstallPath() + "/" + "INFO"));
+  extractor.SetDeclaredEntryCount(ReadPackageEntryCount(GetRootNimboraResourceInstallPath() + kInfoRelPath));
   return extractor.Extract();
 }
 

@@ -316,6 +316,17 @@ struct SecondCase {
 
 class SecondLauncher : public ::testing::TestWithParam<SecondCase> {};
 
+// Lets a launcher held in its counting pass at a package FIFO finish: the
+// count to its end, then the whole extraction; waits for it to exit.
+void finish_held_upgrade(PackageFifo& fifo, Child& launcher, const LaunchTree& t, RunResult& r) {
+  ASSERT_TRUE(fifo.feed_entries_and_end());
+  ASSERT_TRUE(fifo.begin_pass(launcher)) << launcher.output() << t.log();
+  ASSERT_TRUE(fifo.feed_all());
+  fifo.end_pass();
+  r.status = launcher.wait();
+  r.out = launcher.output();
+}
+
 TEST_P(SecondLauncher, LeavesWhileTheFirstUpgrades) {
   const SecondCase& c = GetParam();
   if (c.sticky_tmpdir && read_file("/proc/sys/fs/protected_regular").substr(0, 1) == "0")
@@ -341,13 +352,8 @@ TEST_P(SecondLauncher, LeavesWhileTheFirstUpgrades) {
   EXPECT_EQ(second->wait(), 0) << second->output();
   EXPECT_THAT(t.log(), HasSubstr("app has already launched, return\n"));
 
-  ASSERT_TRUE(fifo.feed_entries_and_end());
-  ASSERT_TRUE(fifo.begin_pass(*first)) << first->output() << t.log();
-  ASSERT_TRUE(fifo.feed_all());
-  fifo.end_pass();
   RunResult r;
-  r.status = first->wait();
-  r.out = first->output();
+  ASSERT_NO_FATAL_FAILURE(finish_held_upgrade(fifo, *first, t, r));
   u.use_regular_package();
   expect_copy_of(u, r, u.new_client(), "1002");
   EXPECT_EQ(t.started(), "start 1002\n");
@@ -382,13 +388,8 @@ TEST(HostileEnvironment, SecondSystemTreeWaitsForTheFirstAndDecidesAfresh) {
       << second.output() << t.log();
   EXPECT_FALSE(second.exited()) << second.output();
 
-  ASSERT_TRUE(fifo.feed_entries_and_end());
-  ASSERT_TRUE(fifo.begin_pass(*first)) << first->output() << t.log();
-  ASSERT_TRUE(fifo.feed_all());
-  fifo.end_pass();
   RunResult r;
-  r.status = first->wait();
-  r.out = first->output();
+  ASSERT_NO_FATAL_FAILURE(finish_held_upgrade(fifo, *first, t, r));
   EXPECT_EQ(second.wait(), 0) << second.output();
   u.use_regular_package();
   expect_copy_of(u, r, u.new_client(), "1002");
