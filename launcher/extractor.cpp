@@ -250,7 +250,11 @@ int Extractor::ExtractHere() {
 
 int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progress, bool& info_written) {
   Utf8Names names;
-  PackageStream stream(package_, watch_);
+  // The thread that decodes ahead only reads the package.
+  const auto confine_decoder = [package = package_] {
+    ConfineThisThread({{}, ReadByName(*package)}, "the decoding thread");
+  };
+  PackageStream stream(package_, watch_, confine_ ? std::function<void()>(confine_decoder) : nullptr);
   // Declared first so that it is freed last, after the reader.
   WriteHandle ext;
   KeptIfAbandoned keep(ext, *watch_);

@@ -15,9 +15,6 @@ constexpr uint8_t kDeflate = 8;
 // name, what gzip, pigz and igzip write. Extra fields, comments, header CRCs
 // and reserved bits are left to libarchive.
 constexpr uint8_t kTakenFlags = 0x01 | 0x08;
-// Decoded bytes handed to libarchive per call: large enough that ISA-L runs
-// in long stretches, small enough to stay in the second-level cache.
-constexpr size_t kOutputBytes = 256 * 1024;
 
 }  // namespace
 
@@ -27,7 +24,7 @@ bool GzipDecoder::TakesMember(const uint8_t* head, size_t size) {
 }
 
 GzipDecoder::GzipDecoder(PackagePass& pass)
-    : input_(pass), state_(std::make_unique<inflate_state>()), output_(kOutputBytes) {
+    : input_(pass), state_(std::make_unique<inflate_state>()) {
   Decoders().isal_inflate_init(state_.get());
 }
 
@@ -51,7 +48,7 @@ PackageDecoder::Step GzipDecoder::StartMember() {
 // decoder reads ahead, and a package cut short or damaged near its end fails
 // on a read that the tar reader makes before it sees its end-of-archive
 // marker.
-PackageDecoder::Step GzipDecoder::Next(const uint8_t** out, size_t* size) {
+PackageDecoder::Step GzipDecoder::Next(uint8_t* out, size_t capacity, size_t* size) {
   if (!in_member_) {
     const Step start = StartMember();
     if (start != Step::kData) return start;
@@ -61,11 +58,11 @@ PackageDecoder::Step GzipDecoder::Next(const uint8_t** out, size_t* size) {
     if (input_.size() == 0 && !input_.Refill()) return Step::kReadFailed;
     state_->next_in = input_.data();
     state_->avail_in = static_cast<uint32_t>(input_.size());
-    state_->next_out = output_.data() + filled;
-    state_->avail_out = static_cast<uint32_t>(output_.size() - filled);
+    state_->next_out = out + filled;
+    state_->avail_out = static_cast<uint32_t>(capacity - filled);
     const int r = Decoders().isal_inflate(state_.get());
     input_.Consume(input_.size() - state_->avail_in);
-    filled = output_.size() - state_->avail_out;
+    filled = capacity - state_->avail_out;
     if (r != ISAL_DECOMP_OK) return Step::kGiveUp;
     if (state_->block_state == ISAL_BLOCK_FINISH) {
       // Bits still held would be the next member's first bytes.
@@ -80,7 +77,6 @@ PackageDecoder::Step GzipDecoder::Next(const uint8_t** out, size_t* size) {
     if (input_.size() == 0 && input_.at_end()) return Step::kGiveUp;  // cut short inside the member
     if (input_.size() == 0 && filled > 0 && input_.more_to_read()) break;
   }
-  *out = output_.data();
   *size = filled;
   return Step::kData;
 }

@@ -19,7 +19,7 @@ class GzipDecoder : public PackageDecoder {
 
   explicit GzipDecoder(PackagePass& pass);
   ~GzipDecoder() override;
-  Step Next(const uint8_t** out, size_t* size) override;
+  Step Next(uint8_t* out, size_t capacity, size_t* size) override;
   const char* name() const override { return "ISA-L inflate"; }
   int filter() const override { return ARCHIVE_FILTER_GZIP; }
 
@@ -28,6 +28,5 @@ class GzipDecoder : public PackageDecoder {
 
   DecoderInput input_;
   std::unique_ptr<inflate_state> state_;
-  std::vector<uint8_t> output_;
   bool in_member_ = false;
 };

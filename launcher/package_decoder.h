@@ -16,15 +16,17 @@ class PackagePass;
 
 class PackageDecoder {
  public:
+
   enum class Step {
-    kData,        // *out holds *size decoded bytes, valid until the next call
+    kData,        // out holds *size decoded bytes
     kEnd,         // the input ended cleanly after its last member or stream
     kGiveUp,      // not the plain case: libarchive's own decoder must take over
     kReadFailed,  // reading the package failed, errno set
   };
 
   virtual ~PackageDecoder() = default;
-  virtual Step Next(const uint8_t** out, size_t* size) = 0;
+  // Decodes into out, at most capacity bytes.
+  virtual Step Next(uint8_t* out, size_t capacity, size_t* size) = 0;
   // libarchive's code of the compression decoded (ARCHIVE_FILTER_GZIP, ...):
   // the one filter that takes over when this decoder gives up.
   virtual int filter() const = 0;
@@ -33,6 +35,7 @@ class PackageDecoder {
 
   // A decoder for the package whose first bytes are `head`, reading from
   // `pass` (at offset 0); null when none of the faster decoders takes it.
+  // The decoder may run on another thread than the one that made it.
   static std::unique_ptr<PackageDecoder> For(const uint8_t* head, size_t size, PackagePass& pass);
 };
 

@@ -31,8 +31,9 @@ void PassErrorOn(archive* from, archive* to) {
 
 }  // namespace
 
-PackageStream::PackageStream(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch)
-    : watch_(watch), pass_(std::move(file), std::move(watch)) {}
+PackageStream::PackageStream(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch,
+                             std::function<void()> on_decoding_thread)
+    : watch_(watch), pass_(std::move(file), std::move(watch)), on_decoding_thread_(std::move(on_decoding_thread)) {}
 
 int PackageStream::Open() {
   if (pass_.Open() != 0) return -1;
@@ -41,10 +42,12 @@ int PackageStream::Open() {
   if (!pass_.seekable()) return 0;
   uint8_t head[kHeadBytes];
   const ssize_t n = pread(file().fd(), head, sizeof head, 0);
-  if (n > 0) decoder_ = PackageDecoder::For(head, static_cast<size_t>(n), pass_);
-  if (decoder_)
-    LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): '%s' decoded by %s\n", file().path().c_str(),
-            decoder_->name());
+  std::unique_ptr<PackageDecoder> decoder;
+  if (n > 0) decoder = PackageDecoder::For(head, static_cast<size_t>(n), pass_);
+  if (!decoder) return 0;
+  LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): '%s' decoded by %s\n", file().path().c_str(),
+          decoder->name());
+  decoder_ = std::make_unique<DecodeAhead>(std::move(decoder), std::move(on_decoding_thread_));
   return 0;
 }
 
@@ -82,7 +85,7 @@ bool PackageStream::TakeOver(archive* a) {
   LOG_MSG(L_DEBUG, "extractor_debug",
           "[DEBUG] extractor(%d): libarchive decodes '%s' from %lld decoded bytes on\n",
           file().path().c_str(), static_cast<long long>(delivered_));
-  const int filter = decoder_->filter();
+  const int filter = decoder_->decoder().filter();
   decoder_.reset();
   takeover_pass_ = std::make_unique<PackagePass>(pass_.file_ptr(), watch_);
   takeover_.reset(Lib().archive_read_new());
@@ -93,8 +96,10 @@ bool PackageStream::TakeOver(archive* a) {
   archive* t = takeover_.get();
   if (filter == ARCHIVE_FILTER_GZIP) {
     Lib().archive_read_support_filter_gzip(t);
-  } else {
+  } else if (filter == ARCHIVE_FILTER_XZ) {
     Lib().archive_read_support_filter_xz(t);
+  } else {
+    Lib().archive_read_support_filter_zstd(t);
   }
   Lib().archive_read_support_format_raw(t);
   Lib().archive_read_set_callback_data(t, takeover_pass_.get());

@@ -19,7 +19,6 @@ constexpr uint64_t kStopMemory = uint64_t{1} << 30;
 // Threads beyond this gain nothing on the machines the launcher runs on and
 // each holds a block.
 constexpr uint32_t kMaxThreads = 4;
-constexpr size_t kOutputBytes = 256 * 1024;
 
 }  // namespace
 
@@ -27,7 +26,7 @@ bool XzDecoder::TakesStream(const uint8_t* head, size_t size) {
   return size >= sizeof kMagic && memcmp(head, kMagic, sizeof kMagic) == 0;
 }
 
-XzDecoder::XzDecoder(PackagePass& pass) : input_(pass), output_(kOutputBytes) {
+XzDecoder::XzDecoder(PackagePass& pass) : input_(pass) {
   lzma_mt options{};
   options.flags = LZMA_CONCATENATED;
   options.threads = std::clamp<uint32_t>(Decoders().lzma_cputhreads(), 1, kMaxThreads);
@@ -43,7 +42,7 @@ XzDecoder::~XzDecoder() { Decoders().lzma_end(&stream_); }
 // is handed out only when the output is full or the last stream has ended
 // with its checks done, so that a package cut short or damaged near its end
 // fails before the tar reader sees its end.
-PackageDecoder::Step XzDecoder::Next(const uint8_t** out, size_t* size) {
+PackageDecoder::Step XzDecoder::Next(uint8_t* out, size_t capacity, size_t* size) {
   if (!ready_) return Step::kGiveUp;
   if (ended_) return Step::kEnd;
   size_t filled = 0;
@@ -54,11 +53,11 @@ PackageDecoder::Step XzDecoder::Next(const uint8_t** out, size_t* size) {
     }
     stream_.next_in = input_.data();
     stream_.avail_in = input_.size();
-    stream_.next_out = output_.data() + filled;
-    stream_.avail_out = output_.size() - filled;
+    stream_.next_out = out + filled;
+    stream_.avail_out = capacity - filled;
     const lzma_ret r = Decoders().lzma_code(&stream_, input_done_ ? LZMA_FINISH : LZMA_RUN);
     input_.Consume(input_.size() - stream_.avail_in);
-    filled = output_.size() - stream_.avail_out;
+    filled = capacity - stream_.avail_out;
     if (r == LZMA_STREAM_END) {
       ended_ = true;
       if (filled == 0) return Step::kEnd;
@@ -70,7 +69,6 @@ PackageDecoder::Step XzDecoder::Next(const uint8_t** out, size_t* size) {
     // All input given, room left, and still no end: cut short.
     if (input_done_) return Step::kGiveUp;
   }
-  *out = output_.data();
   *size = filled;
   return Step::kData;
 }

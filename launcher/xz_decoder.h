@@ -17,7 +17,7 @@ class XzDecoder : public PackageDecoder {
 
   explicit XzDecoder(PackagePass& pass);
   ~XzDecoder() override;
-  Step Next(const uint8_t** out, size_t* size) override;
+  Step Next(uint8_t* out, size_t capacity, size_t* size) override;
   const char* name() const override { return "liblzma multi-threaded"; }
   int filter() const override { return ARCHIVE_FILTER_XZ; }
 
@@ -27,5 +27,4 @@ class XzDecoder : public PackageDecoder {
   bool ready_ = false;
   bool input_done_ = false;
   bool ended_ = false;
-  std::vector<uint8_t> output_;
 };

@@ -711,14 +711,15 @@ std::vector<std::string> ErrorLines(const std::string& log) {
   return lines;
 }
 
-// ISA-L's inflate and liblzma's multi-threaded decoder run ahead of
-// libarchive: every package, plain or damaged, is extracted with them and
+// ISA-L's inflate, liblzma's multi-threaded decoder and libzstd run ahead of
+// libarchive, on a thread of their own: every package, plain or damaged, is extracted with them and
 // without them, and must give the same result, the same tree and the same
 // errors. Bytes after the tar's end are never read. The plain ones are decoded by them to the end; at
 // anything else libarchive's own decoder takes over.
 TEST_F(ExtractorTest, FasterDecodersGiveWhatLibarchiveGives) {
   SetDecodersDisabledForTest(false);
-  if (!Decoders().has_isal() || !Decoders().has_lzma_mt()) GTEST_SKIP() << "ISA-L or liblzma 5.4 is missing";
+  if (!Decoders().has_isal() || !Decoders().has_lzma_mt() || !Decoders().has_zstd())
+    GTEST_SKIP() << "ISA-L, liblzma 5.4 or libzstd is missing";
   // Data that compresses badly, in files larger than the decoders' blocks.
   std::vector<ArchiveEntry> entries = kClient;
   for (int i = 0; i < 3; ++i)
@@ -763,6 +764,20 @@ TEST_F(ExtractorTest, FasterDecodersGiveWhatLibarchiveGives) {
       {"xz with a damaged block",
        "xz -T2 --block-size=300KiB -c \"$T\" > \"$P\" && printf 'X' | "
        "dd of=\"$P\" bs=1 seek=400000 conv=notrunc 2>/dev/null",
+       kTakenOver, -1},
+      {"zstd", "zstd -q -c \"$T\" > \"$P\"", kFaster, 0},
+      {"zstd, two frames",
+       "head -c 500000 \"$T\" | zstd -q -c > \"$P\" && tail -c +500001 \"$T\" | zstd -q -c >> \"$P\"", kFaster,
+       0},
+      {"zstd with a skippable frame between",
+       "head -c 500000 \"$T\" | zstd -q -c > \"$P\" && printf 'P*M\\030\\004\\0\\0\\0skip' >> \"$P\" && "
+       "tail -c +500001 \"$T\" | zstd -q -c >> \"$P\"",
+       kTakenOver, 0},
+      {"zstd with trailing garbage", "zstd -q -c \"$T\" > \"$P\" && printf 'garbage!' >> \"$P\"", kTakenOver, -1},
+      {"zstd cut short", "zstd -q -c \"$T\" | head -c 700000 > \"$P\"", kTakenOver, -1},
+      {"zstd cut in its checksum", "zstd -q -c \"$T\" > \"$P\" && truncate -s -2 \"$P\"", kTakenOver, -1},
+      {"zstd with a damaged block",
+       "zstd -q -c \"$T\" > \"$P\" && printf 'X' | dd of=\"$P\" bs=1 seek=400000 conv=notrunc 2>/dev/null",
        kTakenOver, -1},
   };
   for (const Row& row : rows) {

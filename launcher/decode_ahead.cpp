@@ -1,0 +1,97 @@
+#include "decode_ahead.h"
+
+#include <cerrno>
+#include <system_error>
+#include <utility>
+
+namespace {
+
+// Decoded bytes per chunk and chunks in flight: enough that the decoder runs
+// in long stretches and a slow entry does not stall it, few enough to stay
+// a small part of the launcher's memory.
+constexpr size_t kChunkBytes = 512 * 1024;
+constexpr size_t kChunks = 4;
+
+bool IsLast(PackageDecoder::Step step) { return step != PackageDecoder::Step::kData; }
+
+}  // namespace
+
+DecodeAhead::DecodeAhead(std::unique_ptr<PackageDecoder> decoder, std::function<void()> on_thread)
+    : decoder_(std::move(decoder)), chunks_(kChunks) {
+  for (Chunk& chunk : chunks_) chunk.bytes.resize(kChunkBytes);
+  try {
+    thread_ = std::thread([this, on_thread = std::move(on_thread)] {
+      if (on_thread) on_thread();
+      DecodeAll();
+    });
+  } catch (const std::system_error&) {
+    // Decoded on the reader's thread instead, in the first chunk.
+  }
+}
+
+DecodeAhead::~DecodeAhead() {
+  if (!thread_.joinable()) return;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = true;
+  }
+  changed_.notify_all();
+  thread_.join();
+}
+
+void DecodeAhead::Decode(Chunk& chunk) {
+  chunk.size = 0;
+  chunk.step = decoder_->Next(chunk.bytes.data(), chunk.bytes.size(), &chunk.size);
+  chunk.error = chunk.step == PackageDecoder::Step::kReadFailed ? errno : 0;
+}
+
+void DecodeAhead::DecodeAll() {
+  for (;;) {
+    uint64_t next;
+    {
+      std::unique_lock<std::mutex> lock(mutex_);
+      changed_.wait(lock, [this] { return stopping_ || decoded_ < given_back_ + chunks_.size(); });
+      if (stopping_) return;
+      next = decoded_;
+    }
+    // The chunk is the thread's alone until it is counted as decoded.
+    Chunk& chunk = chunks_[next % chunks_.size()];
+    Decode(chunk);
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      ++decoded_;
+    }
+    changed_.notify_all();
+    if (IsLast(chunk.step)) return;
+  }
+}
+
+// Without a thread: the decoder's next chunk, decoded here.
+DecodeAhead::Chunk& DecodeAhead::DecodeHere() {
+  Chunk& chunk = chunks_.front();
+  if (handed_out_ == 0 || !IsLast(chunk.step)) Decode(chunk);
+  handed_out_ = 1;
+  return chunk;
+}
+
+// Gives the chunk handed out last back to the thread and waits for the next.
+DecodeAhead::Chunk& DecodeAhead::TakeDecoded() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  if (handed_out_ > 0) {
+    // The last step, once handed out, is the answer to every later call.
+    Chunk& previous = chunks_[(handed_out_ - 1) % chunks_.size()];
+    if (IsLast(previous.step)) return previous;
+  }
+  given_back_ = handed_out_;
+  changed_.notify_all();
+  changed_.wait(lock, [this] { return decoded_ > handed_out_; });
+  return chunks_[handed_out_++ % chunks_.size()];
+}
+
+PackageDecoder::Step DecodeAhead::Next(const uint8_t** out, size_t* size) {
+  const Chunk& chunk = thread_.joinable() ? TakeDecoded() : DecodeHere();
+  *out = chunk.bytes.data();
+  *size = chunk.size;
+  if (chunk.step == PackageDecoder::Step::kReadFailed) errno = chunk.error;
+  return chunk.step;
+}
