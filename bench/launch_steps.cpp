@@ -92,7 +92,8 @@ void BuildDialog(Steps& steps, QProgressDialog*& dialog) {
   steps.Mark("dialog: cancel button, auto reset");
 }
 
-void RunService(Steps& steps) {
+// The launch sequence on a worker thread; whether the copy needs an upgrade.
+bool RunService(Steps& steps) {
   QThread thread;
   thread.start();
   steps.Mark("worker thread start");
@@ -110,6 +111,7 @@ void RunService(Steps& steps) {
   thread.quit();
   thread.wait();
   steps.Mark("worker thread quit, join");
+  return upgrade;
 }
 
 }  // namespace
@@ -148,10 +150,10 @@ int main(int argc, char** argv) {
   StrTable::InitStrTable();
   steps.Mark("string table");
 
+  // As the launcher: the dialog is built only when there is something to
+  // install.
   QProgressDialog* dialog = nullptr;
-  BuildDialog(steps, dialog);
-
-  RunService(steps);
+  if (RunService(steps)) BuildDialog(steps, dialog);
 
   QTimer::singleShot(0, &app, &QCoreApplication::quit);
   QApplication::exec();

@@ -161,9 +161,6 @@ Launcher::Launcher() : Launcher(nullptr) {}
 
 Launcher::Launcher(Service* service) : QObject(nullptr) {
   m_worker = service ? new Worker(service) : new Worker;
-  m_progress = new ProcessingProgressDialog;
-  m_progress->setCancelButton(nullptr);
-  m_progress->setAutoReset(false);
 
   // Hiding the dialog must never end the event loop: only LaunchDone may,
   // after the worker thread has been joined.
@@ -189,20 +186,34 @@ void Launcher::Run() { m_worker->StartThread(); }
 
 void Launcher::Start() { emit sigStart(); }
 
+// Built when first needed: a launch that finds the copy current shows no
+// dialog and does not pay for building one (the first widget of a process
+// sets up its style, fonts and palette).
+ProcessingProgressDialog* Launcher::Progress() {
+  if (!m_progress) {
+    m_progress = new ProcessingProgressDialog;
+    m_progress->setCancelButton(nullptr);
+    m_progress->setAutoReset(false);
+  }
+  return m_progress;
+}
+
 void Launcher::UpdateProgress(int total, int steps) {
   // The value the extractor's held reports are sent by.
   const std::optional<int64_t> percent = ProgressPercent(steps, total);
   if (!percent) return;
-  m_progress->setValue(static_cast<int>(qBound<qint64>(INT_MIN, *percent, INT_MAX)));
+  Progress()->setValue(static_cast<int>(qBound<qint64>(INT_MIN, *percent, INT_MAX)));
 }
 
-void Launcher::SetLabelText(const QString& label) { m_progress->setLabelText(label); }
+void Launcher::SetLabelText(const QString& label) { Progress()->setLabelText(label); }
 
-void Launcher::ShowMsgBox() { m_progress->show(); }
+void Launcher::ShowMsgBox() { Progress()->show(); }
 
 void Launcher::LaunchDone() {
-  m_progress->setValue(kPercent);
-  m_progress->hide();
+  if (m_progress) {
+    m_progress->setValue(kPercent);
+    m_progress->hide();
+  }
   m_worker->QuitThread();
   m_worker->JoinThread();
   QCoreApplication::quit();

@@ -107,6 +107,8 @@ class Launcher : public QObject {
   void ShowMsgBox();
 
  private:
+  ProcessingProgressDialog* Progress();
+
   Worker* m_worker = nullptr;
-  ProcessingProgressDialog* m_progress = nullptr;
+  ProcessingProgressDialog* m_progress = nullptr;  // built by Progress()
 };

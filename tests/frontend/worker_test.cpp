@@ -110,7 +110,8 @@ struct Seen {
 
 struct Outcome {
   std::vector<Seen> seen;
-  QString label;  // after the event loop ended
+  bool built = false;  // whether the dialog was built at all
+  QString label;       // after the event loop ended
   int value = -1;
   bool visible_at_end = true;
   bool ever_visible = false;
@@ -121,6 +122,23 @@ QProgressDialog* find_dialog() {
     if (auto* d = qobject_cast<QProgressDialog*>(w)) return d;
   return nullptr;
 }
+
+// Hands the progress dialog to `shown` when it is first shown: the launcher
+// builds it only then.
+class FirstShow : public QObject {
+ public:
+  explicit FirstShow(std::function<void(QProgressDialog*)> shown) : shown_(std::move(shown)) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+  bool eventFilter(QObject* o, QEvent* e) override {
+    auto* d = e->type() == QEvent::Show ? qobject_cast<QProgressDialog*>(o) : nullptr;
+    if (d && shown_) std::exchange(shown_, nullptr)(d);
+    return false;
+  }
+
+ private:
+  std::function<void(QProgressDialog*)> shown_;
+};
 
 class LauncherTest : public ::testing::Test {
  protected:
@@ -137,26 +155,31 @@ class LauncherTest : public ::testing::Test {
 
   // Runs one whole launch on `service` (handed over) and records every change
   // of the bar together with the label shown at that moment.
-  Outcome launch(FakeService* service, int starts = 1) {
+  // `at_show` also gets the dialog when it is first shown.
+  Outcome launch(FakeService* service, int starts = 1,
+                 const std::function<void(QProgressDialog*)>& at_show = nullptr) {
     Outcome out;
     Launcher launcher(service);
-    QProgressDialog* dialog = find_dialog();
-    EXPECT_NE(dialog, nullptr);
-    if (!dialog) return out;
-    dialog_ = dialog;
-    auto* bar = dialog->findChild<QProgressBar*>();
-    auto* label = dialog->findChild<QLabel*>();
-    QObject::connect(bar, &QProgressBar::valueChanged, [&](int v) {
-      bool on_main = QThread::currentThread() == app_->thread();
-      out.seen.push_back({v, label->text(), dialog->isVisible(), on_main});
-      out.ever_visible = out.ever_visible || dialog->isVisible();
+    EXPECT_EQ(find_dialog(), nullptr) << "built before it is needed";
+    FirstShow first_show([&](QProgressDialog* dialog) {
+      dialog_ = dialog;
+      out.ever_visible = true;
+      if (at_show) at_show(dialog);
+      auto* label = dialog->findChild<QLabel*>();
+      QObject::connect(dialog->findChild<QProgressBar*>(), &QProgressBar::valueChanged, [&, dialog, label](int v) {
+        bool on_main = QThread::currentThread() == app_->thread();
+        out.seen.push_back({v, label->text(), dialog->isVisible(), on_main});
+      });
     });
     launcher.Run();
     for (int i = 0; i < starts; ++i) launcher.Start();
     QApplication::exec();
-    out.label = label->text();
-    out.value = dialog->value();
-    out.visible_at_end = dialog->isVisible();
+    if (QProgressDialog* dialog = find_dialog()) {
+      out.built = true;
+      out.label = dialog->labelText();
+      out.value = dialog->value();
+      out.visible_at_end = dialog->isVisible();
+    }
     dialog_ = nullptr;
     return out;
   }
@@ -247,29 +270,30 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ----------------------------------------------------------------- the dialog
 
-TEST_F(LauncherTest, DialogIsBuiltHiddenWithoutButtonsAndCannotBeResetByItsBar) {
-  Launcher launcher(new FakeService(calls_, false, 0, {}));
-  QProgressDialog* d = find_dialog();
-  ASSERT_NE(d, nullptr);
-  EXPECT_FALSE(d->isVisible());
-  EXPECT_EQ(d->windowTitle(), "Nimbora Backup");
-  EXPECT_EQ(d->labelText(), kPreparing);
-  EXPECT_EQ(d->value(), 0);
-  EXPECT_EQ(d->minimum(), 0);
-  EXPECT_EQ(d->maximum(), 100);
-  EXPECT_EQ(d->minimumWidth(), 400);
-  EXPECT_EQ(d->maximumWidth(), 400);
-  EXPECT_TRUE(d->findChildren<QPushButton*>().isEmpty());
-  EXPECT_FALSE(d->autoReset());
-  EXPECT_TRUE(d->autoClose());
-  EXPECT_TRUE(d->isModal());
-  EXPECT_EQ(d->windowModality(), Qt::WindowModal);
-  const Qt::WindowFlags hints = Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-  EXPECT_EQ(d->windowFlags() & hints, hints);
-  EXPECT_FALSE(d->windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint));
-  EXPECT_EQ(d->font().family(), "Arial");
-  EXPECT_EQ(d->styleSheet(),
-            " QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } ");
+TEST_F(LauncherTest, DialogIsShownWithoutButtonsAndCannotBeResetByItsBar) {
+  bool shown = false;
+  launch(new FakeService(calls_, true, 0, entries(1)), 1, [&](QProgressDialog* d) {
+    shown = true;
+    EXPECT_EQ(d->labelText(), kPreparing);
+    EXPECT_EQ(d->value(), 0);
+    EXPECT_EQ(d->windowTitle(), "Nimbora Backup");
+    EXPECT_EQ(d->minimum(), 0);
+    EXPECT_EQ(d->maximum(), 100);
+    EXPECT_EQ(d->minimumWidth(), 400);
+    EXPECT_EQ(d->maximumWidth(), 400);
+    EXPECT_TRUE(d->findChildren<QPushButton*>().isEmpty());
+    EXPECT_FALSE(d->autoReset());
+    EXPECT_TRUE(d->autoClose());
+    EXPECT_TRUE(d->isModal());
+    EXPECT_EQ(d->windowModality(), Qt::WindowModal);
+    const Qt::WindowFlags hints = Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    EXPECT_EQ(d->windowFlags() & hints, hints);
+    EXPECT_FALSE(d->windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint));
+    EXPECT_EQ(d->font().family(), "Arial");
+    EXPECT_EQ(d->styleSheet(),
+              " QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } ");
+  });
+  EXPECT_TRUE(shown);
 }
 
 // ----------------------------------------------------------------- the sequence
@@ -309,7 +333,7 @@ TEST_F(LauncherTest, CurrentCopyShowsNoDialogAndStartsTheClient) {
   Outcome o = launch(new FakeService(calls_, false, 0, {}));
 
   EXPECT_FALSE(o.ever_visible);
-  EXPECT_EQ(o.label, kPreparing);
+  EXPECT_FALSE(o.built);
   EXPECT_EQ(calls_.pre, 1);
   EXPECT_EQ(calls_.decide, 1);
   EXPECT_EQ(calls_.upgrade, 0);
