@@ -16,11 +16,12 @@ bool IsLast(PackageDecoder::Step step) { return step != PackageDecoder::Step::kD
 
 }  // namespace
 
-DecodeAhead::DecodeAhead(std::unique_ptr<PackageDecoder> decoder, std::function<void()> on_thread)
-    : decoder_(std::move(decoder)), chunks_(kChunks) {
+DecodeAhead::DecodeAhead(std::unique_ptr<PackageDecoder> decoder, Placement placement)
+    : decoder_(std::move(decoder)), chunks_(placement.ahead ? kChunks : 1) {
   for (Chunk& chunk : chunks_) chunk.bytes.resize(kChunkBytes);
+  if (!placement.ahead) return;
   try {
-    thread_ = std::thread([this, on_thread = std::move(on_thread)] {
+    thread_ = std::thread([this, on_thread = std::move(placement.on_thread)] {
       if (on_thread) on_thread();
       DecodeAll();
     });

@@ -1,7 +1,8 @@
 // DecodeAhead: runs a package decoder on a thread of its own, a few chunks
 // ahead of the thread that writes the entries, so that decoding and writing
-// take a core each, as a decoder piped into an extracting tar would. Without
-// a thread to run on, it decodes on the reading thread, one chunk at a time.
+// take a core each, as a decoder piped into an extracting tar would. Placed
+// on the reading thread, or without a thread to run on, it decodes there,
+// one chunk at a time.
 //
 // The chunks reach the reader in the decoder's order, with the decoder's
 // last step (end, give-up or read error with its errno) after the last of
@@ -21,8 +22,14 @@
 
 class DecodeAhead {
  public:
-  // `on_thread` runs first on the decoding thread (to confine it).
-  DecodeAhead(std::unique_ptr<PackageDecoder> decoder, std::function<void()> on_thread);
+  // Where the decoder runs: ahead, on a thread of its own that first runs
+  // `on_thread` (to confine it), or on the reading thread.
+  struct Placement {
+    bool ahead = false;
+    std::function<void()> on_thread;
+  };
+
+  DecodeAhead(std::unique_ptr<PackageDecoder> decoder, Placement placement);
   // Stops the decoding thread at its next chunk and waits for it.
   ~DecodeAhead();
   DecodeAhead(const DecodeAhead&) = delete;

@@ -250,11 +250,15 @@ int Extractor::ExtractHere() {
 
 int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progress, bool& info_written) {
   Utf8Names names;
-  // The thread that decodes ahead only reads the package.
-  const auto confine_decoder = [package = package_] {
-    ConfineThisThread({{}, ReadByName(*package)}, "the decoding thread");
-  };
-  PackageStream stream(package_, watch_, confine_ ? std::function<void()>(confine_decoder) : nullptr);
+  // Decoded ahead, on a thread that only reads the package. (A count that
+  // runs beside this pass decodes on its own thread: the two cores are
+  // taken.)
+  DecodeAhead::Placement decoding{true, nullptr};
+  if (confine_)
+    decoding.on_thread = [package = package_] {
+      ConfineThisThread({{}, ReadByName(*package)}, "the decoding thread");
+    };
+  PackageStream stream(package_, watch_, std::move(decoding));
   // Declared first so that it is freed last, after the reader.
   WriteHandle ext;
   KeptIfAbandoned keep(ext, *watch_);

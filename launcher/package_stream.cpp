@@ -32,8 +32,8 @@ void PassErrorOn(archive* from, archive* to) {
 }  // namespace
 
 PackageStream::PackageStream(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch,
-                             std::function<void()> on_decoding_thread)
-    : watch_(watch), pass_(std::move(file), std::move(watch)), on_decoding_thread_(std::move(on_decoding_thread)) {}
+                             DecodeAhead::Placement decoding)
+    : watch_(watch), pass_(std::move(file), std::move(watch)), decoding_(std::move(decoding)) {}
 
 int PackageStream::Open() {
   if (pass_.Open() != 0) return -1;
@@ -47,7 +47,7 @@ int PackageStream::Open() {
   if (!decoder) return 0;
   LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): '%s' decoded by %s\n", file().path().c_str(),
           decoder->name());
-  decoder_ = std::make_unique<DecodeAhead>(std::move(decoder), std::move(on_decoding_thread_));
+  decoder_ = std::make_unique<DecodeAhead>(std::move(decoder), std::move(decoding_));
   return 0;
 }
 

@@ -1,7 +1,8 @@
 // PackageStream: what a libarchive reader of the package reads. A regular
 // file compressed with gzip or xz is decoded ahead of libarchive by the
-// faster decoder for it (PackageDecoder), on a thread of its own
-// (DecodeAhead), and libarchive reads the decompressed stream; everything else (another compression, no library
+// faster decoder for it (PackageDecoder), run ahead on a thread of its own
+// where the caller asks for it (DecodeAhead), and libarchive reads the
+// decompressed stream; everything else (another compression, no library
 // for it, a FIFO or a device) is the package's own bytes, as before.
 //
 // When the faster decoder gives up, libarchive's own decoder takes over: a
@@ -13,7 +14,6 @@
 #include <sys/types.h>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 #include "archive_handles.h"
@@ -23,10 +23,9 @@
 
 class PackageStream {
  public:
-  // `on_decoding_thread` runs first on the thread that decodes ahead, if
-  // there is one (to confine it).
+  // A faster decoder runs where `decoding` places it.
   PackageStream(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch,
-                std::function<void()> on_decoding_thread = nullptr);
+                DecodeAhead::Placement decoding = {});
   PackageStream(const PackageStream&) = delete;
   PackageStream& operator=(const PackageStream&) = delete;
 
@@ -47,7 +46,7 @@ class PackageStream {
 
   std::shared_ptr<ExtractionWatch> watch_;
   PackagePass pass_;
-  std::function<void()> on_decoding_thread_;
+  DecodeAhead::Placement decoding_;
   std::unique_ptr<DecodeAhead> decoder_;
   // Decoded bytes handed out so far: where libarchive's decoder takes over.
   int64_t delivered_ = 0;
