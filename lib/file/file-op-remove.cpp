@@ -3,12 +3,18 @@
 // however deep the tree, and the walk holds exactly one directory stream per
 // level.
 #include <dirent.h>
+#include <sched.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "file-op-internal.h"
 #include "file-op.h"
@@ -110,6 +116,102 @@ int remove_dir_at(int parent, const char* name, bool grant) {
   return unlink_at(parent, name, AT_REMOVEDIR, grant) == 0 || errno == ENOENT ? 0 : -3;
 }
 
+// A tree is removed by several threads at once: unlinking is the kernel's
+// work, on the calling thread's core, and a copy of the client holds
+// thousands of files. The tree's entries down to kSplitDepth levels are
+// shared out as items; each thread removes whole items as above, and the
+// folders that held them go afterwards, deepest first.
+constexpr int kSplitDepth = 4;
+// Folders held open while their items are removed.
+constexpr size_t kMaxSplitFolders = 64;
+constexpr unsigned kMaxThreads = 4;
+
+class SplitTree {
+ public:
+  explicit SplitTree(bool grant) : grant_(grant) {}
+
+  // Opens the folder `name` of `parent` and shares out what it holds; false
+  // when it cannot be opened or listed.
+  bool Split(int parent, const char* name, int depth) {
+    UniqueFd fd = open_dir_at(parent, name, grant_);
+    if (!fd) return false;
+    UniqueFd listing(dup(fd.get()));
+    DirPtr dir(listing ? fdopendir(listing.get()) : nullptr);
+    if (!dir) return false;
+    listing.release();  // the stream closes it now
+    const int here = fd.get();
+    folders_.push_back({parent, name, std::move(fd)});
+    struct dirent* de;
+    while ((de = next_entry(dir.get())) != nullptr) {
+      if (is_dot_entry(de->d_name)) continue;
+      const bool split = de->d_type == DT_DIR && depth < kSplitDepth && folders_.size() < kMaxSplitFolders;
+      if (!split || !Split(here, de->d_name, depth + 1)) items_.push_back({here, de->d_name, de->d_type});
+    }
+    return true;
+  }
+
+  // Removes the items on up to `threads` threads, then the folders: 0, or
+  // -3 when anything stays.
+  int Remove(unsigned threads) {
+    std::vector<std::thread> helpers;
+    try {
+      while (helpers.size() + 1 < threads && helpers.size() + 1 < items_.size())
+        helpers.emplace_back([this] { RemoveItems(); });
+    } catch (const std::system_error&) {
+      // Fewer threads: the items are shared out among those there are.
+    }
+    RemoveItems();
+    for (std::thread& t : helpers) t.join();
+    if (failed_) return -3;
+    for (auto f = folders_.rbegin(); f != folders_.rend(); ++f) {
+      f->fd.reset();
+      if (unlink_at(f->parent, f->name.c_str(), AT_REMOVEDIR, grant_) != 0 && errno != ENOENT) return -3;
+    }
+    return 0;
+  }
+
+ private:
+  struct Folder {
+    int parent;
+    std::string name;
+    UniqueFd fd;
+  };
+  struct Item {
+    int parent;
+    std::string name;
+    unsigned char type;
+  };
+
+  void RemoveItems() {
+    for (size_t i; (i = next_.fetch_add(1)) < items_.size();)
+      if (remove_entry_at(items_[i].parent, items_[i].name.c_str(), items_[i].type, grant_) != 0) failed_ = true;
+  }
+
+  const bool grant_;
+  // In the order they were opened: every folder after the one holding it.
+  std::vector<Folder> folders_;
+  std::vector<Item> items_;
+  std::atomic<size_t> next_{0};
+  std::atomic<bool> failed_{false};
+};
+
+// The cores this process may run on (its affinity, not the machine's count):
+// one thread per core, up to kMaxThreads.
+unsigned RemovalThreads() {
+  cpu_set_t cpus;
+  CPU_ZERO(&cpus);
+  const int n = sched_getaffinity(0, sizeof cpus, &cpus) == 0 ? CPU_COUNT(&cpus) : 1;
+  return std::clamp(static_cast<unsigned>(n), 1u, kMaxThreads);
+}
+
+int remove_tree(const char* path, bool grant) {
+  const unsigned threads = RemovalThreads();
+  if (threads == 1) return remove_dir_at(AT_FDCWD, path, grant);
+  SplitTree tree(grant);
+  if (!tree.Split(AT_FDCWD, path, 1)) return -3;
+  return tree.Remove(threads);
+}
+
 }  // namespace
 
 int remove_path(const ustring& path, bool grant) {
@@ -119,7 +221,7 @@ int remove_path(const ustring& path, bool grant) {
   if (!info.isExist) return 0;
   // Links are not followed: a link to a directory goes, the directory stays.
   if (info.type != FT_DIR) return ::unlink(path.c_str()) == 0 ? 0 : -3;
-  return remove_dir_at(AT_FDCWD, path.c_str(), grant);
+  return remove_tree(path.c_str(), grant);
 }
 
 }  // namespace fileop_detail

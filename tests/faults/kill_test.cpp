@@ -7,6 +7,7 @@
 // must leave exactly the new copy and a started client; a backup folder may
 // stay only where the kill came after the new copy was complete.
 #include <gtest/gtest.h>
+#include <sched.h>
 
 #include <functional>
 #include <thread>
@@ -146,6 +147,28 @@ AssertionResult kill_at_open(Upgrade& u, const std::vector<std::string>& paths, 
   gate.release();
   return r;
 }
+
+// Holds this process, and the launchers it starts meanwhile, to one core.
+class OneCore {
+ public:
+  OneCore() {
+    sched_getaffinity(0, sizeof saved_, &saved_);
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    for (int c = 0; c < CPU_SETSIZE; ++c)
+      if (CPU_ISSET(c, &saved_)) {
+        CPU_SET(c, &one);
+        break;
+      }
+    sched_setaffinity(0, sizeof one, &one);
+  }
+  ~OneCore() { sched_setaffinity(0, sizeof saved_, &saved_); }
+  OneCore(const OneCore&) = delete;
+  OneCore& operator=(const OneCore&) = delete;
+
+ private:
+  cpu_set_t saved_;
+};
 
 std::vector<std::string> old_subfolders(const Upgrade& u) {
   std::vector<std::string> v;
@@ -305,14 +328,18 @@ const KillCase kCases[] = {
                            [](const Upgrade& up) { return removal_state(up, kOldDirs); });
      },
      AtKill::kComplete},
+    // On one core the backup is removed by one thread, folder after folder,
+    // so that the kill comes at a known point of its removal.
     {"half_way_through_removing_the_backup",
      [](Upgrade& u) {
+       OneCore one;
        return kill_at_open(u, old_subfolders(u), kOldDirs / 2,
                            [](const Upgrade& up) { return removal_state(up, kOldDirs - kOldDirs / 2); });
      },
      AtKill::kComplete},
     {"before_the_last_folder_of_the_backup",
      [](Upgrade& u) {
+       OneCore one;
        return kill_at_open(u, old_subfolders(u), kOldDirs - 1,
                            [](const Upgrade& up) { return removal_state(up, 1); });
      },

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pthread.h>
+#include <sched.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -405,6 +406,42 @@ TEST(Remove, TreeDeeperThanAPathCanBeLong) {
   EXPECT_EQ(FSRemove(U(top)), 0);
   EXPECT_FALSE(testutil::exists(top));
   EXPECT_EQ(fileop_test::open_fd_count(), fds_before);
+}
+
+// A tree is removed by one thread per core: whole on one core and on all,
+// read-only folders of the user's own tree included (above and below the
+// levels shared out), with more folders than are held open at once, and
+// with no descriptor left open.
+TEST(Remove, TreeIsRemovedWholeOnOneCoreAndOnAll) {
+  cpu_set_t all;
+  ASSERT_EQ(sched_getaffinity(0, sizeof all, &all), 0);
+  cpu_set_t first;
+  CPU_ZERO(&first);
+  for (int c = 0; c < CPU_SETSIZE; ++c)
+    if (CPU_ISSET(c, &all)) {
+      CPU_SET(c, &first);
+      break;
+    }
+  for (const cpu_set_t* cores : {&first, &all}) {
+    SCOPED_TRACE(CPU_COUNT(cores) == 1 ? "one core" : "all cores");
+    ASSERT_EQ(sched_setaffinity(0, sizeof *cores, cores), 0);
+    TempDir t;
+    const std::string root = t / "copy";
+    for (int a = 0; a < 3; ++a)
+      for (int b = 0; b < 40; ++b) {
+        const std::string dir = root + "/a" + std::to_string(a) + "/b" + std::to_string(b) + "/c/d";
+        testutil::make_dirs(dir);
+        for (int f = 0; f < 5; ++f) write_file(dir + "/f" + std::to_string(f), "x");
+      }
+    write_file(root + "/INFO", "i");
+    chmod((root + "/a1/b7/c/d").c_str(), 0500);
+    chmod((root + "/a2").c_str(), 0500);
+    const int fds_before = fileop_test::open_fd_count();
+    EXPECT_EQ(FSRemoveOwnTree(U(root)), 0);
+    EXPECT_FALSE(testutil::exists(root));
+    EXPECT_EQ(fileop_test::open_fd_count(), fds_before);
+  }
+  sched_setaffinity(0, sizeof all, &all);
 }
 
 TEST(Remove, WideTree) {
