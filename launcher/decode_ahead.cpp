@@ -1,8 +1,13 @@
 #include "decode_ahead.h"
 
+#include <sched.h>
+
 #include <cerrno>
+#include <cstdio>
 #include <system_error>
 #include <utility>
+
+#include "unique-file.h"
 
 namespace {
 
@@ -14,7 +19,29 @@ constexpr size_t kChunks = 4;
 
 bool IsLast(PackageDecoder::Step step) { return step != PackageDecoder::Step::kData; }
 
+// The threads ready to run on the machine, this one included, from the
+// fourth field of /proc/loadavg ("running/total"); 0 when unknown.
+int ThreadsReadyToRun() {
+  char text[128];
+  const UniqueFile f(fopen("/proc/loadavg", "re"));
+  if (!f) return 0;
+  const size_t n = fread(text, 1, sizeof text - 1, f.get());
+  text[n] = '\0';
+  double minute = 0, five = 0, fifteen = 0;
+  int running = 0;
+  return sscanf(text, "%lf %lf %lf %d/", &minute, &five, &fifteen, &running) == 4 ? running : 0;
+}
+
 }  // namespace
+
+bool DecodeAhead::CoreToSpare() {
+  cpu_set_t cpus;
+  CPU_ZERO(&cpus);
+  if (sched_getaffinity(0, sizeof cpus, &cpus) != 0) return false;
+  const int cores = CPU_COUNT(&cpus);
+  const int ready = ThreadsReadyToRun();
+  return cores > 1 && ready > 0 && ready < cores;
+}
 
 DecodeAhead::DecodeAhead(std::unique_ptr<PackageDecoder> decoder, Placement placement)
     : decoder_(std::move(decoder)), chunks_(placement.ahead ? kChunks : 1) {

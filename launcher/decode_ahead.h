@@ -30,6 +30,12 @@ class DecodeAhead {
   };
 
   DecodeAhead(std::unique_ptr<PackageDecoder> decoder, Placement placement);
+
+  // Whether a thread of its own gains anything now: only while fewer
+  // threads are ready to run than this process has cores. With every core
+  // taken (several users installing at once), decoding ahead only adds
+  // hand-overs between threads.
+  static bool CoreToSpare();
   // Stops the decoding thread at its next chunk and waits for it.
   ~DecodeAhead();
   DecodeAhead(const DecodeAhead&) = delete;

@@ -250,10 +250,10 @@ int Extractor::ExtractHere() {
 
 int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progress, bool& info_written) {
   Utf8Names names;
-  // Decoded ahead, on a thread that only reads the package. (A count that
-  // runs beside this pass decodes on its own thread: the two cores are
-  // taken.)
-  DecodeAhead::Placement decoding{true, nullptr};
+  // Decoded ahead, on a thread that only reads the package, while a core is
+  // free for it. (A count that runs beside this pass decodes on its own
+  // thread: the two cores are taken.)
+  DecodeAhead::Placement decoding{DecodeAhead::CoreToSpare(), nullptr};
   if (confine_)
     decoding.on_thread = [package = package_] {
       ConfineThisThread({{}, ReadByName(*package)}, "the decoding thread");

@@ -45,8 +45,8 @@ int PackageStream::Open() {
   std::unique_ptr<PackageDecoder> decoder;
   if (n > 0) decoder = PackageDecoder::For(head, static_cast<size_t>(n), pass_);
   if (!decoder) return 0;
-  LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): '%s' decoded by %s\n", file().path().c_str(),
-          decoder->name());
+  LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): '%s' decoded by %s%s\n", file().path().c_str(),
+          decoder->name(), decoding_.ahead ? ", ahead on a thread of its own" : "");
   decoder_ = std::make_unique<DecodeAhead>(std::move(decoder), std::move(decoding_));
   return 0;
 }
