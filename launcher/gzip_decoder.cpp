@@ -23,8 +23,7 @@ bool GzipDecoder::TakesMember(const uint8_t* head, size_t size) {
          (head[3] & ~kTakenFlags) == 0;
 }
 
-GzipDecoder::GzipDecoder(PackagePass& pass)
-    : input_(pass), state_(std::make_unique<inflate_state>()) {
+GzipDecoder::GzipDecoder(PackagePass& pass) : input_(pass), state_(std::make_unique<inflate_state>()) {
   Decoders().isal_inflate_init(state_.get());
 }
 

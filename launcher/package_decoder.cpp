@@ -21,7 +21,8 @@ std::unique_ptr<PackageDecoder> PackageDecoder::For(const uint8_t* head, size_t 
     return std::make_unique<GzipDecoder>(pass);
   if (Decoders().has_lzma_mt() && XzDecoder::TakesStream(head, size))
     return std::make_unique<XzDecoder>(pass);
-  if (Decoders().has_zstd() && ZstdDecoder::TakesFrame(head, size)) return std::make_unique<ZstdDecoder>(pass);
+  if (Decoders().has_zstd() && ZstdDecoder::TakesFrame(head, size))
+    return std::make_unique<ZstdDecoder>(pass);
   return nullptr;
 }
 

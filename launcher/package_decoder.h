@@ -16,7 +16,6 @@ class PackagePass;
 
 class PackageDecoder {
  public:
-
   enum class Step {
     kData,        // out holds *size decoded bytes
     kEnd,         // the input ended cleanly after its last member or stream

@@ -3,8 +3,8 @@
 // however deep the tree, and the walk holds exactly one directory stream per
 // level.
 #include <dirent.h>
-#include <sched.h>
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -184,7 +184,8 @@ class SplitTree {
 
   void RemoveItems() {
     for (size_t i; (i = next_.fetch_add(1)) < items_.size();)
-      if (remove_entry_at(items_[i].parent, items_[i].name.c_str(), items_[i].type, grant_) != 0) failed_ = true;
+      if (remove_entry_at(items_[i].parent, items_[i].name.c_str(), items_[i].type, grant_) != 0)
+        failed_ = true;
   }
 
   const bool grant_;

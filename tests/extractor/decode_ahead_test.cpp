@@ -1,6 +1,8 @@
 // The decoder run ahead on its own thread hands the reader exactly what the
 // decoder gives, in order, with its last step repeated, and stops cleanly
 // when the reader leaves early.
+#include "decode_ahead.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,8 +10,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "decode_ahead.h"
 
 namespace {
 

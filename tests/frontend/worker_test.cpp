@@ -166,10 +166,11 @@ class LauncherTest : public ::testing::Test {
       out.ever_visible = true;
       if (at_show) at_show(dialog);
       auto* label = dialog->findChild<QLabel*>();
-      QObject::connect(dialog->findChild<QProgressBar*>(), &QProgressBar::valueChanged, [&, dialog, label](int v) {
-        bool on_main = QThread::currentThread() == app_->thread();
-        out.seen.push_back({v, label->text(), dialog->isVisible(), on_main});
-      });
+      QObject::connect(dialog->findChild<QProgressBar*>(), &QProgressBar::valueChanged,
+                       [&, dialog, label](int v) {
+                         bool on_main = QThread::currentThread() == app_->thread();
+                         out.seen.push_back({v, label->text(), dialog->isVisible(), on_main});
+                       });
     });
     launcher.Run();
     for (int i = 0; i < starts; ++i) launcher.Start();
