@@ -7,12 +7,12 @@
 // must leave exactly the new copy and a started client; a backup folder may
 // stay only where the kill came after the new copy was complete.
 #include <gtest/gtest.h>
-#include <sched.h>
 
 #include <functional>
 #include <thread>
 
 #include "faults_tree.h"
+#include "one_core.h"
 
 using namespace testutil;
 
@@ -147,28 +147,6 @@ AssertionResult kill_at_open(Upgrade& u, const std::vector<std::string>& paths, 
   gate.release();
   return r;
 }
-
-// Holds this process, and the launchers it starts meanwhile, to one core.
-class OneCore {
- public:
-  OneCore() {
-    sched_getaffinity(0, sizeof saved_, &saved_);
-    cpu_set_t one;
-    CPU_ZERO(&one);
-    for (int c = 0; c < CPU_SETSIZE; ++c)
-      if (CPU_ISSET(c, &saved_)) {
-        CPU_SET(c, &one);
-        break;
-      }
-    sched_setaffinity(0, sizeof one, &one);
-  }
-  ~OneCore() { sched_setaffinity(0, sizeof saved_, &saved_); }
-  OneCore(const OneCore&) = delete;
-  OneCore& operator=(const OneCore&) = delete;
-
- private:
-  cpu_set_t saved_;
-};
 
 std::vector<std::string> old_subfolders(const Upgrade& u) {
   std::vector<std::string> v;

@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pthread.h>
-#include <sched.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -11,12 +10,14 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "file-op.h"
 #include "fileop_testlib.h"
+#include "one_core.h"
 #include "testutil.h"
 #include "tree.h"
 
@@ -413,18 +414,10 @@ TEST(Remove, TreeDeeperThanAPathCanBeLong) {
 // levels shared out), with more folders than are held open at once, and
 // with no descriptor left open.
 TEST(Remove, TreeIsRemovedWholeOnOneCoreAndOnAll) {
-  cpu_set_t all;
-  ASSERT_EQ(sched_getaffinity(0, sizeof all, &all), 0);
-  cpu_set_t first;
-  CPU_ZERO(&first);
-  for (int c = 0; c < CPU_SETSIZE; ++c)
-    if (CPU_ISSET(c, &all)) {
-      CPU_SET(c, &first);
-      break;
-    }
-  for (const cpu_set_t* cores : {&first, &all}) {
-    SCOPED_TRACE(CPU_COUNT(cores) == 1 ? "one core" : "all cores");
-    ASSERT_EQ(sched_setaffinity(0, sizeof *cores, cores), 0);
+  for (bool one_core : {true, false}) {
+    SCOPED_TRACE(one_core ? "one core" : "all cores");
+    std::optional<OneCore> pinned;
+    if (one_core) pinned.emplace();
     TempDir t;
     const std::string root = t / "copy";
     for (int a = 0; a < 3; ++a)
@@ -441,7 +434,6 @@ TEST(Remove, TreeIsRemovedWholeOnOneCoreAndOnAll) {
     EXPECT_FALSE(testutil::exists(root));
     EXPECT_EQ(fileop_test::open_fd_count(), fds_before);
   }
-  sched_setaffinity(0, sizeof all, &all);
 }
 
 TEST(Remove, WideTree) {
