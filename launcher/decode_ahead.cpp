@@ -1,13 +1,12 @@
 #include "decode_ahead.h"
 
-#include <sched.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <system_error>
 #include <utility>
 
 #include "unique-file.h"
+#include "usable_cores.h"
 
 namespace {
 
@@ -35,10 +34,7 @@ int ThreadsReadyToRun() {
 }  // namespace
 
 bool DecodeAhead::CoreToSpare() {
-  cpu_set_t cpus;
-  CPU_ZERO(&cpus);
-  if (sched_getaffinity(0, sizeof cpus, &cpus) != 0) return false;
-  const int cores = CPU_COUNT(&cpus);
+  const int cores = UsableCores();
   const int ready = ThreadsReadyToRun();
   return cores > 1 && ready > 0 && ready < cores;
 }

@@ -29,13 +29,13 @@ class DecodeAhead {
     std::function<void()> on_thread;
   };
 
-  DecodeAhead(std::unique_ptr<PackageDecoder> decoder, Placement placement);
-
   // Whether a thread of its own gains anything now: only while fewer
   // threads are ready to run than this process has cores. With every core
   // taken (several users installing at once), decoding ahead only adds
   // hand-overs between threads.
   static bool CoreToSpare();
+
+  DecodeAhead(std::unique_ptr<PackageDecoder> decoder, Placement placement);
   // Stops the decoding thread at its next chunk and waits for it.
   ~DecodeAhead();
   DecodeAhead(const DecodeAhead&) = delete;

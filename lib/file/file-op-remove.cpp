@@ -4,7 +4,6 @@
 // level.
 #include <dirent.h>
 #include <fcntl.h>
-#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +19,7 @@
 #include "file-op.h"
 #include "log.h"
 #include "unique-fd.h"
+#include "usable_cores.h"
 
 namespace fileop_detail {
 
@@ -196,17 +196,9 @@ class SplitTree {
   std::atomic<bool> failed_{false};
 };
 
-// The cores this process may run on (its affinity, not the machine's count):
-// one thread per core, up to kMaxThreads.
-unsigned RemovalThreads() {
-  cpu_set_t cpus;
-  CPU_ZERO(&cpus);
-  const int n = sched_getaffinity(0, sizeof cpus, &cpus) == 0 ? CPU_COUNT(&cpus) : 1;
-  return std::clamp(static_cast<unsigned>(n), 1u, kMaxThreads);
-}
-
 int remove_tree(const char* path, bool grant) {
-  const unsigned threads = RemovalThreads();
+  // One thread per core the process may run on.
+  const unsigned threads = std::min(static_cast<unsigned>(UsableCores()), kMaxThreads);
   if (threads == 1) return remove_dir_at(AT_FDCWD, path, grant);
   SplitTree tree(grant);
   if (!tree.Split(AT_FDCWD, path, 1)) return -3;

@@ -410,9 +410,9 @@ TEST(Remove, TreeDeeperThanAPathCanBeLong) {
 }
 
 // A tree is removed by one thread per core: whole on one core and on all,
-// read-only folders of the user's own tree included (above and below the
-// levels shared out), with more folders than are held open at once, and
-// with no descriptor left open.
+// with more folders than are held open at once, and with no descriptor left
+// open. (The read-only folders stop only a user other than root:
+// HostileEnvironment.ReadOnlyCopy removes such a copy as one.)
 TEST(Remove, TreeIsRemovedWholeOnOneCoreAndOnAll) {
   for (bool one_core : {true, false}) {
     SCOPED_TRACE(one_core ? "one core" : "all cores");
