@@ -4,6 +4,7 @@
 #include "tmp_name_gen.h"
 
 #include <gtest/gtest.h>
+#include <sys/time.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -101,12 +102,21 @@ TEST(TmpNameGen, EmptyKeyTextUsesRandFilledKey) {
   EXPECT_TRUE(matched);
 }
 
+// The bounds come from the clock the key is read from: time() reads a coarse
+// clock that may still show the previous second when gettimeofday() has
+// passed it.
+time_t SecondsOfDay() {
+  struct timeval tv;
+  gettimeofday(&tv, nullptr);
+  return tv.tv_sec;
+}
+
 TEST(TmpNameGen, KeyIsTheTimeOfDayText) {
-  const time_t t0 = time(nullptr);
+  const time_t t0 = SecondsOfDay();
   unsigned char key[256];
   memset(key, 0xAA, sizeof key);
   TmpNameGenTestPeer::get_key(key, sizeof key);
-  const time_t t1 = time(nullptr);
+  const time_t t1 = SecondsOfDay();
   const std::string text(reinterpret_cast<char*>(key));
   const size_t dash = text.find('-');
   ASSERT_NE(dash, std::string::npos) << text;
