@@ -1,5 +1,6 @@
 #include "decode_ahead.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <system_error>
@@ -31,12 +32,21 @@ int ThreadsReadyToRun() {
   return sscanf(text, "%lf %lf %lf %d/", &minute, &five, &fifteen, &running) == 4 ? running : 0;
 }
 
+// What CoreToSpare() answers in tests; -1 measures.
+std::atomic<int> g_core_to_spare_for_test{-1};
+
 }  // namespace
 
 bool DecodeAhead::CoreToSpare() {
+  const int forced = g_core_to_spare_for_test.load(std::memory_order_relaxed);
+  if (forced >= 0) return forced != 0;
   const int cores = UsableCores();
   const int ready = ThreadsReadyToRun();
   return cores > 1 && ready > 0 && ready < cores;
+}
+
+void DecodeAhead::SetCoreToSpareForTest(int answer) {
+  g_core_to_spare_for_test.store(answer, std::memory_order_relaxed);
 }
 
 DecodeAhead::DecodeAhead(std::unique_ptr<PackageDecoder> decoder, Placement placement)

@@ -34,6 +34,9 @@ class DecodeAhead {
   // taken (several users installing at once), decoding ahead only adds
   // hand-overs between threads.
   static bool CoreToSpare();
+  // Test seam: CoreToSpare() answers `answer` (1 or 0) whatever the
+  // machine's load; -1 measures again.
+  static void SetCoreToSpareForTest(int answer);
 
   DecodeAhead(std::unique_ptr<PackageDecoder> decoder, Placement placement);
   // Stops the decoding thread at its next chunk and waits for it.

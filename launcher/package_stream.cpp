@@ -43,7 +43,7 @@ int PackageStream::Open() {
   uint8_t head[kHeadBytes];
   const ssize_t n = pread(file().fd(), head, sizeof head, 0);
   std::unique_ptr<PackageDecoder> decoder;
-  if (n > 0) decoder = PackageDecoder::For(head, static_cast<size_t>(n), pass_);
+  if (n > 0) decoder = PackageDecoder::For(head, static_cast<size_t>(n), pass_, decoding_.ahead);
   if (!decoder) return 0;
   LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): '%s' decoded by %s%s\n", file().path().c_str(),
           decoder->name(), decoding_.ahead ? ", ahead on a thread of its own" : "");

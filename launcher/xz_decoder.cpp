@@ -26,12 +26,13 @@ bool XzDecoder::TakesStream(const uint8_t* head, size_t size) {
   return size >= sizeof kMagic && memcmp(head, kMagic, sizeof kMagic) == 0;
 }
 
-XzDecoder::XzDecoder(PackagePass& pass) : input_(pass) {
+XzDecoder::XzDecoder(PackagePass& pass, bool threaded) : input_(pass), threaded_(threaded) {
   lzma_mt options{};
   options.flags = LZMA_CONCATENATED;
-  options.threads = std::clamp<uint32_t>(Decoders().lzma_cputhreads(), 1, kMaxThreads);
+  options.threads = threaded ? std::clamp<uint32_t>(Decoders().lzma_cputhreads(), 1, kMaxThreads) : 1;
   options.timeout = 0;
-  options.memlimit_threading = kThreadingMemory;
+  // A limit of 0 keeps the decoder on the calling thread.
+  options.memlimit_threading = threaded ? kThreadingMemory : 0;
   options.memlimit_stop = kStopMemory;
   ready_ = Decoders().lzma_stream_decoder_mt(&stream_, &options) == LZMA_OK;
 }

@@ -1,7 +1,10 @@
 // XzDecoder: xz streams, concatenated and padded, through liblzma's
 // multi-threaded decoder, which decodes the blocks of a stream written by
-// several threads at once, one per core. Its memory is bounded: past the
-// bound it decodes on one thread.
+// several threads at once, one per core. Each of its threads holds a whole
+// block's input and output besides its dictionary, so its memory is bounded,
+// and it takes threads only while a core is free for them: past the bound,
+// or with every core taken, it decodes on one thread, which needs no more
+// than its dictionary.
 #pragma once
 
 #include <archive.h>
@@ -15,15 +18,18 @@ class XzDecoder : public PackageDecoder {
  public:
   static bool TakesStream(const uint8_t* head, size_t size);
 
-  explicit XzDecoder(PackagePass& pass);
+  // With `threaded` false (no core free for more threads), it decodes on
+  // the calling thread and holds no block.
+  XzDecoder(PackagePass& pass, bool threaded);
   ~XzDecoder() override;
   Step Next(uint8_t* out, size_t capacity, size_t* size) override;
-  const char* name() const override { return "liblzma multi-threaded"; }
+  const char* name() const override { return threaded_ ? "liblzma multi-threaded" : "liblzma"; }
   int filter() const override { return ARCHIVE_FILTER_XZ; }
 
  private:
   DecoderInput input_;
   lzma_stream stream_ = LZMA_STREAM_INIT;
+  bool threaded_ = false;
   bool ready_ = false;
   bool input_done_ = false;
   bool ended_ = false;
