@@ -17,6 +17,7 @@
 
 #include "adapter.h"
 #include "archive_reader.h"
+#include "background-flush.h"
 #include "decoder_libraries.h"
 #include "entry_path.h"
 #include "entry_progress.h"
@@ -31,10 +32,6 @@
 #include "utf8_names.h"
 
 namespace {
-
-// Files from this size on are sent on their way to the disk as soon as they
-// are written; smaller ones are left to the flush at the end.
-constexpr int64_t kEarlyWritebackBytes = 1 << 20;
 
 // Unlink before replacing (also read-only files), refuse "..", and (no effect
 // on Linux) Mac metadata; owners, modes beyond the umask and times are not
@@ -67,7 +64,7 @@ std::vector<ustring> ReadByName(const PackageFile& package) {
 
 // Writes one entry below base (the target folder or "." inside it).
 int WriteEntry(archive* a, archive* ext, archive_entry* entry, const ustring& base, const ustring& dest,
-               HeldProgress& progress, bool& info_written) {
+               HeldProgress& progress, bool& info_written, BackgroundFlush& flush) {
   const char* entry_pathname = Lib().archive_entry_pathname(entry);
   if (!entry_pathname) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_entry_pathname failed\n");
@@ -107,7 +104,7 @@ int WriteEntry(archive* a, archive* ext, archive_entry* entry, const ustring& ba
     Lib().archive_entry_set_hardlink(entry, PathBelow(base, link_name).c_str());
   }
 
-  const bool large_file = type == AE_IFREG && Lib().archive_entry_size(entry) >= kEarlyWritebackBytes;
+  const int64_t data_bytes = type == AE_IFREG ? Lib().archive_entry_size(entry) : 0;
   if (Lib().archive_read_extract2(a, entry, ext) != ARCHIVE_OK) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
             CauseOf(a, ext).c_str());
@@ -120,13 +117,13 @@ int WriteEntry(archive* a, archive* ext, archive_entry* entry, const ustring& ba
             CauseOf(ext, a).c_str());
     return -1;
   }
-  if (large_file) StartWriteback(path);
+  flush.EntryWritten(data_bytes);
   return 0;
 }
 
 // Writes every entry of the open reader a through the disk writer ext.
 int WriteEntries(archive* a, archive* ext, const ustring& base, const ustring& dest, HeldProgress& progress,
-                 bool& info_written, const ExtractionWatch& watch) {
+                 bool& info_written, const ExtractionWatch& watch, BackgroundFlush& flush) {
   for (;;) {
     if (watch.abandoned()) return -1;
     archive_entry* entry = nullptr;
@@ -138,7 +135,7 @@ int WriteEntries(archive* a, archive* ext, const ustring& base, const ustring& d
               CauseOf(a).c_str());
       return -1;
     }
-    if (WriteEntry(a, ext, entry, base, dest, progress, info_written) != 0) return -1;
+    if (WriteEntry(a, ext, entry, base, dest, progress, info_written, flush) != 0) return -1;
   }
 }
 
@@ -275,9 +272,12 @@ int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progre
   // from where the caller meant it.
   WorkingDirectoryOfThread in_target(dir, dest);
   const ustring base = in_target.entered() ? ustring(".") : dest;
+  // The disk starts on the entries while the next ones are written; done
+  // with the entries, before the flush that commits them.
+  BackgroundFlush flush(dir);
   if (confine_) ConfineThisThread({{dest}, ReadByName(*package_)}, "the extracting thread");
 
-  const int r = WriteEntries(a.get(), ext.get(), base, dest, progress, info_written, *watch_);
+  const int r = WriteEntries(a.get(), ext.get(), base, dest, progress, info_written, *watch_, flush);
   // Given up by the watchdog: the names below may by now lead into the
   // restored copy, and closing the writer would set modes and times there.
   if (watch_->abandoned()) return -1;

@@ -42,13 +42,6 @@ void WorkingDirectoryOfThread::Fallback(const char* why, int error) {
           why, strerror(error));
 }
 
-void StartWriteback(const ustring& path) {
-  UniqueFd fd(open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  struct stat st;
-  if (!fd || fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return;
-  sync_file_range(fd.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
-}
-
 namespace {
 
 // Why the file at `path` (relative to dir) cannot serve as an executable of

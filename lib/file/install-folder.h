@@ -1,7 +1,6 @@
 // The folder of an installation: how a copy is written into it and made to
 // count. The entries are written by names relative to the folder, from the
-// writing thread's own working directory; large files are sent on their way
-// to the disk as they are written; and the copy's version file, written
+// writing thread's own working directory; and the copy's version file, written
 // under a name of its own, is renamed to INFO only once the whole copy is
 // checked and on disk.
 #pragma once
@@ -40,12 +39,6 @@ class WorkingDirectoryOfThread {
 
   UniqueFd previous_;
 };
-
-// Starts writing a large file that has just been extracted to disk, without
-// waiting for it: the disk works on it while the next entries are
-// decompressed, and the flush of the whole copy at the end has less left to
-// do. Opened as what was just written, never through a link or as a FIFO.
-void StartWriteback(const ustring& path);
 
 // Checks the new copy, flushes it to disk and only then puts its INFO in
 // place, so that after a crash or power loss the copy either holds INFO and
