@@ -1,11 +1,19 @@
 #include "decode_ahead.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <system_error>
 #include <utility>
 
+#include "unique-dir.h"
+#include "unique-fd.h"
 #include "unique-file.h"
 #include "usable_cores.h"
 
@@ -16,6 +24,16 @@ namespace {
 // a small part of the launcher's memory.
 constexpr size_t kChunkBytes = 512 * 1024;
 constexpr size_t kChunks = 4;
+
+// How often and how far apart the threads ready to run are counted before
+// a core is judged free (5 ms in all, once for each compressed package
+// extracted), and in how many of the counts every core must be taken for
+// it to be judged busy: a process that keeps a core busy is ready to run in
+// nearly every count, the kernel's threads that write to a disk come and
+// go within milliseconds.
+constexpr int kSamples = 10;
+constexpr useconds_t kSampleGapMicroseconds = 500;
+constexpr int kBusyInAtLeast = 8;
 
 bool IsLast(PackageDecoder::Step step) { return step != PackageDecoder::Step::kData; }
 
@@ -32,17 +50,52 @@ int ThreadsReadyToRun() {
   return sscanf(text, "%lf %lf %lf %d/", &minute, &five, &fifteen, &running) == 4 ? running : 0;
 }
 
+// Whether the stat line of a thread ("TID (NAME) STATE ...") says it is
+// running or ready to run. The name may hold any character, ')' too.
+bool StatSaysRunning(const char* text) {
+  const char* end_of_name = strrchr(text, ')');
+  return end_of_name && end_of_name[1] == ' ' && end_of_name[2] == 'R';
+}
+
+// This process's threads that are running or ready to run, the caller
+// included: at least 1.
+int OwnThreadsReadyToRun() {
+  const UniqueDir tasks(opendir("/proc/self/task"));
+  if (!tasks) return 1;
+  int ready = 0;
+  while (const dirent* task = readdir(tasks.get())) {
+    if (task->d_name[0] == '.') continue;
+    const std::string stat = std::string(task->d_name) + "/stat";
+    const UniqueFd f(openat(dirfd(tasks.get()), stat.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!f) continue;  // the thread has ended
+    char text[512];
+    const ssize_t n = read(f.get(), text, sizeof text - 1);
+    if (n <= 0) continue;
+    text[n] = '\0';
+    if (StatSaysRunning(text)) ++ready;
+  }
+  return std::max(ready, 1);
+}
+
 // What CoreToSpare() answers in tests; -1 measures.
 std::atomic<int> g_core_to_spare_for_test{-1};
 
 }  // namespace
 
-bool DecodeAhead::CoreToSpare() {
+bool DecodeAhead::CoreToSpare(int busy_beside) {
   const int forced = g_core_to_spare_for_test.load(std::memory_order_relaxed);
   if (forced >= 0) return forced != 0;
   const int cores = UsableCores();
-  const int ready = ThreadsReadyToRun();
-  return cores > 1 && ready > 0 && ready < cores;
+  if (cores < 2) return false;
+  int busy_in = 0;
+  for (int i = 0; i < kSamples; ++i) {
+    if (i > 0) usleep(kSampleGapMicroseconds);
+    const int ready = ThreadsReadyToRun();
+    if (ready <= 0) return false;
+    const int others = std::max(ready - OwnThreadsReadyToRun(), 0);
+    if (others + 1 + busy_beside >= cores) ++busy_in;
+  }
+  return busy_in < kBusyInAtLeast;
 }
 
 void DecodeAhead::SetCoreToSpareForTest(int answer) {

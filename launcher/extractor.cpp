@@ -248,14 +248,14 @@ int Extractor::ExtractHere() {
 int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progress, bool& info_written) {
   Utf8Names names;
   // Decoded ahead, on a thread that only reads the package, while a core is
-  // free for it. (A count that runs beside this pass decodes on its own
-  // thread: the two cores are taken.)
-  DecodeAhead::Placement decoding{DecodeAhead::CoreToSpare(), nullptr};
+  // free for it, besides the one a count running beside this pass takes.
+  const int counting_beside = declared_count_ <= 0 && package_->shared() ? 1 : 0;
+  DecodeAhead::Placement decoding{true, nullptr};
   if (confine_)
     decoding.on_thread = [package = package_] {
       ConfineThisThread({{}, ReadByName(*package)}, "the decoding thread");
     };
-  PackageStream stream(package_, watch_, std::move(decoding));
+  PackageStream stream(package_, watch_, std::move(decoding), counting_beside);
   // Declared first so that it is freed last, after the reader.
   WriteHandle ext;
   KeptIfAbandoned keep(ext, *watch_);

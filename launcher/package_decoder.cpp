@@ -17,11 +17,11 @@ constexpr size_t kInputBytes = 128 * 1024;
 }  // namespace
 
 std::unique_ptr<PackageDecoder> PackageDecoder::For(const uint8_t* head, size_t size, PackagePass& pass,
-                                                    bool cores_free) {
+                                                    const std::function<bool()>& core_free) {
   if (Decoders().has_isal() && GzipDecoder::TakesMember(head, size))
     return std::make_unique<GzipDecoder>(pass);
   if (Decoders().has_lzma_mt() && XzDecoder::TakesStream(head, size))
-    return std::make_unique<XzDecoder>(pass, cores_free);
+    return std::make_unique<XzDecoder>(pass, core_free());
   if (Decoders().has_zstd() && ZstdDecoder::TakesFrame(head, size))
     return std::make_unique<ZstdDecoder>(pass);
   return nullptr;

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,10 +36,10 @@ class PackageDecoder {
   // A decoder for the package whose first bytes are `head`, reading from
   // `pass` (at offset 0); null when none of the faster decoders takes it.
   // The decoder may run on another thread than the one that made it; it
-  // starts threads of its own only when `cores_free` says a core is free
-  // for them.
+  // starts threads of its own only when `core_free` (asked only by such a
+  // decoder) says a core is free for them.
   static std::unique_ptr<PackageDecoder> For(const uint8_t* head, size_t size, PackagePass& pass,
-                                             bool cores_free);
+                                             const std::function<bool()>& core_free);
 };
 
 // The compressed input of a decoder: what it has not consumed yet, refilled

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 #include "archive_reader.h"
@@ -32,8 +33,11 @@ void PassErrorOn(archive* from, archive* to) {
 }  // namespace
 
 PackageStream::PackageStream(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch,
-                             DecodeAhead::Placement decoding)
-    : watch_(watch), pass_(std::move(file), std::move(watch)), decoding_(std::move(decoding)) {}
+                             DecodeAhead::Placement decoding, int busy_beside)
+    : watch_(watch),
+      pass_(std::move(file), std::move(watch)),
+      decoding_(std::move(decoding)),
+      busy_beside_(busy_beside) {}
 
 int PackageStream::Open() {
   if (pass_.Open() != 0) return -1;
@@ -42,9 +46,17 @@ int PackageStream::Open() {
   if (!pass_.seekable()) return 0;
   uint8_t head[kHeadBytes];
   const ssize_t n = pread(file().fd(), head, sizeof head, 0);
+  // Counting the threads ready to run takes a few milliseconds: only for a
+  // package that a faster decoder takes, and only once.
+  std::optional<bool> core_free;
+  const auto ahead = [&] {
+    if (!core_free) core_free = decoding_.ahead && DecodeAhead::CoreToSpare(busy_beside_);
+    return *core_free;
+  };
   std::unique_ptr<PackageDecoder> decoder;
-  if (n > 0) decoder = PackageDecoder::For(head, static_cast<size_t>(n), pass_, decoding_.ahead);
+  if (n > 0) decoder = PackageDecoder::For(head, static_cast<size_t>(n), pass_, ahead);
   if (!decoder) return 0;
+  decoding_.ahead = ahead();
   LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): '%s' decoded by %s%s\n", file().path().c_str(),
           decoder->name(), decoding_.ahead ? ", ahead on a thread of its own" : "");
   decoder_ = std::make_unique<DecodeAhead>(std::move(decoder), std::move(decoding_));

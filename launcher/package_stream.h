@@ -23,9 +23,12 @@
 
 class PackageStream {
  public:
-  // A faster decoder runs where `decoding` places it.
+  // A faster decoder runs where `decoding` places it; placed ahead, it runs
+  // ahead only if a core is free for it besides those of the calling thread
+  // and of `busy_beside` more threads of this process, which is asked once
+  // a faster decoder takes the package.
   PackageStream(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch,
-                DecodeAhead::Placement decoding = {});
+                DecodeAhead::Placement decoding = {}, int busy_beside = 0);
   PackageStream(const PackageStream&) = delete;
   PackageStream& operator=(const PackageStream&) = delete;
 
@@ -47,6 +50,7 @@ class PackageStream {
   std::shared_ptr<ExtractionWatch> watch_;
   PackagePass pass_;
   DecodeAhead::Placement decoding_;
+  int busy_beside_;
   std::unique_ptr<DecodeAhead> decoder_;
   // Decoded bytes handed out so far: where libarchive's decoder takes over.
   int64_t delivered_ = 0;

@@ -11,16 +11,12 @@
 #include <string>
 
 #include "file-op.h"
+#include "unique-dir.h"
 
 namespace fileop_detail {
 
 // The component every file-operation message is logged under.
 inline constexpr char kLogComp[] = "file_op_debug";
-
-struct DirCloser {
-  void operator()(DIR* dp) const { closedir(dp); }
-};
-using DirPtr = std::unique_ptr<DIR, DirCloser>;
 
 struct FreeDeleter {
   void operator()(void* p) const { free(p); }

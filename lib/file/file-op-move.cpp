@@ -66,7 +66,7 @@ int move_fifo(const ustring& from, const ustring& to, const struct stat& st) {
 int move_dir(const ustring& from, const ustring& to, const struct stat& st, bool do_case_check) {
   if (FSMKDir(to, true) != 0) return -3;
   {
-    DirPtr dir(opendir(from.c_str()));
+    UniqueDir dir(opendir(from.c_str()));
     if (!dir) return -3;
     struct dirent* de;
     while ((de = next_entry(dir.get())) != nullptr) {

@@ -102,7 +102,7 @@ int remove_dir_at(int parent, const char* name, bool grant) {
   {
     UniqueFd fd = open_dir_at(parent, name, grant);
     if (!fd) return -3;
-    DirPtr dir(fdopendir(fd.get()));
+    UniqueDir dir(fdopendir(fd.get()));
     if (!dir) return -3;
     fd.release();  // the stream closes it now
     struct dirent* de;
@@ -136,7 +136,7 @@ class SplitTree {
     UniqueFd fd = open_dir_at(parent, name, grant_);
     if (!fd) return false;
     UniqueFd listing(dup(fd.get()));
-    DirPtr dir(listing ? fdopendir(listing.get()) : nullptr);
+    UniqueDir dir(listing ? fdopendir(listing.get()) : nullptr);
     if (!dir) return false;
     listing.release();  // the stream closes it now
     const int here = fd.get();
