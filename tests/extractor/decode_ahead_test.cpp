@@ -1,6 +1,7 @@
 // The decoder run ahead on its own thread hands the reader exactly what the
 // decoder gives, in order, with its last step repeated, and stops cleanly
-// when the reader leaves early.
+// when the reader leaves early; it runs ahead only while other processes
+// leave a core free.
 #include "decode_ahead.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,10 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "child.h"
+#include "testutil.h"
+#include "usable_cores.h"
 
 namespace {
 
@@ -81,6 +86,22 @@ TEST(DecodeAhead, ReaderThatLeavesEarlyStopsTheThread) {
       ASSERT_EQ(decoding.Next(&out, &size), Step::kData);
     }
   }  // each destructor returns: the test ends
+}
+
+// Other processes that keep every core busy leave none to spare, with or
+// without a count of the package running beside.
+TEST(DecodeAhead, CoreIsSpareOnlyWhileOtherProcessesLeaveOne) {
+  const int cores = UsableCores();
+  if (cores < 2) GTEST_SKIP() << "one core: never a core to spare";
+  testutil::TempDir tmp;
+  std::vector<std::unique_ptr<testutil::Child>> spinners;
+  for (int i = 0; i < cores; ++i)
+    spinners.push_back(
+        std::make_unique<testutil::Child>(std::vector<std::string>{"sh", "-c", "while :; do :; done"},
+                                          std::vector<std::string>{}, tmp / ("spinner" + std::to_string(i))));
+  // Asked while the spinners have every core: whatever else runs, no core is free.
+  EXPECT_FALSE(DecodeAhead::CoreToSpare(0));
+  EXPECT_FALSE(DecodeAhead::CoreToSpare(1));
 }
 
 }  // namespace
