@@ -89,10 +89,14 @@ TEST(DecodeAhead, ReaderThatLeavesEarlyStopsTheThread) {
 }
 
 // Other processes that keep every core busy leave none to spare, with or
-// without a count of the package running beside.
+// without a count of the package running beside; nor do this process's own
+// threads that keep the other cores busy.
 TEST(DecodeAhead, CoreIsSpareOnlyWhileOtherProcessesLeaveOne) {
   const int cores = UsableCores();
   if (cores < 2) GTEST_SKIP() << "one core: never a core to spare";
+  // This process's own threads that keep a core busy take theirs too:
+  // with one beside the caller for every core but one, none is left.
+  EXPECT_FALSE(DecodeAhead::CoreToSpare(cores - 1));
   testutil::TempDir tmp;
   std::vector<std::unique_ptr<testutil::Child>> spinners;
   for (int i = 0; i < cores; ++i)
