@@ -245,12 +245,35 @@ int BuildOf(const ustring& dir) {
   return atoi(v.build_version.c_str());
 }
 
+// A complete copy whose client is there: one worth falling back to.
+bool IsUsableCopy(const ustring& dir) {
+  struct stat st;
+  return IsCompleteCopy(dir) && lstat((dir + "/" + kClientExecutable).c_str(), &st) == 0;
+}
+
+// The complete backup to roll back to: of the highest build, but never of
+// the build `avoid` (a package that failed) while another one is there.
+// -1 when there is none.
+int BackupToRollBackTo(const ustring& app_dir, int avoid) {
+  int best = -1, best_build = 0;
+  bool best_avoided = true;
+  for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+    const ustring dir = GetAppBackupDir(app_dir, i);
+    if (!IsCompleteCopy(dir)) continue;
+    const int build = BuildOf(dir);
+    const bool avoided = build == avoid;
+    if (best < 0 || (best_avoided && !avoided) || (avoided == best_avoided && build > best_build))
+      best = i, best_build = build, best_avoided = avoided;
+  }
+  return best;
+}
+
 // Before an upgrade: removes the partial copies an interrupted upgrade left
 // (the app folder and backups without INFO) and, when the app folder is not
-// a complete copy, names in `kept` the backup to roll back to, the complete
-// one of the highest build (-1 when there is none). 0, or -1 when a partial
-// app folder stays in the way.
-int DropPartialCopies(const ustring& app_dir, int& kept) {
+// a complete copy, names in `kept` the backup to roll back to (-1 when there
+// is none; see BackupToRollBackTo for `avoid`). 0, or -1 when a partial app
+// folder stays in the way.
+int DropPartialCopies(const ustring& app_dir, int avoid, int& kept) {
   kept = -1;
   if (IsFileExist(app_dir, false) && !IsCompleteCopy(app_dir)) {
     LOG_MSG(L_WARNING, "service_debug", "[WARNING] cloud-service(%d): removing partial copy '%s'\n",
@@ -261,21 +284,14 @@ int DropPartialCopies(const ustring& app_dir, int& kept) {
       return -1;
     }
   }
-  const bool have_app = IsFileExist(app_dir, false);
-  int kept_build = 0;
   for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
     const ustring dir = GetAppBackupDir(app_dir, i);
-    if (!IsFileExist(dir, false)) continue;
-    if (!IsCompleteCopy(dir)) {
-      LOG_MSG(L_WARNING, "service_debug", "[WARNING] cloud-service(%d): removing partial copy '%s'\n",
-              dir.c_str());
-      RemoveCopy(dir);
-      continue;
-    }
-    if (have_app) continue;
-    const int build = BuildOf(dir);
-    if (kept < 0 || build > kept_build) kept = i, kept_build = build;
+    if (!IsFileExist(dir, false) || IsCompleteCopy(dir)) continue;
+    LOG_MSG(L_WARNING, "service_debug", "[WARNING] cloud-service(%d): removing partial copy '%s'\n",
+            dir.c_str());
+    RemoveCopy(dir);
   }
+  if (!IsFileExist(app_dir, false)) kept = BackupToRollBackTo(app_dir, avoid);
   if (kept >= 0)
     LOG_MSG(L_INFO, "service_debug", "[INFO] cloud-service(%d): rollback target is '%s'\n",
             GetAppBackupDir(app_dir, kept).c_str());
@@ -367,7 +383,8 @@ int Service::PrepareUserEnv() {
   last_failure = UpgradeFailure::kEnvironment;
   const ustring app_dir = per_user_install_path;
   int kept = -1;  // the backup index rolled back to, -1 for none
-  if (DropPartialCopies(app_dir, kept) != 0) return -1;
+  previous_copy = ustring("");
+  if (DropPartialCopies(app_dir, TargetBuild(), kept) != 0) return -1;
 
   int rename_count = 0;
   if (IsFileExist(app_dir, false)) {
@@ -389,9 +406,7 @@ int Service::PrepareUserEnv() {
   // The extractor puts INFO in place only after the new copy is complete and
   // on disk, so the backups are never removed before that.
   if (ExtractPackage() == 0) {
-    LOG_MSG(L_INFO, "service_debug",
-            "[INFO] cloud-service(%d): user installation is ready, removing backup app\n");
-    for (int i = 0; i <= std::max(rename_count, kept); ++i) RemoveCopy(GetAppBackupDir(app_dir, i));
+    RemoveBackupsAfterCommit(kept, std::max(rename_count, kept));
     return 0;
   }
 
@@ -412,6 +427,24 @@ int Service::PrepareUserEnv() {
     LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to put '%s' back as '%s'\n",
             backup_dir.c_str(), app_dir.c_str());
   return -1;
+}
+
+// The backups up to index `last` go, but for the previous copy at `previous`
+// while the launch keeps it until the new client has shown that it runs.
+void Service::RemoveBackupsAfterCommit(int previous, int last) {
+  const ustring app_dir = per_user_install_path;
+  const bool keep = keep_previous_copy && previous >= 0 && IsUsableCopy(GetAppBackupDir(app_dir, previous));
+  if (keep) {
+    previous_copy = GetAppBackupDir(app_dir, previous);
+    LOG_MSG(L_INFO, "service_debug",
+            "[INFO] cloud-service(%d): user installation is ready, keeping '%s' until the new client runs\n",
+            previous_copy.c_str());
+  } else {
+    LOG_MSG(L_INFO, "service_debug",
+            "[INFO] cloud-service(%d): user installation is ready, removing backup app\n");
+  }
+  for (int i = 0; i <= last; ++i)
+    if (!keep || i != previous) RemoveCopy(GetAppBackupDir(app_dir, i));
 }
 
 int Service::ExtractPackage() {
@@ -445,16 +478,16 @@ void Service::RemoveAgedFolders() {
 // itself removes its backups. Only with the single-instance lock (another
 // launcher may be upgrading), and only when the app folder is a complete
 // copy at least as new as the package: never the copy a rollback needs.
+// While a new copy is on probation, its previous copy is no leftover.
 void Service::RemoveLeftoverBackups() {
   const ustring app_dir = per_user_install_path;
-  if (upgrade_forbidden || app_dir.empty()) return;
+  if (upgrade_forbidden || app_dir.empty() || probation_pending) return;
   bool app_is_current = false;
   for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
     const ustring dir = GetAppBackupDir(app_dir, i);
     if (!IsFileExist(dir, false)) continue;
     if (!app_is_current) {
-      const int target = atoi(target_version.build_version.c_str());
-      if (!IsCompleteCopy(app_dir) || BuildOf(app_dir) < target) return;
+      if (!IsCompleteCopy(app_dir) || BuildOf(app_dir) < TargetBuild()) return;
       app_is_current = true;
     }
     LOG_MSG(L_INFO, "service_debug",
@@ -466,12 +499,65 @@ void Service::RemoveLeftoverBackups() {
 void Service::PutNewestCompleteCopyInPlace() {
   const ustring app_dir = per_user_install_path;
   int kept = -1;
-  if (app_dir.empty() || DropPartialCopies(app_dir, kept) != 0 || kept < 0) return;
+  if (app_dir.empty() || DropPartialCopies(app_dir, TargetBuild(), kept) != 0) return;
   const ustring backup_dir = GetAppBackupDir(app_dir, kept);
-  if (FSRename(backup_dir, app_dir, false) != 0)
+  if (kept >= 0 && FSRename(backup_dir, app_dir, false) != 0)
     LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to put '%s' back as '%s'\n",
             backup_dir.c_str(), app_dir.c_str());
+  RemoveCopiesOfHeldBuild();
 }
+
+// A copy of the held-back build that a fall back cut short left as a backup
+// is of no use once another build's copy is in place.
+void Service::RemoveCopiesOfHeldBuild() {
+  const ustring app_dir = per_user_install_path;
+  const int held = TargetBuild();
+  if (!IsCompleteCopy(app_dir) || BuildOf(app_dir) == held) return;
+  for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+    const ustring dir = GetAppBackupDir(app_dir, i);
+    if (IsCompleteCopy(dir) && BuildOf(dir) == held) RemoveCopy(dir);
+  }
+}
+
+bool Service::HasPreviousCopy() const {
+  const int index = BackupToRollBackTo(per_user_install_path, BuildOf(per_user_install_path));
+  return index >= 0 && IsUsableCopy(GetAppBackupDir(per_user_install_path, index)) &&
+         BuildOf(GetAppBackupDir(per_user_install_path, index)) != BuildOf(per_user_install_path);
+}
+
+// The new copy is set aside under a free backup name before the previous one
+// takes its place, and removed only then: whenever the launcher dies, the
+// app folder is empty or holds a complete copy, and the copy to put back is
+// still complete under its own name.
+int Service::PutPreviousCopyBack() {
+  const ustring app_dir = per_user_install_path;
+  if (!HasPreviousCopy()) return -1;
+  const ustring previous = GetAppBackupDir(app_dir, BackupToRollBackTo(app_dir, BuildOf(app_dir)));
+  ustring aside;
+  for (int i = 0; i < MAX_RENAME_COUNT && aside.empty(); ++i)
+    if (!IsFileExist(GetAppBackupDir(app_dir, i), false)) aside = GetAppBackupDir(app_dir, i);
+  if (aside.empty() || FSRename(app_dir, aside, false) != 0) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): cannot set '%s' aside\n", app_dir.c_str());
+    return -1;
+  }
+  if (FSRename(previous, app_dir, false) != 0) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to put '%s' back as '%s'\n",
+            previous.c_str(), app_dir.c_str());
+    FSRename(aside, app_dir, false);
+    return -1;
+  }
+  RemoveCopy(aside);
+  return 0;
+}
+
+void Service::RemovePreviousCopies() {
+  for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+    const ustring dir = GetAppBackupDir(per_user_install_path, i);
+    if (IsFileExist(dir, false)) RemoveCopy(dir);
+  }
+}
+
+int Service::TargetBuild() const { return atoi(target_version.build_version.c_str()); }
 
 int Service::FSCopyPath(const ustring& src, const ustring& dest) {
   LOG_MSG(L_DEBUG, "service_debug", "[DEBUG] cloud-service(%d): copy from '%s' to '%s'\n", src.c_str(),

@@ -39,8 +39,20 @@ class Service {
   void RemoveAgedFolders();
   // For a launch that holds the package back: removes partial copies and,
   // when the app folder is not a complete copy, puts the newest complete
-  // backup in its place (the rollback of an upgrade that never ended).
+  // backup in its place (the rollback of an upgrade that never ended), one
+  // of the held-back build last; a complete backup of that build goes once
+  // another build's copy is in place.
   void PutNewestCompleteCopyInPlace();
+
+  // The previous copy an upgrade keeps until the new client has shown that
+  // it runs: a complete backup of another build than the app folder's, with
+  // its client.
+  bool HasPreviousCopy() const;
+  // Puts the previous copy back in place of the app folder's and removes
+  // the latter: 0, or -1 (logged) with the app folder as it was.
+  int PutPreviousCopyBack();
+  // The new copy has shown that it runs: every backup goes.
+  void RemovePreviousCopies();
 
   // Called when the lock of the user's copy could not be used: another
   // launcher of this user may be upgrading, so this one leaves the copy as it
@@ -62,6 +74,8 @@ class Service {
 
  protected:
   int FSCopyPath(const ustring& src, const ustring& dest);
+  // The build number the package offers; 0 when it has none.
+  int TargetBuild() const;
   // The package the system tree offers now, as the attempt record names it.
   PackageIdentity TargetPackage() const;
 
@@ -75,9 +89,17 @@ class Service {
   // system was found full, read-only or failing, or the copy could not even
   // be moved aside.
   UpgradeFailure last_failure = UpgradeFailure::kEnvironment;
+  // Set by the launch before PrepareUserEnv: a committed upgrade keeps the
+  // previous copy, named in previous_copy ("" when there was none to keep).
+  bool keep_previous_copy = false;
+  ustring previous_copy;
+  // A new copy is on probation in this launch: its previous copy stays.
+  bool probation_pending = false;
 
  private:
   void RemoveLeftoverBackups();
+  void RemoveBackupsAfterCommit(int previous, int last);
+  void RemoveCopiesOfHeldBuild();
 
   Service(const Service&) = delete;
   Service& operator=(const Service&) = delete;

@@ -67,6 +67,8 @@ const char* FailureName(UpgradeFailure f) {
       return "package";
     case UpgradeFailure::kEnvironment:
       return "environment";
+    case UpgradeFailure::kProbation:
+      return "probation";
     case UpgradeFailure::kUnfinished:
       break;
   }
@@ -74,8 +76,8 @@ const char* FailureName(UpgradeFailure f) {
 }
 
 bool ParseFailure(const std::string& s, UpgradeFailure& f) {
-  for (UpgradeFailure v :
-       {UpgradeFailure::kUnfinished, UpgradeFailure::kPackage, UpgradeFailure::kEnvironment})
+  for (UpgradeFailure v : {UpgradeFailure::kUnfinished, UpgradeFailure::kPackage,
+                           UpgradeFailure::kEnvironment, UpgradeFailure::kProbation})
     if (s == FailureName(v)) {
       f = v;
       return true;
@@ -91,13 +93,14 @@ FileIdentity IdentityOf(const ustring& path) {
   id.ino = st.st_ino;
   id.size = st.st_size;
   id.mtime_ns = static_cast<int64_t>(st.st_mtim.tv_sec) * kNanosPerSecond + st.st_mtim.tv_nsec;
+  id.ctime_ns = static_cast<int64_t>(st.st_ctim.tv_sec) * kNanosPerSecond + st.st_ctim.tv_nsec;
   return id;
 }
 
 std::string IdentityText(const FileIdentity& id) {
   char buf[128];
-  snprintf(buf, sizeof buf, "%ju %ju %jd %" PRId64, static_cast<uintmax_t>(id.dev),
-           static_cast<uintmax_t>(id.ino), static_cast<intmax_t>(id.size), id.mtime_ns);
+  snprintf(buf, sizeof buf, "%ju %ju %jd %" PRId64 " %" PRId64, static_cast<uintmax_t>(id.dev),
+           static_cast<uintmax_t>(id.ino), static_cast<intmax_t>(id.size), id.mtime_ns, id.ctime_ns);
   return buf;
 }
 
@@ -118,8 +121,10 @@ bool ParseSigned(const std::string& s, int64_t& v) {
   return true;
 }
 
+// A record of an older launcher, without the change times, reads as damaged
+// and so as absent: its package is tried once more.
 bool ParseIdentity(const std::string& s, FileIdentity& id) {
-  std::string words[4];
+  std::string words[5];
   size_t pos = 0;
   for (std::string& w : words) {
     const size_t end = s.find(' ', pos);
@@ -129,7 +134,8 @@ bool ParseIdentity(const std::string& s, FileIdentity& id) {
   uint64_t dev = 0, ino = 0;
   int64_t size = 0;
   if (pos <= s.size() || !ParseUnsigned(words[0], dev) || !ParseUnsigned(words[1], ino) ||
-      !ParseSigned(words[2], size) || !ParseSigned(words[3], id.mtime_ns))
+      !ParseSigned(words[2], size) || !ParseSigned(words[3], id.mtime_ns) ||
+      !ParseSigned(words[4], id.ctime_ns))
     return false;
   id.dev = static_cast<dev_t>(dev);
   id.ino = static_cast<ino_t>(ino);
@@ -250,6 +256,8 @@ bool UpgradeAttempt::MayTry(const PackageIdentity& package, int64_t now, uint64_
     case UpgradeFailure::kPackage:
       why = std::string("its last attempt failed because of the package") + kUntilChangedOrADay;
       return false;
+    case UpgradeFailure::kProbation:
+      return true;
     case UpgradeFailure::kEnvironment:
       if (free_bytes > r->space_needed || age >= kEnvironmentBackoffSeconds) return true;
       why = "its last attempt failed for want of a writable file system with room (" +
@@ -282,6 +290,14 @@ void UpgradeAttempt::Fail(const PackageIdentity& package, UpgradeFailure failure
     const uint64_t package_size = package.package.size > 0 ? static_cast<uint64_t>(package.package.size) : 0;
     r.space_needed = free_at_start + std::min(package_size, kSpaceGainMostBytes);
   }
+  Write(r);
+}
+
+void UpgradeAttempt::Probation(const PackageIdentity& package, int64_t now) {
+  AttemptRecord r;
+  r.identity = package;
+  r.failure = UpgradeFailure::kProbation;
+  r.time = now;
   Write(r);
 }
 

@@ -31,18 +31,24 @@ enum class UpgradeFailure {
   // The user's file system: full, over quota, read-only or failing. Not the
   // package's fault; worth trying again once the condition may have gone.
   kEnvironment,
+  // Not a failure yet: the upgrade committed, and the previous copy is kept
+  // until a client started from the new copy has shown that it runs.
+  kProbation,
 };
 
 // One file as the kernel identifies it: a vendor's new package or an
-// administrator's repair gives another inode, size or modification time.
+// administrator's repair gives another inode, size or modification time, and
+// a rewrite in place that keeps all of those (cp -p over the file) still
+// gives another change time, which no user can set.
 struct FileIdentity {
   dev_t dev = 0;
   ino_t ino = 0;
   off_t size = 0;
   int64_t mtime_ns = 0;
+  int64_t ctime_ns = 0;
 
   bool operator==(const FileIdentity& o) const {
-    return dev == o.dev && ino == o.ino && size == o.size && mtime_ns == o.mtime_ns;
+    return dev == o.dev && ino == o.ino && size == o.size && mtime_ns == o.mtime_ns && ctime_ns == o.ctime_ns;
   }
   bool operator!=(const FileIdentity& o) const { return !(*this == o); }
 };
@@ -70,7 +76,8 @@ struct AttemptRecord {
   // Attempts in a row that never ended.
   int unfinished = 0;
   UpgradeFailure failure = UpgradeFailure::kUnfinished;
-  // Wall-clock seconds: when the last attempt started, or when it failed.
+  // Wall-clock seconds: when the last attempt started, when it failed, or
+  // (probation) when the new copy was committed.
   int64_t time = 0;
   // Environment faults: the free bytes below which trying again is useless.
   uint64_t space_needed = 0;
@@ -97,6 +104,9 @@ class UpgradeAttempt {
   // The attempt failed: who is to blame, and (environment faults) the free
   // bytes when it started.
   void Fail(const PackageIdentity& package, UpgradeFailure failure, int64_t now, uint64_t free_at_start);
+  // The upgrade committed at `now` and the previous copy is kept until the
+  // new client shows that it runs (then Clear, or Fail with kPackage).
+  void Probation(const PackageIdentity& package, int64_t now);
   // The upgrade committed, or the copy is current: no record is left.
   void Clear();
 

@@ -15,15 +15,16 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "config.h"
 #include "file-op.h"
+#include "linux/client_identity.h"
 #include "linux/start_signals.h"
 #include "log.h"
 #include "unique-fd.h"
-#include "unique-file.h"
 
 namespace {
 
@@ -41,114 +42,24 @@ constexpr int kProbeIntervalMs = 1000;
 constexpr int kReapProbes = 200;
 constexpr useconds_t kReapProbeMicros = 10000;
 
+// After an upgrade the previous copy is kept until the new client shows that
+// it runs: its pid file written after the commit, naming a process of the
+// new copy's client that still runs this long after it wrote the file (a
+// client that crashes as it starts, a library missing on this machine, is
+// gone by then).
+constexpr int64_t kClientSettledNanos = 1000000000;
+// How long a launch that installed looks for that sign after the start
+// script returned: a client normally writes its pid file within a second or
+// two of its start; one slower than this is judged at the next launch.
+constexpr int kSignLookMillis = 5000;
+constexpr useconds_t kSignLookIntervalMicros = 100000;
+constexpr int64_t kNanosPerSecond = 1000000000;
+constexpr int64_t kMicrosPerMilli = 1000;
+
 constexpr char kClientRelPath[] = "/bin/nimbora-backup-ui";
+constexpr char kPidFileName[] = "/ui.pid";
 constexpr char kStartScriptRelPath[] = "/package/start-stop";
 constexpr char kStartScriptArgument[] = "start";
-
-std::string ReadLink(const std::string& path) {
-  std::vector<char> buf(PATH_MAX + 1);
-  ssize_t n = readlink(path.c_str(), buf.data(), buf.size() - 1);
-  return n > 0 ? std::string(buf.data(), static_cast<size_t>(n)) : std::string();
-}
-
-std::string RealPath(const std::string& path) {
-  ustring real;
-  return FSRealPath(path, real) == 0 ? std::string(real.c_str()) : std::string();
-}
-
-// The arguments of a process, split at their NUL bytes.
-std::vector<std::string> ReadCmdline(pid_t pid) {
-  std::vector<std::string> args;
-  UniqueFile f(fopen(("/proc/" + std::to_string(pid) + "/cmdline").c_str(), "re"));
-  if (!f) return args;
-  std::string cur;
-  for (int c; (c = fgetc(f.get())) != EOF;) {
-    if (c == '\0') {
-      args.push_back(cur);
-      cur.clear();
-    } else {
-      cur += static_cast<char>(c);
-    }
-  }
-  if (!cur.empty()) args.push_back(cur);
-  return args;
-}
-
-// The longest "#!" line looked at; the kernel itself reads no more than this
-// of a script (BINPRM_BUF_SIZE).
-constexpr size_t kShebangMax = 256;
-
-// The text after "#!" on the first line of the regular file `script`; ""
-// when it starts with no "#!".
-std::string ShebangLine(const std::string& script) {
-  UniqueFd fd(open(script.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  if (!fd) return std::string();
-  char buf[kShebangMax];
-  struct stat st;
-  const ssize_t n = fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) ? read(fd.get(), buf, sizeof buf) : -1;
-  if (n < 2 || buf[0] != '#' || buf[1] != '!') return std::string();
-  const std::string line(buf + 2, static_cast<size_t>(n) - 2);
-  return line.substr(0, line.find('\n'));
-}
-
-// The interpreter that a "#!" line at the start of the regular file `script`
-// names, with its real path; "" when the file is none. "#!/usr/bin/env NAME"
-// names NAME as found on PATH.
-std::string InterpreterOf(const std::string& script) {
-  const std::string line = ShebangLine(script);
-  std::vector<std::string> words;
-  for (size_t p = line.find_first_not_of(" \t"); p != std::string::npos;
-       p = line.find_first_not_of(" \t", p)) {
-    const size_t e = line.find_first_of(" \t", p);
-    words.push_back(line.substr(p, e == std::string::npos ? std::string::npos : e - p));
-    p = e;
-  }
-  if (words.empty()) return std::string();
-  std::string interpreter = RealPath(words[0]);
-  if (interpreter.size() < 4 || interpreter.compare(interpreter.size() - 4, 4, "/env") != 0)
-    return interpreter;
-  for (size_t i = 1; i < words.size(); ++i) {
-    if (words[i][0] == '-') continue;
-    if (words[i].find('/') != std::string::npos) return RealPath(words[i]);
-    const char* path = getenv("PATH");
-    std::string dirs = path ? path : "/usr/bin:/bin";
-    for (size_t p = 0; p <= dirs.size();) {
-      size_t e = dirs.find(':', p);
-      if (e == std::string::npos) e = dirs.size();
-      const std::string found = dirs.substr(p, e - p) + "/" + words[i];
-      if (access(found.c_str(), X_OK) == 0) return RealPath(found);
-      p = e + 1;
-    }
-    return std::string();
-  }
-  return std::string();
-}
-
-// Whether pid runs the copy's client executable `client`: its own program,
-// or, for a client script, its interpreter with the script as the first
-// argument that is no option. A pid file may be stale and its number taken
-// since by any program of the user, also one that merely names a file of the
-// copy (find, tail, less); those are never the client.
-bool IsClientProcess(pid_t pid, const ustring& client) {
-  const std::string real = RealPath(client.c_str());
-  struct stat st;
-  if (real.empty() || stat(real.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  const std::string proc = "/proc/" + std::to_string(pid);
-  const std::string exe = ReadLink(proc + "/exe");
-  // The client of a copy replaced under it reads as "<path> (deleted)".
-  if (exe == real || exe == real + " (deleted)") return true;
-
-  const std::string interpreter = InterpreterOf(real);
-  if (interpreter.empty() || exe != interpreter) return false;
-  const std::vector<std::string> args = ReadCmdline(pid);
-  for (size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg.empty() || arg[0] == '-') continue;  // interpreter options
-    const std::string script = arg[0] == '/' ? arg : ReadLink(proc + "/cwd") + "/" + arg;
-    return RealPath(script) == real;
-  }
-  return false;
-}
 
 // The process to stop. Where the kernel offers process file descriptors, one
 // is held from the identity check to the last signal, so that every signal
@@ -207,6 +118,18 @@ class ClientProcess {
   UniqueFd pidfd_;
   bool gone_ = false;
 };
+
+int64_t WallClockNanos() {
+  struct timespec ts;
+  clock_gettime(CLOCK_REALTIME, &ts);
+  return static_cast<int64_t>(ts.tv_sec) * kNanosPerSecond + ts.tv_nsec;
+}
+
+int64_t MonotonicMillis() {
+  struct timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
 
 // A pid that can be a client's: 0 and -1 would address the launcher's process
 // group or every process of the user, 1 is init, and the launcher is never
@@ -313,12 +236,36 @@ bool LinuxService::IsNeedUpgrade() {
   if (upgrade_forbidden) return false;
   UpgradeAttempt attempt(GetUserUpgradeRecordPath());
   if (!need) {
-    // The copy is current: an attempt that was killed after its commit is
-    // finished after all.
-    attempt.Clear();
+    SettleCurrentCopy(attempt);
     return false;
   }
   return !HoldsBack(attempt);
+}
+
+// The copy is current. A record for this package says what is still to be
+// done: an attempt killed after its commit, or a probation not yet decided,
+// leaves the new copy on probation, judged once its client is started; a
+// fall back cut short puts the previous copy back. Anything else is over.
+void LinuxService::SettleCurrentCopy(UpgradeAttempt& attempt) {
+  const std::optional<AttemptRecord> record = attempt.Read();
+  const bool committed = record && (record->failure == UpgradeFailure::kUnfinished ||
+                                    record->failure == UpgradeFailure::kProbation);
+  if (record && record->identity == TargetPackage() && HasPreviousCopy()) {
+    if (record->failure == UpgradeFailure::kPackage) {
+      LOG_MSG(L_WARNING, "service_debug",
+              "[WARNING] linux/linux-service(%d): build %s did not start before; putting the previous copy "
+              "back\n",
+              target_version.build_version.c_str());
+      PutPreviousCopyBack();
+      return;
+    }
+    if (committed) {
+      probation_pending = true;
+      probation_since = record->time;
+      return;
+    }
+  }
+  attempt.Clear();
 }
 
 // A held-back launch: the copy the user has is put in place (also when the
@@ -345,7 +292,7 @@ bool LinuxService::PerUserBinPathExist() {
 // Stopping and starting the client ------------------------------------------
 
 void LinuxService::StopService() {
-  const ustring pid_path = GetUserNimboraInstallPath() + "/ui.pid";
+  const ustring pid_path = GetUserNimboraInstallPath() + kPidFileName;
   if (!IsFileExist(pid_path, false)) {
     LOG_MSG(L_DEBUG, "service_debug",
             "[DEBUG] linux/linux-service(%d): pid file '%s' does not exist, no need to terminate\n",
@@ -374,7 +321,7 @@ void LinuxService::StopService() {
   }
   ClientProcess client(pid);
   if (client.Gone()) return;
-  if (!IsClientProcess(pid, per_user_install_path + kClientRelPath)) {
+  if (!ClientIdentity(per_user_install_path + kClientRelPath).Runs(pid)) {
     LOG_MSG(L_NOTICE, "service_debug",
             "[NOTE] linux/linux-service(%d): process %d is not the client of '%s', nothing stopped\n",
             static_cast<int>(pid), GetUserNimboraInstallPath().c_str());
@@ -402,30 +349,109 @@ int LinuxService::HandlePackageUpgrade() {
     LOG_MSG(L_DEBUG, "service_debug", "[DEBUG] linux/linux-service(%d): local appdata exist\n");
     StopService();
   }
+  keep_previous_copy = true;
   const int rc = PrepareUserEnv();
-  if (rc == 0) {
+  const int64_t now = time(nullptr);
+  if (rc != 0) {
+    attempt.Fail(package, last_failure, now, free_at_start);
+  } else if (previous_copy.empty()) {
     attempt.Clear();
   } else {
-    attempt.Fail(package, last_failure, time(nullptr), free_at_start);
+    attempt.Probation(package, now);
+    probation_pending = true;
+    probation_since = now;
   }
   return rc;
 }
 
-void LinuxService::PostUpgrade() { LaunchPerUserBin(); }
+void LinuxService::PostUpgrade() {
+  const int status = RunStartScript();
+  if (probation_pending) JudgeNewCopy(status);
+}
+
+// The new copy on probation, after its start script ran: kept once its
+// client runs, put back where the script failed or no client of it runs
+// when the look ends; a client still starting is judged at the next launch.
+void LinuxService::JudgeNewCopy(int start_status) {
+  const ClientSign sign = start_status == 0 ? LookForSign() : ClientSign::kNone;
+  if (sign == ClientSign::kStarting) {
+    LOG_MSG(L_INFO, "service_debug",
+            "[INFO] linux/linux-service(%d): the client of build %s is still starting; the previous copy is "
+            "kept until it runs\n",
+            target_version.build_version.c_str());
+    return;
+  }
+  UpgradeAttempt attempt(GetUserUpgradeRecordPath());
+  if (sign == ClientSign::kRuns) {
+    LOG_MSG(L_INFO, "service_debug",
+            "[INFO] linux/linux-service(%d): the client of build %s runs, removing the previous copy\n",
+            target_version.build_version.c_str());
+    attempt.Clear();
+    RemovePreviousCopies();
+    return;
+  }
+  // On record first: a launcher that dies while putting the copy back
+  // leaves the next launch a held-back package to finish the job with.
+  attempt.Fail(TargetPackage(), UpgradeFailure::kPackage, time(nullptr), 0);
+  FallBack(start_status == 0 ? "no client of it runs" : "its start script failed");
+}
+
+void LinuxService::FallBack(const char* why) {
+  LOG_MSG(
+      L_WARNING, "service_debug",
+      "[WARNING] linux/linux-service(%d): the new client did not start (%s): build %s is held back and the "
+      "previous copy put back\n",
+      why, target_version.build_version.c_str());
+  StopService();
+  if (PutPreviousCopyBack() == 0) RunStartScript();
+}
+
+// Looks until the sign is seen or the bound has passed.
+LinuxService::ClientSign LinuxService::LookForSign() const {
+  const ClientIdentity client(per_user_install_path + kClientRelPath);
+  const int64_t end = MonotonicMillis() + kSignLookMillis;
+  for (;;) {
+    const ClientSign sign = SignOf(client);
+    if (sign == ClientSign::kRuns || MonotonicMillis() >= end) return sign;
+    usleep(kSignLookIntervalMicros);
+  }
+}
+
+// The pid file is read quietly: a client may be writing it right now.
+LinuxService::ClientSign LinuxService::SignOf(const ClientIdentity& client) const {
+  const ustring pid_path = GetUserNimboraInstallPath() + kPidFileName;
+  struct stat st;
+  Config pid_file;
+  pid_t pid = 0;
+  if (stat(pid_path.c_str(), &st) == 0 && st.st_mtim.tv_sec >= probation_since &&
+      pid_file.read(pid_path) == 0 && ParseClientPid(pid_file["pid"], pid) && client.Runs(pid)) {
+    const int64_t written = static_cast<int64_t>(st.st_mtim.tv_sec) * kNanosPerSecond + st.st_mtim.tv_nsec;
+    if (WallClockNanos() - written >= kClientSettledNanos) return ClientSign::kRuns;
+    return ClientSign::kStarting;
+  }
+  return client.AnyRuns() ? ClientSign::kStarting : ClientSign::kNone;
+}
 
 int LinuxService::LaunchPerUserBin() {
+  RunStartScript();
+  return 0;
+}
+
+// The start script's status as RunAndWait gives it (-2 also when the copy
+// has none that can be run); every failure is logged.
+int LinuxService::RunStartScript() {
   // Program and argument apart, so that a home folder with a blank works.
   const ustring script = per_user_install_path + kStartScriptRelPath;
   if (!IsFileExist(script, false)) {
     LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' does not exist\n",
             script.c_str());
-    return 0;
+    return -2;
   }
   if (access(script.c_str(), X_OK) != 0) {
     LOG_MSG(L_ERR, "service_debug",
             "[ERROR] linux/linux-service(%d): start script '%s' is not executable: %s\n", script.c_str(),
             strerror(errno));
-    return 0;
+    return -2;
   }
   // Without HOME the launcher took the home from the password database; the
   // client must work in that same tree (its pid file there, or the next
@@ -434,15 +460,16 @@ int LinuxService::LaunchPerUserBin() {
   const char* home = getenv("HOME");
   if (!home || !*home) overrides.push_back(std::string("HOME=") + GetUserInstallPath().c_str());
   const int rc = RunAndWait(script, kStartScriptArgument, overrides);
+  if (rc == 0) return 0;
   if (rc == -2) {
     LOG_MSG(L_ERR, "service_debug",
             "[ERROR] linux/linux-service(%d): start script '%s' could not be started\n", script.c_str());
   } else if (rc == -1) {
     LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' crashed\n",
             script.c_str());
-  } else if (rc != 0) {
+  } else {
     LOG_MSG(L_ERR, "service_debug",
             "[ERROR] linux/linux-service(%d): start script '%s' exited with status %d\n", script.c_str(), rc);
   }
-  return 0;
+  return rc;
 }

@@ -3,7 +3,11 @@
 // script, and drives the upgrade decision.
 #pragma once
 
+#include <cstdint>
+
 #include "cloud-service.h"
+
+class ClientIdentity;
 
 class LinuxService : public Service {
  public:
@@ -24,4 +28,18 @@ class LinuxService : public Service {
   void LoadTargetVerInfo();
   void LoadSourceVerInfo();
   bool HoldsBack(const UpgradeAttempt& attempt);
+
+  // What the client of a new copy has shown so far.
+  enum class ClientSign { kRuns, kStarting, kNone };
+
+  int RunStartScript();
+  void SettleCurrentCopy(UpgradeAttempt& attempt);
+  void JudgeNewCopy(int start_status);
+  ClientSign LookForSign() const;
+  ClientSign SignOf(const ClientIdentity& client) const;
+  void FallBack(const char* why);
+
+  // Probation: the wall-clock second from which a pid file of the new
+  // client counts (the commit, or the start of the attempt that made it).
+  int64_t probation_since = 0;
 };

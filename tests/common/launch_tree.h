@@ -32,12 +32,15 @@ inline void write_client(const std::string& dir, const std::string& build, const
              "trap 'exit 0' TERM\n"
              "while :; do sleep 1 & wait $!; done\n",
              0755);
-  // Like a real start script, it starts no second client while one runs.
+  // Like a real start script, it starts no second client while one of this
+  // copy runs (a pid file naming any other process starts one).
   const char* start_stop =
       "echo \"$1 $build\" >> \"$HOME/started\"\n"
       "[ \"$1\" = start ] || exit 0\n"
-      "pid=$(sed -n 's/^pid=//p' \"$HOME/.NimboraBackup/ui.pid\" 2>/dev/null)\n"
-      "[ -n \"$pid\" ] && kill -0 \"$pid\" 2>/dev/null && exit 0\n"
+      "client=$(readlink -f \"$(dirname \"$0\")/../bin/nimbora-backup-ui\")\n"
+      "pid=$(sed -n 's/^pid=\\([0-9][0-9]*\\)$/\\1/p' \"$HOME/.NimboraBackup/ui.pid\" 2>/dev/null)\n"
+      "arg=$(tr '\\0' '\\n' < \"/proc/$pid/cmdline\" 2>/dev/null | sed -n 2p)\n"
+      "[ -n \"$pid\" ] && [ \"$(readlink -f \"$arg\" 2>/dev/null)\" = \"$client\" ] && exit 0\n"
       "nohup \"$(dirname \"$0\")/../bin/nimbora-backup-ui\" >/dev/null 2>&1 </dev/null &\n"
       "exit 0\n";
   write_file(dir + "/package/start-stop", "#!/bin/sh\nbuild=" + build + "\n" + start_stop, 0755);

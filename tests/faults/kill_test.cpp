@@ -192,6 +192,23 @@ AssertionResult kill_while_stopping_the_client(Upgrade& u) {
   return r;
 }
 
+// Killed once the probation record is in place (the start script and the
+// look for the new client come next), with the previous copy kept.
+AssertionResult kill_while_looking_for_the_client(Upgrade& u) {
+  Inotify in;
+  in.watch(u.tree().user_dir(), IN_MOVED_TO);
+  auto c = u.start();
+  int records = 0;  // the attempt's, then the probation's
+  if (!in.wait_for([&](const Inotify::Event& e) { return e.name == "upgrade.attempt" && ++records == 2; },
+                   c.get()))
+    return AssertionFailure() << "no probation record\n" << c->output();
+  if (read_file(u.tree().user_dir() + "/upgrade.attempt").find("failure=probation\n") == std::string::npos)
+    return AssertionFailure() << "the record is no probation";
+  AssertionResult r = killed(*c);
+  u.tree().stop_client();
+  return r;
+}
+
 // ----------------------------------------------------------------- the cases
 
 // Whether the new copy was complete (its INFO in place) when the kill came.
@@ -322,20 +339,21 @@ const KillCase kCases[] = {
                            [](const Upgrade& up) { return removal_state(up, 1); });
      },
      AtKill::kComplete},
-    {"after_the_backup_is_removed",
+    {"while_the_aged_folder_is_removed_on_probation",
      [](Upgrade& u) {
-       // The aged folder is removed next: holding its listing holds the
-       // launcher right after the backup has gone.
+       // The aged folder is removed after the commit and before the start
+       // script: the previous copy is kept until the new client runs.
        std::string aged = u.tree().user_dir() + "/app";
        make_dirs(aged);
        write_file(aged + "/stale", "x");
        return kill_at_open(u, {aged}, 0, [](const Upgrade& up) {
-         if (!up.backups().empty())
-           return AssertionFailure() << "backup still there: " << joined(up.backups());
+         if (up.backups() != std::vector<std::string>{"Nimbora.app_tmp"})
+           return AssertionFailure() << "backups: " << joined(up.backups());
          return AssertionSuccess();
        });
      },
      AtKill::kComplete},
+    {"while_looking_for_the_new_client", kill_while_looking_for_the_client, AtKill::kComplete},
     {"while_the_start_script_runs",
      [](Upgrade& u) {
        LaunchTree& t = u.tree();

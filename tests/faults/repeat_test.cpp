@@ -178,7 +178,8 @@ std::string identity_of(const std::string& path) {
   struct stat st;
   if (stat(path.c_str(), &st) != 0) return "";
   return std::to_string(st.st_dev) + " " + std::to_string(st.st_ino) + " " + std::to_string(st.st_size) +
-         " " + std::to_string(static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec);
+         " " + std::to_string(static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec) +
+         " " + std::to_string(static_cast<long long>(st.st_ctim.tv_sec) * 1000000000LL + st.st_ctim.tv_nsec);
 }
 
 // A whole record saying that the offered package failed a moment ago.

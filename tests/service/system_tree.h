@@ -9,20 +9,28 @@
 #include <vector>
 
 #include "archive_writer.h"
+#include "launch_tree.h"
 #include "testutil.h"
 #include "tree.h"
 
 namespace testutil {
 
 // The client package used by most cases: the three entries the launcher
-// needs, a file of its own and a start script that records its arguments.
+// needs, a file of its own and a start script that records its arguments and
+// starts the client, which writes its pid file and runs until SIGTERM.
 inline std::vector<ArchiveEntry> ClientPackage(const std::string& build) {
   std::vector<ArchiveEntry> e = {
       File("INFO", "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" + build +
                        "\nicon_overlay_version=1\n"),
       Dir("bin"),
-      File("bin/nimbora-backup-ui", "#!/bin/sh\nexit 0\n", 0755),
-      File("package/start-stop", "#!/bin/sh\necho \"$# $*\" >> \"$HOME/started\"\n", 0755),
+      File("bin/nimbora-backup-ui",
+           "#!/bin/sh\nprintf 'pid=%s\\n' $$ > \"$HOME/.NimboraBackup/ui.pid\"\ntrap 'exit 0' TERM\n"
+           "while :; do sleep 1 & wait $!; done\n",
+           0755),
+      File("package/start-stop",
+           "#!/bin/sh\necho \"$# $*\" >> \"$HOME/started\"\n"
+           "nohup \"$(dirname \"$0\")/../bin/nimbora-backup-ui\" >/dev/null 2>&1 </dev/null &\n",
+           0755),
       File("new-" + build, "new file of " + build),
   };
   return e;
@@ -48,6 +56,8 @@ inline void WriteCopy(const std::string& app, const std::string& build) {
 
 class SystemTree {
  public:
+  ~SystemTree() { kill_processes_below(tmp.path()); }
+
   SystemTree() {
     make_dirs(root + "/bin");
     make_dirs(root + "/package");

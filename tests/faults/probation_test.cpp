@@ -1,0 +1,159 @@
+// A new client that cannot start never costs the user the one that ran: an
+// upgrade keeps the previous copy until a client started from the new copy
+// has written its pid file and still runs a moment later, and puts the
+// previous copy back, holding the package back, when none does.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include "faults_tree.h"
+
+using namespace testutil;
+
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
+
+namespace {
+
+constexpr char kRunForever[] = "trap 'exit 0' TERM\nwhile :; do sleep 1 & wait $!; done\n";
+constexpr char kWritePid[] = "printf 'pid=%s\\n' $$ > \"$HOME/.NimboraBackup/ui.pid\"\n";
+// Longer than the launcher's look for the new client, so that the first
+// launch leaves the decision to the second.
+constexpr int kSlowClientSeconds = 20;
+
+enum class Verdict { kKept, kOnProbation, kPutBack };
+
+struct ClientCase {
+  const char* name;
+  std::string client;  // bin/nimbora-backup-ui of build 1002; "" keeps the good one
+  std::string script;  // package/start-stop of build 1002; "" keeps the good one
+  Verdict first;       // after the launch that installs
+};
+
+const ClientCase kClients[] = {
+    {"good", "", "", Verdict::kKept},
+    {"exits_at_once_without_a_pid_file", "#!/bin/sh\nexit 1\n", "", Verdict::kPutBack},
+    {"writes_its_pid_file_and_crashes", std::string("#!/bin/sh\n") + kWritePid + "kill -SEGV $$\n", "",
+     Verdict::kPutBack},
+    {"start_script_fails", "", "#!/bin/sh\necho \"$1 1002\" >> \"$HOME/started\"\nexit 1\n",
+     Verdict::kPutBack},
+    {"writes_its_pid_file_after_20_s",
+     "#!/bin/sh\ntrap 'exit 0' TERM\nsleep " + std::to_string(kSlowClientSeconds) + " & wait $!\n" +
+         kWritePid + kRunForever,
+     "", Verdict::kOnProbation},
+};
+
+std::vector<std::string> backups(const LaunchTree& t) {
+  std::vector<std::string> b;
+  for (const auto& n : list_dir(t.user_dir()))
+    if (n.rfind("Nimbora.app_tmp", 0) == 0) b.push_back(n);
+  return b;
+}
+
+std::string record(const LaunchTree& t) { return read_file(t.user_dir() + "/upgrade.attempt"); }
+
+bool alive(pid_t p) { return p > 0 && kill(p, 0) == 0; }
+
+void expect_state(const LaunchTree& t, Verdict v, const TreeSnapshot& old_copy,
+                  const TreeSnapshot& new_copy) {
+  switch (v) {
+    case Verdict::kKept:
+      EXPECT_EQ(tree_diff(snapshot(t.app_dir()), new_copy), "");
+      EXPECT_TRUE(backups(t).empty());
+      EXPECT_FALSE(exists(t.user_dir() + "/upgrade.attempt"));
+      break;
+    case Verdict::kOnProbation:
+      EXPECT_EQ(tree_diff(snapshot(t.app_dir()), new_copy), "");
+      EXPECT_EQ(backups(t), std::vector<std::string>{"Nimbora.app_tmp"});
+      EXPECT_EQ(tree_diff(snapshot(t.app_dir() + "_tmp"), old_copy), "");
+      EXPECT_THAT(record(t), HasSubstr("failure=probation\n"));
+      break;
+    case Verdict::kPutBack:
+      EXPECT_EQ(tree_diff(snapshot(t.app_dir()), old_copy), "");
+      EXPECT_TRUE(backups(t).empty());
+      EXPECT_THAT(record(t), HasSubstr("failure=package\n"));
+      EXPECT_THAT(t.started(), EndsWith("start 1001\n"));
+      break;
+  }
+  // Whatever the verdict, a client runs.
+  if (v == Verdict::kOnProbation) {
+    EXPECT_FALSE(clients_below(t.app_dir()).empty()) << t.log();
+  } else {
+    EXPECT_TRUE(alive(t.wait_client())) << t.log();
+  }
+}
+
+class NewClient : public ::testing::TestWithParam<ClientCase> {};
+
+TEST_P(NewClient, RunsOrThePreviousCopyIsBackByTheSecondLaunch) {
+  const ClientCase& c = GetParam();
+  LaunchTree t;
+  t.set_levels();
+  t.package_client("1001", "old-only.txt");
+  ASSERT_EQ(t.launch().status, 0);
+  ASSERT_TRUE(alive(t.wait_client()));
+  const TreeSnapshot old_copy = snapshot(t.app_dir());
+
+  const std::string dir = t.tmp() + "/client-1002";
+  write_client(dir, "1002", "new-feature.txt");
+  if (!c.client.empty()) write_file(dir + "/bin/nimbora-backup-ui", c.client, 0755);
+  if (!c.script.empty()) write_file(dir + "/package/start-stop", c.script, 0755);
+  ASSERT_EQ(t.package(dir).status, 0);
+  const TreeSnapshot new_copy = snapshot(dir);
+
+  RunResult first = t.launch();
+  EXPECT_EQ(first.status, 0) << first.out;
+  {
+    SCOPED_TRACE("first launch");
+    expect_state(t, c.first, old_copy, new_copy);
+  }
+  if (c.first == Verdict::kPutBack) {
+    EXPECT_THAT(t.log(), HasSubstr("the new client did not start"));
+  }
+
+  if (c.first == Verdict::kOnProbation) {
+    // A launch while the client is still starting decides nothing; one
+    // after it has written its pid file keeps the new copy.
+    EXPECT_EQ(t.launch().status, 0);
+    SCOPED_TRACE("launch while the client starts");
+    expect_state(t, Verdict::kOnProbation, old_copy, new_copy);
+    EXPECT_GT(t.wait_client(kSlowClientSeconds * 15), 0);
+  } else {
+    // Quit by the user: a client seen running keeps its copy all the same.
+    t.stop_client();
+  }
+  RunResult second = t.launch();
+  EXPECT_EQ(second.status, 0) << second.out;
+  SCOPED_TRACE("second launch");
+  expect_state(t, c.first == Verdict::kPutBack ? Verdict::kPutBack : Verdict::kKept, old_copy, new_copy);
+  if (c.first == Verdict::kPutBack) {
+    EXPECT_THAT(t.log(), HasSubstr("is held back"));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Upgrade, NewClient, ::testing::ValuesIn(kClients),
+                         [](const ::testing::TestParamInfo<ClientCase>& i) {
+                           return std::string(i.param.name);
+                         });
+
+// The demo's start script starts its client although the pid file names a
+// live process that is not the client (a number taken since a reboot).
+TEST(DemoStartScript, StalePidFileNamingAnotherProcessStillStartsTheClient) {
+  LaunchTree t;
+  ASSERT_EQ(t.package(source_dir() + "/demo").status, 0);
+  ASSERT_EQ(t.launch().status, 0);
+  ASSERT_TRUE(alive(t.wait_client()));
+  t.stop_client();
+  RunResult other = sh("sleep 600 >/dev/null 2>&1 & echo $!");
+  const pid_t stranger = static_cast<pid_t>(atol(other.out.c_str()));
+  ASSERT_TRUE(alive(stranger));
+  write_file(t.user_dir() + "/ui.pid", "pid=" + std::to_string(stranger) + "\n");
+
+  EXPECT_EQ(t.launch().status, 0);
+  const long long end = now_millis() + hang_bound_millis(kClientStartTenths * 100);
+  while (t.client_pid() == stranger && now_millis() < end) usleep(kClientLookMicros);
+  EXPECT_TRUE(alive(t.client_pid()) && t.client_pid() != stranger) << t.log();
+  kill(stranger, SIGKILL);
+}
+
+}  // namespace
