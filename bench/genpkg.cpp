@@ -112,14 +112,17 @@ void AddLink(Tree& tree, const std::string& path, const std::string& target) {
   tree[path] = std::move(e);
 }
 
-// INFO, a client that exits at once, and a start script that starts it in
-// the background without spawning anything else (no dirname, no nohup), so
-// that the launch measured is the launcher's, not the script's.
+// INFO, a client that writes its pid file and exits a little later on its
+// own (an upgrade keeps the previous copy until the new client has run a
+// moment after writing it), and a start script that starts it in the
+// background without spawning anything else (no dirname, no nohup), so that
+// the launch measured is the launcher's, not the script's.
 void AddClient(Tree& tree) {
   AddFile(tree, "INFO",
           "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" + std::to_string(kPackageBuild) +
               "\nicon_overlay_version=1\n");
-  AddFile(tree, "bin/nimbora-backup-ui", "#!/bin/sh\nexit 0\n", 0755);
+  AddFile(tree, "bin/nimbora-backup-ui",
+          "#!/bin/sh\nprintf 'pid=%s\\n' $$ > \"$HOME/.NimboraBackup/ui.pid\"\nsleep 2\n", 0755);
   AddFile(tree, "package/start-stop",
           "#!/bin/sh\n"
           "[ \"$1\" = start ] || exit 0\n"

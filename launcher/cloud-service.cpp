@@ -546,6 +546,9 @@ int Service::PutPreviousCopyBack() {
     FSRename(aside, app_dir, false);
     return -1;
   }
+  // INFO first: a removal cut short must not leave what reads as a complete
+  // copy of the failed build.
+  unlink((aside + "/INFO").c_str());
   RemoveCopy(aside);
   return 0;
 }

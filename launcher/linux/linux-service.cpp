@@ -46,8 +46,8 @@ constexpr useconds_t kReapProbeMicros = 10000;
 // it runs: its pid file written after the commit, naming a process of the
 // new copy's client that still runs this long after it wrote the file (a
 // client that crashes as it starts, a library missing on this machine, is
-// gone by then).
-constexpr int64_t kClientSettledNanos = 1000000000;
+// gone by then). Every launch that installed waits this long at least.
+constexpr int64_t kClientSettledNanos = 500000000;
 // How long a launch that installed looks for that sign after the start
 // script returned: a client normally writes its pid file within a second or
 // two of its start; one slower than this is judged at the next launch.

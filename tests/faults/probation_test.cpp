@@ -5,8 +5,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/fanotify.h>
 
+#include <functional>
+
+#include "child.h"
 #include "faults_tree.h"
+#include "faults_util.h"
+#include "open_gate.h"
 
 using namespace testutil;
 
@@ -155,5 +161,97 @@ TEST(DemoStartScript, StalePidFileNamingAnotherProcessStillStartsTheClient) {
   EXPECT_TRUE(alive(t.client_pid()) && t.client_pid() != stranger) << t.log();
   kill(stranger, SIGKILL);
 }
+
+// ------------------------------------------------------ kills in the fall back
+
+// Holds the next open of a marked path by the launcher itself (or by any
+// process: `any`), letting every other process's through.
+bool hold_launcher_open(OpenGate& gate, const Child& launcher, bool any) {
+  const long long end = now_millis() + kBoundMillis;
+  while (!gate.holding()) {
+    gate.take_events([&](const fanotify_event_metadata& m) { return any || m.pid == launcher.pid(); });
+    if (gate.holding()) break;
+    if (launcher.exited() || now_millis() > end) return false;
+    gate.wait(static_cast<int>(kClientLookMicros / 1000), launcher.pidfd());
+  }
+  return true;
+}
+
+// Build 1002's client exits at once, so the launch that installs it falls
+// back after its look; it is killed at one point of the fall back.
+struct FallBackKill {
+  const char* name;
+  // Marks what holds the launcher at the point, once the new copy is on
+  // probation (before: `early`, and then the open is the start script's, in
+  // a child of the launcher).
+  std::function<bool(const LaunchTree&, OpenGate&)> mark;
+  bool early;
+};
+
+const FallBackKill kFallBackKills[] = {
+    // The fall back stops the client through the pid file first.
+    {"before_anything_is_put_back",
+     [](const LaunchTree& t, OpenGate& g) { return g.mark(t.user_dir() + "/ui.pid"); }, false},
+    {"while_the_new_copy_is_removed",
+     [](const LaunchTree& t, OpenGate& g) { return g.mark(t.app_dir() + "/bin"); }, false},
+    {"before_the_old_client_is_started",
+     [](const LaunchTree& t, OpenGate& g) {
+       return g.mark(t.app_dir() + "/package/start-stop", FAN_OPEN_EXEC_PERM);
+     },
+     true},
+};
+
+class FallBack : public ::testing::TestWithParam<FallBackKill> {};
+
+TEST_P(FallBack, KilledAtAnyPointTheNextLaunchHasThePreviousCopyBack) {
+  LaunchTree t;
+  ProcessSweeper sweeper(t.tmp());
+  t.set_levels();
+  t.package_client("1001", "old-only.txt");
+  ASSERT_EQ(t.launch().status, 0);
+  ASSERT_TRUE(alive(t.wait_client()));
+  const TreeSnapshot old_copy = snapshot(t.app_dir());
+  const std::string dir = t.tmp() + "/client-1002";
+  write_client(dir, "1002");
+  write_file(dir + "/bin/nimbora-backup-ui", "#!/bin/sh\nexit 1\n", 0755);
+  ASSERT_EQ(t.package(dir).status, 0);
+
+  OpenGate gate;
+  if (!gate.unavailable().empty()) GTEST_SKIP() << gate.unavailable();
+  if (GetParam().early) {
+    ASSERT_TRUE(GetParam().mark(t, gate));
+  }
+  Inotify in;
+  in.watch(t.user_dir(), IN_MOVED_TO);
+  Child c({t.launcher()}, {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"}, t.tmp() + "/launch.out");
+  if (!GetParam().early) {
+    ASSERT_TRUE(in.wait_for(
+        [&](const Inotify::Event& e) {
+          return e.name == "upgrade.attempt" &&
+                 read_file(t.user_dir() + "/upgrade.attempt").find("failure=probation") != std::string::npos;
+        },
+        &c))
+        << c.output();
+    ASSERT_TRUE(GetParam().mark(t, gate));
+  }
+  ASSERT_TRUE(hold_launcher_open(gate, c, GetParam().early)) << c.output() << t.log();
+  c.kill9();
+  EXPECT_EQ(c.wait(), 128 + SIGKILL);
+  gate.release();
+  t.stop_client();
+
+  RunResult r = t.launch();
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(tree_diff(snapshot(t.app_dir()), old_copy), "") << t.log();
+  EXPECT_TRUE(backups(t).empty()) << joined(backups(t));
+  EXPECT_THAT(record(t), HasSubstr("failure=package\n"));
+  EXPECT_THAT(t.started(), EndsWith("start 1001\n"));
+  EXPECT_TRUE(alive(t.wait_client())) << t.log();
+}
+
+INSTANTIATE_TEST_SUITE_P(Upgrade, FallBack, ::testing::ValuesIn(kFallBackKills),
+                         [](const ::testing::TestParamInfo<FallBackKill>& i) {
+                           return std::string(i.param.name);
+                         });
 
 }  // namespace
