@@ -28,6 +28,9 @@ constexpr size_t kRetryTextSize = 8;
 
 // The package archive and the version file, below the system root.
 constexpr char kPackageRelPath[] = "/package/nimbora.nbpk";
+// ExtractPackage's failure when the flush of the new copy stalled in the
+// disk: the environment's fault, whatever a probe write says afterwards.
+constexpr int kDiskStalled = -2;
 constexpr char kInfoRelPath[] = "/INFO";
 
 // The record of the last upgrade attempt, below the per-user directory.
@@ -388,7 +391,8 @@ int Service::PrepareUserEnv() {
 
   // The extractor puts INFO in place only after the new copy is complete and
   // on disk, so the backups are never removed before that.
-  if (ExtractPackage() == 0) {
+  const int extracted = ExtractPackage();
+  if (extracted == 0) {
     LOG_MSG(L_INFO, "service_debug",
             "[INFO] cloud-service(%d): user installation is ready, removing backup app\n");
     for (int i = 0; i <= std::max(rename_count, kept); ++i) RemoveCopy(GetAppBackupDir(app_dir, i));
@@ -397,7 +401,8 @@ int Service::PrepareUserEnv() {
 
   // Judged while what the extraction wrote still takes its room: once the
   // partial copy is gone, a full disk would look like a bad package.
-  last_failure = UpgradeAttempt::ClassifyFailure(GetUserNimboraInstallPath());
+  last_failure = extracted == kDiskStalled ? UpgradeFailure::kEnvironment
+                                           : UpgradeAttempt::ClassifyFailure(GetUserNimboraInstallPath());
   // What the failed extraction left must not look like an installed copy.
   RemoveCopy(app_dir);
   if (kept < 0) {
@@ -429,7 +434,8 @@ int Service::ExtractPackage() {
   extractor.SetTarget(destination);
   extractor.SetRequiredExecutables({kClientExecutable, kStartScript});
   extractor.SetDeclaredEntryCount(ReadPackageEntryCount(GetRootNimboraResourceInstallPath() + kInfoRelPath));
-  return extractor.Extract();
+  const int r = extractor.Extract();
+  return r != 0 && extractor.disk_stalled() ? kDiskStalled : r;
 }
 
 void Service::RemoveAgedFolders() {

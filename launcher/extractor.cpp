@@ -1,6 +1,7 @@
 #include "extractor.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <cerrno>
@@ -184,7 +185,9 @@ int Extractor::Extract() {
     worker->confine_ = false;
     return worker->ExtractHere();
   }
-  return worker->watch_->Wait(source);
+  const int r = worker->watch_->Wait(source);
+  disk_stalled_ = r != 0 && worker->watch_->disk_stalled();
+  return r;
 }
 
 int Extractor::ExtractHere() {
@@ -236,6 +239,8 @@ int Extractor::ExtractHere() {
     return -1;
   }
 
+  struct stat st;
+  if (fstat(dir.get(), &st) == 0) watch_->WritingTo(st.st_dev);
   bool info_written = false;
   const int r = ExtractEntries(dir.get(), dest, progress, info_written);
   // The entries written so far are reported also when the extraction failed.
@@ -289,6 +294,7 @@ int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progre
   if (confine_) ConfineThisThread({{dest}, ReadByName(*package_)}, "the extracting thread");
 
   const int r = WriteEntries(a.get(), ext.get(), stream, base, dest, progress, info_written, *watch_, flush);
+  if (r == 0) watch_->Flushing();
   // Given up by the watchdog: the names below may by now lead into the
   // restored copy, and closing the writer would set modes and times there.
   if (watch_->abandoned()) return -1;
