@@ -342,6 +342,20 @@ PackageIdentity Service::TargetPackage() const {
                              root + kInfoRelPath);
 }
 
+uint64_t Service::DeclaredUnpackedSize() const {
+  std::string text;
+  const ustring info = GetRootNimboraResourceInstallPath() + kInfoRelPath;
+  if (FSReadSmallFile(info, kMaxInfoSize, text) != 0) return 0;
+  const std::map<std::string, std::string> keys = SectionKeys(text, "Package");
+  const auto found = keys.find("unpacked_size");
+  if (found == keys.end()) return 0;
+  const std::string& value = found->second;
+  if (value.empty() || value.size() > kMaxCountDigits ||
+      value.find_first_not_of("0123456789") != std::string::npos)
+    return 0;
+  return std::stoull(value);
+}
+
 // Versions -------------------------------------------------------------------
 
 void Service::LoadSourceVersion() {

@@ -24,4 +24,5 @@ class LinuxService : public Service {
   void LoadTargetVerInfo();
   void LoadSourceVerInfo();
   bool HoldsBack(const UpgradeAttempt& attempt);
+  bool HasRoomForNewCopy();
 };
