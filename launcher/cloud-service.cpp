@@ -28,6 +28,9 @@ constexpr size_t kRetryTextSize = 8;
 
 // The package archive and the version file, below the system root.
 constexpr char kPackageRelPath[] = "/package/nimbora.nbpk";
+// ExtractPackage's failure when the flush of the new copy stalled in the
+// disk: the environment's fault, whatever a probe write says afterwards.
+constexpr int kDiskStalled = -2;
 constexpr char kInfoRelPath[] = "/INFO";
 
 // The record of the last upgrade attempt, below the per-user directory.
@@ -355,6 +358,20 @@ PackageIdentity Service::TargetPackage() const {
                              root + kInfoRelPath);
 }
 
+uint64_t Service::DeclaredUnpackedSize() const {
+  std::string text;
+  const ustring info = GetRootNimboraResourceInstallPath() + kInfoRelPath;
+  if (FSReadSmallFile(info, kMaxInfoSize, text) != 0) return 0;
+  const std::map<std::string, std::string> keys = SectionKeys(text, "Package");
+  const auto found = keys.find("unpacked_size");
+  if (found == keys.end()) return 0;
+  const std::string& value = found->second;
+  if (value.empty() || value.size() > kMaxCountDigits ||
+      value.find_first_not_of("0123456789") != std::string::npos)
+    return 0;
+  return std::stoull(value);
+}
+
 // Versions -------------------------------------------------------------------
 
 void Service::LoadSourceVersion() {
@@ -405,14 +422,16 @@ int Service::PrepareUserEnv() {
 
   // The extractor puts INFO in place only after the new copy is complete and
   // on disk, so the backups are never removed before that.
-  if (ExtractPackage() == 0) {
+  const int extracted = ExtractPackage();
+  if (extracted == 0) {
     RemoveBackupsAfterCommit(kept, std::max(rename_count, kept));
     return 0;
   }
 
   // Judged while what the extraction wrote still takes its room: once the
   // partial copy is gone, a full disk would look like a bad package.
-  last_failure = UpgradeAttempt::ClassifyFailure(GetUserNimboraInstallPath());
+  last_failure = extracted == kDiskStalled ? UpgradeFailure::kEnvironment
+                                           : UpgradeAttempt::ClassifyFailure(GetUserNimboraInstallPath());
   // What the failed extraction left must not look like an installed copy.
   RemoveCopy(app_dir);
   if (kept < 0) {
@@ -462,7 +481,8 @@ int Service::ExtractPackage() {
   extractor.SetTarget(destination);
   extractor.SetRequiredExecutables({kClientExecutable, kStartScript});
   extractor.SetDeclaredEntryCount(ReadPackageEntryCount(GetRootNimboraResourceInstallPath() + kInfoRelPath));
-  return extractor.Extract();
+  const int r = extractor.Extract();
+  return r != 0 && extractor.disk_stalled() ? kDiskStalled : r;
 }
 
 void Service::RemoveAgedFolders() {

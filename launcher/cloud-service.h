@@ -78,6 +78,10 @@ class Service {
   int TargetBuild() const;
   // The package the system tree offers now, as the attempt record names it.
   PackageIdentity TargetPackage() const;
+  // The bytes the package's copy takes once extracted, as the packaging
+  // step declares them in the system INFO (key "unpacked_size" of its
+  // [Package] section); 0 when it declares none or nothing valid.
+  uint64_t DeclaredUnpackedSize() const;
 
   static bool upgrade_forbidden;
 

@@ -7,6 +7,8 @@
 // so that nothing the left-behind thread touches is destroyed under it.
 #pragma once
 
+#include <sys/types.h>
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -42,6 +44,16 @@ class ExtractionWatch {
   void Advance() { ticks_.fetch_add(1, std::memory_order_relaxed); }
   // Once true, stays true: every read of the package fails from then on.
   bool abandoned() const { return abandoned_.load(std::memory_order_acquire); }
+  // The device the entries are written to.
+  void WritingTo(dev_t dev) { dev_.store(dev, std::memory_order_relaxed); }
+  // The entries are written: what follows is the flush that makes them
+  // durable, which reads nothing of the package. From here on what the
+  // disk writes back is progress, so that a slow disk makes a slow
+  // extraction, never a stalled one.
+  void Flushing() { flushing_.store(true, std::memory_order_relaxed); }
+  // After a failed Wait: it gave up on a flush during which the disk wrote
+  // nothing back, the disk's fault and not the package's.
+  bool disk_stalled() const { return disk_stalled_; }
 
   // Runs `report` unless the extraction has been given up; giving up waits
   // for a report that is running, so none reaches the dialog afterwards.
@@ -60,8 +72,12 @@ class ExtractionWatch {
  private:
   bool WaitForFinish(std::chrono::milliseconds timeout, int& result);
   void Abandon();
+  int GiveUp(const ustring& source, std::chrono::milliseconds stall);
 
   std::atomic<uint64_t> ticks_{0};
+  std::atomic<dev_t> dev_{0};
+  std::atomic<bool> flushing_{false};
+  bool disk_stalled_ = false;
   std::atomic<bool> abandoned_{false};
   std::mutex mutex_;
   std::condition_variable finished_cv_;

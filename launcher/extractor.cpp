@@ -1,6 +1,7 @@
 #include "extractor.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <cerrno>
@@ -121,15 +122,26 @@ int WriteEntry(archive* a, archive* ext, archive_entry* entry, const ustring& ba
   return 0;
 }
 
+// After the archive's last entry: the package is read to its end, so that
+// the checks of its compression after the tar's end are made before the
+// copy is committed.
+int ReadPackageToEnd(archive* a, PackageStream& stream) {
+  if (stream.ReadToEnd(a) == 0) return 0;
+  LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): The package fails after its last entry: '%s'\n",
+          CauseOf(a).c_str());
+  return -1;
+}
+
 // Writes every entry of the open reader a through the disk writer ext.
-int WriteEntries(archive* a, archive* ext, const ustring& base, const ustring& dest, HeldProgress& progress,
-                 bool& info_written, const ExtractionWatch& watch, BackgroundFlush& flush) {
+int WriteEntries(archive* a, archive* ext, PackageStream& stream, const ustring& base, const ustring& dest,
+                 HeldProgress& progress, bool& info_written, const ExtractionWatch& watch,
+                 BackgroundFlush& flush) {
   for (;;) {
     if (watch.abandoned()) return -1;
     archive_entry* entry = nullptr;
     const int64_t consumed = Lib().archive_filter_bytes(a, 0);
     const int r = Lib().archive_read_next_header(a, &entry);
-    if (r == ARCHIVE_EOF) return CheckEndOfArchive(a, consumed);
+    if (r == ARCHIVE_EOF) return CheckEndOfArchive(a, consumed) == 0 ? ReadPackageToEnd(a, stream) : -1;
     if (r != ARCHIVE_OK) {
       LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
               CauseOf(a).c_str());
@@ -173,7 +185,9 @@ int Extractor::Extract() {
     worker->confine_ = false;
     return worker->ExtractHere();
   }
-  return worker->watch_->Wait(source);
+  const int r = worker->watch_->Wait(source);
+  disk_stalled_ = r != 0 && worker->watch_->disk_stalled();
+  return r;
 }
 
 int Extractor::ExtractHere() {
@@ -225,6 +239,8 @@ int Extractor::ExtractHere() {
     return -1;
   }
 
+  struct stat st;
+  if (fstat(dir.get(), &st) == 0) watch_->WritingTo(st.st_dev);
   bool info_written = false;
   const int r = ExtractEntries(dir.get(), dest, progress, info_written);
   // The entries written so far are reported also when the extraction failed.
@@ -277,7 +293,8 @@ int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progre
   BackgroundFlush flush(dir);
   if (confine_) ConfineThisThread({{dest}, ReadByName(*package_)}, "the extracting thread");
 
-  const int r = WriteEntries(a.get(), ext.get(), base, dest, progress, info_written, *watch_, flush);
+  const int r = WriteEntries(a.get(), ext.get(), stream, base, dest, progress, info_written, *watch_, flush);
+  if (r == 0) watch_->Flushing();
   // Given up by the watchdog: the names below may by now lead into the
   // restored copy, and closing the writer would set modes and times there.
   if (watch_->abandoned()) return -1;

@@ -43,6 +43,10 @@ class Extractor {
   // The extraction is given up (-1) when it stalls or its memory grows past
   // a bound no honest package needs, although libarchive never returns.
   int Extract();
+  // After a failed Extract: it was given up in the flush after the last
+  // entry, during which the disk wrote nothing back. The disk's fault, not
+  // the package's.
+  bool disk_stalled() const { return disk_stalled_; }
   // Number of entries, or -1 when the archive cannot be opened.
   int Count();
   // Writes every entry's path name to standard output, one per line.
@@ -62,4 +66,5 @@ class Extractor {
   std::shared_ptr<const PackageFile> package_;
   std::shared_ptr<ExtractionWatch> watch_;
   bool confine_ = false;
+  bool disk_stalled_ = false;
 };

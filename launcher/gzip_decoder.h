@@ -1,9 +1,11 @@
-// GzipDecoder: gzip members, one after the other, through ISA-L's inflate,
-// which checks each member's CRC and length. Takes members whose header
-// holds at most a name; gives up at anything else.
+// Gzip members, one after the other: GzipDecoder through ISA-L's inflate,
+// ZlibGzipDecoder through zlib's where ISA-L is missing. Both check each
+// member's header, CRC and length, take the zero bytes gzip itself accepts
+// after the last member, and find everything else damaged, as gzip does.
 #pragma once
 
 #include <archive.h>
+#include <zlib.h>
 
 #include <memory>
 #include <vector>
@@ -12,10 +14,13 @@
 
 struct inflate_state;
 
+// Where the input stands between two members.
+enum class GzipBoundary { kMember, kEnd, kDamaged, kReadFailed };
+
 class GzipDecoder : public PackageDecoder {
  public:
-  // Whether a member starting with these bytes is one this decoder takes.
-  static bool TakesMember(const uint8_t* head, size_t size);
+  // Whether a package starting with these bytes is gzip.
+  static bool IsGzip(const uint8_t* head, size_t size);
 
   explicit GzipDecoder(PackagePass& pass);
   ~GzipDecoder() override;
@@ -28,5 +33,22 @@ class GzipDecoder : public PackageDecoder {
 
   DecoderInput input_;
   std::unique_ptr<inflate_state> state_;
+  bool in_member_ = false;
+};
+
+class ZlibGzipDecoder : public PackageDecoder {
+ public:
+  explicit ZlibGzipDecoder(PackagePass& pass);
+  ~ZlibGzipDecoder() override;
+  Step Next(uint8_t* out, size_t capacity, size_t* size) override;
+  const char* name() const override { return "zlib inflate"; }
+  int filter() const override { return ARCHIVE_FILTER_GZIP; }
+
+ private:
+  Step StartMember();
+
+  DecoderInput input_;
+  z_stream stream_{};
+  bool ready_ = false;
   bool in_member_ = false;
 };

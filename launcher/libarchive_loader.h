@@ -20,6 +20,7 @@
   X(archive_errno)                      \
   X(archive_error_string)               \
   X(archive_filter_bytes)               \
+  X(archive_filter_count)               \
   X(archive_format)                     \
   X(archive_read_close)                 \
   X(archive_read_data_block)            \

@@ -1,5 +1,6 @@
 #include "package_decoder.h"
 
+#include <cerrno>
 #include <cstring>
 
 #include "decoder_libraries.h"
@@ -18,8 +19,12 @@ constexpr size_t kInputBytes = 128 * 1024;
 
 std::unique_ptr<PackageDecoder> PackageDecoder::For(const uint8_t* head, size_t size, PackagePass& pass,
                                                     const std::function<bool()>& core_free) {
-  if (Decoders().has_isal() && GzipDecoder::TakesMember(head, size))
-    return std::make_unique<GzipDecoder>(pass);
+  // libarchive's own gzip decoder checks no member's CRC or length: zlib's
+  // does, where ISA-L is missing.
+  if (GzipDecoder::IsGzip(head, size)) {
+    if (Decoders().has_isal()) return std::make_unique<GzipDecoder>(pass);
+    return std::make_unique<ZlibGzipDecoder>(pass);
+  }
   if (Decoders().has_lzma_mt() && XzDecoder::TakesStream(head, size))
     return std::make_unique<XzDecoder>(pass, core_free());
   if (Decoders().has_zstd() && ZstdDecoder::TakesFrame(head, size))
@@ -53,6 +58,18 @@ bool DecoderInput::FillTo(size_t n) {
   while (size() < n && !at_end_)
     if (!Refill()) return false;
   return true;
+}
+
+bool DecoderInput::OnlyZerosLeft() {
+  for (;;) {
+    while (size() > 0 && *data() == 0) Consume(1);
+    if (size() > 0) {
+      errno = 0;
+      return false;
+    }
+    if (at_end_) return true;
+    if (!Refill()) return false;
+  }
 }
 
 bool DecoderInput::more_to_read() const { return !at_end_ && pass_.before_end(); }

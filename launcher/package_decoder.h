@@ -1,10 +1,13 @@
 // PackageDecoder: a decoder of the package's compression that runs ahead of
-// libarchive, so that libarchive reads the decompressed stream. It takes only
-// the plain case: well-formed input to its clean end. At anything else (a
-// header it does not know, damaged data, a stream cut short, bytes after the
-// end) it gives up and libarchive's own decoder takes over at the same
-// position of the output, so that what is extracted and every error or
-// refusal stay libarchive's own.
+// libarchive, so that libarchive reads the decompressed stream. It checks
+// every check the compression carries (CRCs, lengths, checksums) and reads
+// the package to its last byte. Damage it finds (a check that fails, data
+// that cannot be decoded, a stream cut short, bytes after the end that the
+// compression's own tool reports) is a verdict: the package is damaged,
+// whatever another decoder would make of it. At what is not damage but
+// beyond it (too much memory, a library that does not start) it gives up
+// and libarchive's own decoder takes over at the same position of the
+// output.
 #pragma once
 
 #include <cstddef>
@@ -20,8 +23,9 @@ class PackageDecoder {
   enum class Step {
     kData,        // out holds *size decoded bytes
     kEnd,         // the input ended cleanly after its last member or stream
-    kGiveUp,      // not the plain case: libarchive's own decoder must take over
+    kGiveUp,      // beyond this decoder: libarchive's own decoder must take over
     kReadFailed,  // reading the package failed, errno set
+    kDamaged,     // the package is damaged: damage() says how
   };
 
   virtual ~PackageDecoder() = default;
@@ -32,6 +36,8 @@ class PackageDecoder {
   virtual int filter() const = 0;
   // For the log.
   virtual const char* name() const = 0;
+  // After kDamaged: what is wrong, in a few words.
+  const char* damage() const { return damage_; }
 
   // A decoder for the package whose first bytes are `head`, reading from
   // `pass` (at offset 0); null when none of the faster decoders takes it.
@@ -40,6 +46,15 @@ class PackageDecoder {
   // decoder) says a core is free for them.
   static std::unique_ptr<PackageDecoder> For(const uint8_t* head, size_t size, PackagePass& pass,
                                              const std::function<bool()>& core_free);
+
+ protected:
+  Step Damaged(const char* what) {
+    damage_ = what;
+    return Step::kDamaged;
+  }
+
+ private:
+  const char* damage_ = "";
 };
 
 // The compressed input of a decoder: what it has not consumed yet, refilled
@@ -60,6 +75,10 @@ class DecoderInput {
   bool Refill();
   // Refills until at least n bytes are held or the package ends.
   bool FillTo(size_t n);
+  // Consumes the zero bytes up to the package's end: true when nothing else
+  // follows; false (errno 0) at another byte, or with errno set when a read
+  // failed.
+  bool OnlyZerosLeft();
 
  private:
   PackagePass& pass_;

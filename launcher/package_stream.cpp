@@ -14,6 +14,11 @@ namespace {
 
 // Enough of the start of the package to tell its compression.
 constexpr size_t kHeadBytes = 16;
+// The code a damaged package's error carries: libarchive's own for a
+// corrupt archive, which says nothing the message does not.
+constexpr int kDamageErrno = EILSEQ;
+// OpenRawReader's filter that stands for all of libarchive's.
+constexpr int kAnyFilter = -1;
 
 la_ssize_t ReadRaw(archive* a, void* pass, const void** buffer) {
   auto* p = static_cast<PackagePass*>(pass);
@@ -55,7 +60,10 @@ int PackageStream::Open() {
   };
   std::unique_ptr<PackageDecoder> decoder;
   if (n > 0) decoder = PackageDecoder::For(head, static_cast<size_t>(n), pass_, ahead);
-  if (!decoder) return 0;
+  if (!decoder) {
+    DecodeByLibarchive();
+    return 0;
+  }
   decoding_.ahead = ahead();
   LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): '%s' decoded by %s%s\n", file().path().c_str(),
           decoder->name(), decoding_.ahead ? ", ahead on a thread of its own" : "");
@@ -84,6 +92,9 @@ ssize_t PackageStream::ReadDecoded(archive* a, const void** buffer) {
       Lib().archive_set_error(a, error, "Failed to read '%s': %s", file().path().c_str(), strerror(error));
       return -1;
     }
+    case PackageDecoder::Step::kDamaged:
+      Lib().archive_set_error(a, kDamageErrno, "Damaged package: %s", decoder_->decoder().damage());
+      return -1;
     case PackageDecoder::Step::kGiveUp:
       break;
   }
@@ -99,30 +110,55 @@ bool PackageStream::TakeOver(archive* a) {
           file().path().c_str(), static_cast<long long>(delivered_));
   const int filter = decoder_->decoder().filter();
   decoder_.reset();
+  if (OpenRawReader(filter)) return true;
+  if (takeover_) PassErrorOn(takeover_.get(), a);
+  if (!takeover_) Lib().archive_set_error(a, ENOMEM, "Allocate archive failed");
+  return false;
+}
+
+// A reader of libarchive's own decoders in its raw format, reading the
+// package from its start: the one of `filter`, or any (kAnyFilter). Null
+// when it cannot be made; set, but false, when it cannot be opened.
+bool PackageStream::OpenRawReader(int filter) {
   takeover_pass_ = std::make_unique<PackagePass>(pass_.file_ptr(), watch_);
   takeover_.reset(Lib().archive_read_new());
-  if (!takeover_) {
-    Lib().archive_set_error(a, ENOMEM, "Allocate archive failed");
-    return false;
-  }
+  if (!takeover_) return false;
   archive* t = takeover_.get();
   if (filter == ARCHIVE_FILTER_GZIP) {
     Lib().archive_read_support_filter_gzip(t);
   } else if (filter == ARCHIVE_FILTER_XZ) {
     Lib().archive_read_support_filter_xz(t);
-  } else {
+  } else if (filter == ARCHIVE_FILTER_ZSTD) {
     Lib().archive_read_support_filter_zstd(t);
+  } else {
+    Lib().archive_read_support_filter_all(t);
   }
   Lib().archive_read_support_format_raw(t);
   Lib().archive_read_set_callback_data(t, takeover_pass_.get());
   Lib().archive_read_set_read_callback(t, &ReadRaw);
   archive_entry* entry = nullptr;
-  if (takeover_pass_->Open() != 0 || Lib().archive_read_open1(t) != ARCHIVE_OK ||
-      Lib().archive_read_next_header(t, &entry) != ARCHIVE_OK) {
-    PassErrorOn(t, a);
-    return false;
+  return takeover_pass_->Open() == 0 && Lib().archive_read_open1(t) == ARCHIVE_OK &&
+         Lib().archive_read_next_header(t, &entry) == ARCHIVE_OK;
+}
+
+// A compressed package that no faster decoder takes is decoded by
+// libarchive on a reader of its own, so that it can be read to its end
+// after the archive's last entry; a package of no compression is read as
+// it is, and may be sought in.
+void PackageStream::DecodeByLibarchive() {
+  if (!OpenRawReader(kAnyFilter) || Lib().archive_filter_count(takeover_.get()) <= 1) {
+    takeover_.reset();
+    takeover_pass_.reset();
   }
-  return true;
+}
+
+int PackageStream::ReadToEnd(archive* a) {
+  if (!decoded()) return 0;
+  for (;;) {
+    const void* buffer = nullptr;
+    const ssize_t n = Read(a, &buffer);
+    if (n <= 0) return n < 0 ? -1 : 0;
+  }
 }
 
 // The taken-over reader's output from where the faster decoder stopped.

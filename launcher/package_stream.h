@@ -1,14 +1,17 @@
 // PackageStream: what a libarchive reader of the package reads. A regular
-// file compressed with gzip or xz is decoded ahead of libarchive by the
-// faster decoder for it (PackageDecoder), run ahead on a thread of its own
-// where the caller asks for it (DecodeAhead), and libarchive reads the
-// decompressed stream; everything else (another compression, no library
-// for it, a FIFO or a device) is the package's own bytes, as before.
+// file compressed with gzip, xz or zstd is decoded ahead of libarchive by
+// the faster decoder for it (PackageDecoder), run ahead on a thread of its
+// own where the caller asks for it (DecodeAhead), and libarchive reads the
+// decompressed stream. A regular file of another compression (or without
+// the library for it) is decoded by libarchive on a raw reader of its own,
+// whose output libarchive's archive reader reads; an uncompressed one, a
+// FIFO or a device is the package's own bytes, as before.
 //
 // When the faster decoder gives up, libarchive's own decoder takes over: a
 // reader of its own, in its raw format, reads the package from the start and
 // its output continues this stream where the faster decoder stopped, with
-// its errors passed on unchanged.
+// its errors passed on unchanged. Damage the faster decoder finds is the
+// package's: it is never handed over.
 #pragma once
 
 #include <sys/types.h>
@@ -41,8 +44,16 @@ class PackageStream {
   // The next bytes for reader a: their number, 0 at the end, or -1 with the
   // error set on a.
   ssize_t Read(archive* a, const void** buffer);
+  // Reads a compressed package to its last byte once reader a has read
+  // the archive's end, so that every check after it (a gzip member's CRC
+  // and length, an xz stream's index and checks, a zstd frame's checksum)
+  // is made: 0, or -1 with the error set on a. Costs the bytes after the
+  // archive's end: its padding and the trailers.
+  int ReadToEnd(archive* a);
 
  private:
+  void DecodeByLibarchive();
+  bool OpenRawReader(int filter);
   ssize_t ReadDecoded(archive* a, const void** buffer);
   bool TakeOver(archive* a);
   ssize_t ReadTakenOver(archive* a, const void** buffer);

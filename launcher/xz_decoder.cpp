@@ -20,6 +20,13 @@ constexpr uint64_t kStopMemory = uint64_t{1} << 30;
 // each holds a block.
 constexpr uint32_t kMaxThreads = 4;
 
+// What xz itself reports for the codes liblzma gives damage.
+const char* XzDamage(lzma_ret r) {
+  if (r == LZMA_BUF_ERROR) return "cut short in an xz stream";
+  if (r == LZMA_OPTIONS_ERROR) return "xz options xz does not know";
+  return "damaged xz data or a check that does not match";
+}
+
 }  // namespace
 
 bool XzDecoder::TakesStream(const uint8_t* head, size_t size) {
@@ -64,11 +71,12 @@ PackageDecoder::Step XzDecoder::Next(uint8_t* out, size_t capacity, size_t* size
       if (filled == 0) return Step::kEnd;
       break;
     }
-    if (r != LZMA_OK) return Step::kGiveUp;
+    if (r == LZMA_MEM_ERROR || r == LZMA_MEMLIMIT_ERROR) return Step::kGiveUp;
+    if (r != LZMA_OK) return Damaged(XzDamage(r));
     if (stream_.avail_out == 0) break;
     if (input_.size() == 0 && filled > 0 && input_.more_to_read()) break;
     // All input given, room left, and still no end: cut short.
-    if (input_done_) return Step::kGiveUp;
+    if (input_done_) return Damaged("cut short in an xz stream");
   }
   *size = filled;
   return Step::kData;

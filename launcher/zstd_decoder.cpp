@@ -10,6 +10,15 @@ namespace {
 
 // A zstd frame's magic number, little-endian.
 constexpr uint8_t kMagic[] = {0x28, 0xb5, 0x2f, 0xfd};
+// A skippable frame's magic numbers: 0x184D2A50 to 0x184D2A5F, little-endian;
+// the decoder steps over them as zstd does.
+constexpr uint8_t kSkippableMagic[] = {0x50, 0x2a, 0x4d, 0x18};
+constexpr uint8_t kSkippableVariants = 0xf0;
+
+bool IsSkippableFrame(const uint8_t* head, size_t size) {
+  return size >= sizeof kSkippableMagic && (head[0] & kSkippableVariants) == kSkippableMagic[0] &&
+         memcmp(head + 1, kSkippableMagic + 1, sizeof kSkippableMagic - 1) == 0;
+}
 
 }  // namespace
 
@@ -28,12 +37,12 @@ ZstdDecoder::~ZstdDecoder() {
   if (stream_) Decoders().ZSTD_freeDStream(stream_);
 }
 
-// Between frames: the clean end of the input, the next frame, or anything
-// else.
+// Between frames: the clean end of the input, the next frame, or damage.
 PackageDecoder::Step ZstdDecoder::StartFrame() {
   if (!input_.FillTo(sizeof kMagic)) return Step::kReadFailed;
   if (input_.size() == 0) return Step::kEnd;
-  if (!TakesFrame(input_.data(), input_.size())) return Step::kGiveUp;
+  if (!TakesFrame(input_.data(), input_.size()) && !IsSkippableFrame(input_.data(), input_.size()))
+    return Damaged("bytes after the last zstd frame");
   in_frame_ = true;
   return Step::kData;
 }
@@ -57,12 +66,12 @@ PackageDecoder::Step ZstdDecoder::Next(uint8_t* out, size_t capacity, size_t* si
     const size_t r = Decoders().ZSTD_decompressStream(stream_, &output, &in);
     input_.Consume(in.pos);
     filled = output.pos;
-    if (Decoders().ZSTD_isError(r)) return Step::kGiveUp;
+    if (Decoders().ZSTD_isError(r)) return Damaged("damaged zstd data or a checksum that does not match");
     // 0: the frame is decoded, checked and flushed whole.
     if (r == 0) in_frame_ = false;
     if (filled == capacity) break;
     if (!in_frame_) continue;
-    if (input_.size() == 0 && input_.at_end()) return Step::kGiveUp;  // cut short inside the frame
+    if (input_.size() == 0 && input_.at_end()) return Damaged("cut short in a zstd frame");
     if (input_.size() == 0 && filled > 0 && input_.more_to_read()) break;
   }
   *size = filled;

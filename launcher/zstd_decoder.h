@@ -1,6 +1,7 @@
 // ZstdDecoder: zstd frames, one after the other, through libzstd's streaming
-// decoder, with the frames' checksums checked. Gives up at anything that is
-// not a zstd frame (skippable frames, trailing bytes) and at any error.
+// decoder, with the frames' checksums checked and skippable frames stepped
+// over, as zstd does. Bytes after the last frame and any error of the
+// decoder are damage.
 #pragma once
 
 #include <archive.h>

@@ -3,7 +3,7 @@
 
 NIMBORA_PACKAGES=(
   g++ make cmake pkg-config
-  qtbase5-dev qttools5-dev-tools qtwayland5 libarchive-dev libicu-dev libisal-dev liblzma-dev libzstd-dev
+  qtbase5-dev qttools5-dev-tools qtwayland5 libarchive-dev libicu-dev libisal-dev liblzma-dev libzstd-dev zlib1g-dev
   qtbase5-private-dev qtwayland5-private-dev libwayland-dev
   libgtest-dev libgmock-dev
   xvfb xauth fonts-dejavu-core openbox wmctrl xdotool weston

@@ -6,12 +6,14 @@
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -54,7 +56,12 @@ constexpr int64_t kClientSettledNanos = 500000000;
 constexpr int kSignLookMillis = 5000;
 constexpr useconds_t kSignLookIntervalMicros = 100000;
 constexpr int64_t kNanosPerSecond = 1000000000;
-constexpr int64_t kMicrosPerMilli = 1000;
+// Room an upgrade needs on the home's file system besides the bytes the
+// package declares for its copy: the file system's own blocks for the new
+// folders and extents, the attempt record, the log, and what the client,
+// left running while the launcher decides, writes meanwhile.
+constexpr uint64_t kRoomMarginBytes = uint64_t{16} << 20;
+constexpr uint64_t kMiB = uint64_t{1} << 20;
 
 constexpr char kClientRelPath[] = "/bin/nimbora-backup-ui";
 constexpr char kPidFileName[] = "/ui.pid";
@@ -193,6 +200,22 @@ int RunAndWait(const ustring& program, const char* arg, std::vector<std::string>
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// Bytes the user may write on the file system of `dir`, or of its nearest
+// folder that exists (the per-user folder may be missing on a first
+// install): false when none can be looked at.
+bool FreeBytesNear(std::string dir, uint64_t& free_bytes) {
+  struct statvfs vfs;
+  while (statvfs(dir.c_str(), &vfs) != 0) {
+    const size_t slash = dir.find_last_of('/');
+    if (errno != ENOENT || slash == std::string::npos || slash == 0) return false;
+    dir.erase(slash);
+  }
+  // Root may write into the blocks kept back from other users.
+  const uint64_t blocks = geteuid() == 0 ? vfs.f_bfree : vfs.f_bavail;
+  free_bytes = blocks * vfs.f_frsize;
+  return true;
+}
+
 }  // namespace
 
 LinuxService::LinuxService() {
@@ -239,7 +262,29 @@ bool LinuxService::IsNeedUpgrade() {
     SettleCurrentCopy(attempt);
     return false;
   }
-  return !HoldsBack(attempt);
+  return !HoldsBack(attempt) && HasRoomForNewCopy();
+}
+
+// Before the client is stopped: a home without room for the new copy would
+// only fail the upgrade after stopping the client and moving its copy
+// aside, at every launch, also where no record of the failure can be
+// written. The copy in place is started instead. A package that declares
+// no size is tried.
+bool LinuxService::HasRoomForNewCopy() {
+  const uint64_t size = DeclaredUnpackedSize();
+  uint64_t free_bytes = 0;
+  if (size == 0 || !FreeBytesNear(GetUserNimboraInstallPath().c_str(), free_bytes)) return true;
+  const uint64_t needed = size + kRoomMarginBytes;
+  if (free_bytes >= needed) return true;
+  PutNewestCompleteCopyInPlace();
+  LOG_MSG(L_WARNING, "service_debug",
+          "[WARNING] linux/linux-service(%d): no room for build %s of the package in '%s': %llu MiB free, "
+          "%llu MiB needed (%llu MiB for the copy and %llu MiB to spare); starting the copy in place\n",
+          target_version.build_version.c_str(), GetUserNimboraInstallPath().c_str(),
+          static_cast<unsigned long long>(free_bytes / kMiB), static_cast<unsigned long long>(needed / kMiB),
+          static_cast<unsigned long long>(size / kMiB),
+          static_cast<unsigned long long>(kRoomMarginBytes / kMiB));
+  return false;
 }
 
 // The copy is current. A record for this package says what is still to be

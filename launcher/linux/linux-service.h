@@ -42,4 +42,5 @@ class LinuxService : public Service {
   // Probation: the wall-clock second from which a pid file of the new
   // client counts (the commit, or the start of the attempt that made it).
   int64_t probation_since = 0;
+  bool HasRoomForNewCopy();
 };

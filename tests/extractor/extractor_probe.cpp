@@ -1,7 +1,7 @@
 // extractor_probe [OPTION...] ARCHIVE TARGET
 //
 // Extracts ARCHIVE below TARGET in a process of its own and prints
-// "result=N". Options:
+// "result=N" and "disk_stalled=0|1". Options:
 //   --refuse-unshare   forbid unshare(2) first (EPERM, as container sandboxes
 //                      do); prints "refused=1" when the filter holds
 //   --refuse-landlock  make Landlock's calls fail with ENOSYS, as on a kernel
@@ -164,6 +164,7 @@ int main(int argc, char** argv) {
   e.SetSource(args[i].c_str());
   e.SetTarget(args[i + 1].c_str());
   printf("result=%d\n", e.Extract());
+  printf("disk_stalled=%d\n", e.disk_stalled() ? 1 : 0);
   fflush(stdout);
   while (!linger.empty() && access(linger.c_str(), F_OK) != 0) std::this_thread::sleep_for(kLingerPoll);
   // As the launcher ends.

@@ -1,7 +1,8 @@
 // The extraction kept apart from what goes wrong around it, each case in a
 // process of its own (extractor_probe): a package renamed over the name while
 // it is read, a package that stalls (a FIFO that stops feeding, a read held
-// at a fanotify gate) or a reader whose memory grows, an extracting thread
+// at a fanotify gate) or a reader whose memory grows, a slow disk and one
+// that writes nothing, an extracting thread
 // left behind that wakes up after the old copy has been put back, and the
 // Landlock confinement of the extracting thread.
 #include <linux/landlock.h>
@@ -18,6 +19,7 @@
 #include "faults_util.h"
 #include "gmock/gmock.h"
 #include "gtest/gtest.h"
+#include "slow_disk.h"
 #include "tree.h"
 
 using namespace testutil;
@@ -144,6 +146,55 @@ TEST_F(IsolationTest, FifoPackageThatChangesBetweenItsReadsFails) {
     EXPECT_THAT(probe->output(), HasSubstr("result=-1\n")) << probe->output() << Log();
     EXPECT_THAT(Log(), HasSubstr("' changed while it was read: 3 entries counted, "));
     EXPECT_FALSE(exists(target + "/INFO"));
+  }
+}
+
+// The flush after the last entry reads nothing of the package: on a disk
+// that writes slowly it outlasts the watchdog's bound, and is waited for as
+// long as the disk writes back; on one that writes nothing it is given up as
+// the disk's fault, not the package's.
+TEST_F(IsolationTest, FlushIsWaitedForWhileTheDiskWritesBack) {
+  const std::string slow = tmp / "slow";
+  make_dirs(slow);
+  SlowDisk disk(tmp / "disk.img", slow, "256M");
+  if (!disk.unavailable().empty()) GTEST_SKIP() << disk.unavailable();
+  // Data the disk takes several bounds to write at the slow rate.
+  std::vector<ArchiveEntry> entries = {File("INFO", "i")};
+  for (int i = 0; i < 4; ++i)
+    entries.push_back(
+        File("lib" + std::to_string(i), pseudo_random_bytes(4 << 20, static_cast<unsigned>(i))));
+  write_archive(pkg, entries, "ustar");
+  struct Row {
+    const char* name;
+    long long bytes_per_second;
+    const char* result;
+    const char* message;
+  };
+  const std::vector<Row> rows = {
+      {"a disk that writes 4 MiB a second", 4 << 20, "result=0\ndisk_stalled=0\n",
+       "the disk is slow: the flush of what '"},
+      {"a disk that writes nothing", 1, "result=-1\ndisk_stalled=1\n",
+       "the disk writes nothing back, giving it up (not the package's fault)\n"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string dest = slow + "/app";
+    remove_tree(dest);
+    make_dirs(dest);
+    unlink(log.c_str());
+    ASSERT_TRUE(disk.Throttle(row.bytes_per_second));
+    Child probe({EXTRACTOR_PROBE, "--log", log, "--stall-ms", std::to_string(kStallMs), pkg, dest}, {},
+                tmp / "probe.out");
+    // A thread stuck in the flush ends only once the disk writes again.
+    EXPECT_TRUE(WaitForOutput(probe, "disk_stalled=")) << probe.output() << Log();
+    ASSERT_TRUE(disk.Throttle(0));
+    EXPECT_EQ(probe.wait(), 0) << probe.output() << Log();
+    EXPECT_THAT(probe.output(), HasSubstr(row.result)) << Log();
+    EXPECT_THAT(Log(), HasSubstr(row.message));
+    if (row.bytes_per_second > 1) {
+      EXPECT_EQ(read_file(dest + "/INFO"), "i");
+      EXPECT_EQ(read_file(dest + "/lib3"), pseudo_random_bytes(4 << 20, 3));
+    }
   }
 }
 

@@ -1,5 +1,6 @@
 // Hostile and broken packages offered as an upgrade over a working copy:
-// truncated, empty and random files, entries that try to leave the app folder
+// truncated, empty and random files, one bit flipped in a gzip, xz or zstd
+// package (in its data, and in the checks after the tar's end), entries that try to leave the app folder
 // (by "..", an absolute name, a hard link, a symbolic link followed by an
 // entry through it, a cpio hard link that carries data), entries that would
 // take the app folder's place, and sheer size (50,000 entries, a 4-GiB sparse
@@ -68,6 +69,38 @@ std::function<void(const Hostile&)> truncated(int percent) {
   };
 }
 
+// A real package of the 1002 client with real libraries in it, compressed
+// by `compress` (a filter from the tar on stdin, "" for the vendor's gzip),
+// with one bit flipped `from_end` bytes before its end, or in its middle
+// for 0. A flip in the last bytes falls after the tar's end: in gzip's CRC
+// and length, xz's index and footer, zstd's checksum.
+std::function<void(const Hostile&)> flipped(const std::string& compress, const std::string& from_end) {
+  return [compress, from_end](const Hostile& h) {
+    std::string c = h.work + "/libs";
+    ASSERT_EQ(sh("cp -a '" + h.client + "' '" + c + "' && mkdir '" + c + "/lib' && cp -L " +
+                 "/lib/x86_64-linux-gnu/libz.so.1 /lib/x86_64-linux-gnu/libzstd.so.1 '" + c + "/lib/'")
+                  .status,
+              0);
+    ASSERT_EQ(h.t.package(c).status, 0);
+    if (!compress.empty()) {
+      const std::string recompress =
+          "gzip -dc \"$P\" | " + compress + " > \"$P.new\" && mv \"$P.new\" \"$P\"";
+      ASSERT_EQ(sh(recompress, {"P=" + h.pkg}).status, 0);
+    }
+    ASSERT_EQ(sh("python3 -c 'import sys; p=sys.argv[1]; d=bytearray(open(p,\"rb\").read()); "
+                 "n=int(sys.argv[2]) or len(d)//2; d[len(d)-n]^=0x04; open(p,\"wb\").write(d)' \"$P\" " +
+                     from_end,
+                 {"P=" + h.pkg})
+                  .status,
+              0);
+  };
+}
+
+// The offset from its end of the last byte of the last block of the xz
+// package $P: the last byte of that block's check.
+const char kXzLastCheck[] =
+    "$(( $(stat -c %s \"$P\") - $(xz --robot -lvv \"$P\" | awk '$1==\"block\"{e=$5+$7}END{print e}') + 1 ))";
+
 // 4,000 bytes in 20 components, each below the 255-byte limit of a name.
 std::string long_path() {
   std::string p;
@@ -92,6 +125,15 @@ const HostileCase kCases[] = {
     {"truncated_at_1_percent", truncated(1), Outcome::kFails, nullptr},
     {"truncated_at_50_percent", truncated(50), Outcome::kFails, nullptr},
     {"truncated_at_99_percent", truncated(99), Outcome::kFails, nullptr},
+    {"gzip_bit_flipped_in_its_data", flipped("", "0"), Outcome::kFails, nullptr},
+    {"gzip_bit_flipped_in_its_crc", flipped("", "6"), Outcome::kFails, nullptr},
+    {"gzip_bit_flipped_in_its_length", flipped("", "2"), Outcome::kFails, nullptr},
+    {"xz_bit_flipped_in_its_data", flipped("xz -T2 --block-size=256KiB", "0"), Outcome::kFails, nullptr},
+    {"xz_bit_flipped_in_its_last_check", flipped("xz -T2 --block-size=256KiB", kXzLastCheck), Outcome::kFails,
+     nullptr},
+    {"xz_bit_flipped_in_its_index", flipped("xz", "14"), Outcome::kFails, nullptr},
+    {"zstd_bit_flipped_in_its_data", flipped("zstd -q", "0"), Outcome::kFails, nullptr},
+    {"zstd_bit_flipped_in_its_checksum", flipped("zstd -q", "2"), Outcome::kFails, nullptr},
     {"zero_length_file", [](const Hostile& h) { write_file(h.pkg, ""); }, Outcome::kFails, nullptr},
     {"random_bytes", [](const Hostile& h) { write_file(h.pkg, pseudo_random_bytes(65536, 99)); },
      Outcome::kFails, nullptr},

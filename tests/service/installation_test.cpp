@@ -15,6 +15,7 @@
 #include "archive_writer.h"
 #include "child.h"
 #include "faults_util.h"
+#include "slow_disk.h"
 #include "system_tree.h"
 
 using namespace testutil;
@@ -322,6 +323,39 @@ TEST(Installation, StartScriptRunsWhereTheLauncherRunsWithNoSignalBlockedOrPipeI
   ASSERT_NE(ign, std::string::npos) << r.out;
   const unsigned long long ignored = std::stoull(r.out.substr(ign + 9, 16), nullptr, 16);
   EXPECT_EQ(ignored & (1ULL << (SIGPIPE - 1)), 0u) << r.out;
+}
+
+// The flush of the new copy on a home whose disk writes nothing back: given
+// up after the watchdog's bound as the disk's fault, the old copy put back,
+// and the failure recorded as the environment's, never as the package's.
+TEST(Installation, FlushTheDiskNeverWritesIsTheEnvironmentsFault) {
+  SystemTree t;
+  SlowDisk disk(t.tmp / "home.img", t.home, "64M");
+  if (!disk.unavailable().empty()) GTEST_SKIP() << disk.unavailable();
+  WriteCopy(t.app, "69");
+  write_file(t.root + "/INFO", "[Version]\nbuild_version=70\n");
+  const std::string tar = t.tmp / "package.tar";
+  write_archive(tar, ClientPackage("70"), "pax");
+  // Read by name, a pass at a time: the disk stops between the two.
+  PackageFifo fifo(t.package(), read_file(tar));
+  Child c({t.exe(), "--scenario", "upgrade"}, {"HOME=" + t.home, "NIMBORA_SCENARIO_STALL_MS=1000"},
+          t.tmp / "scenario.out");
+  ASSERT_TRUE(fifo.begin_pass(c));
+  ASSERT_TRUE(fifo.feed(fifo.size()));
+  ASSERT_TRUE(fifo.begin_pass(c));
+  ASSERT_TRUE(disk.Throttle(1));
+  ASSERT_TRUE(fifo.feed(fifo.size()));
+  fifo.end_pass();
+  const long long end = now_millis() + kBoundMillis;
+  while (t.log().find("not the package's fault") == std::string::npos && now_millis() < end && !c.exited())
+    usleep(kPollMicros);
+  // The record of the failure is written once the disk writes again.
+  ASSERT_TRUE(disk.Throttle(0));
+  EXPECT_EQ(c.wait(), 0) << c.output();
+  EXPECT_EQ(ResultOf(RunResult{0, c.output()}, "upgrade"), -1) << c.output() << t.log();
+  EXPECT_THAT(t.log(), HasSubstr("the disk writes nothing back, giving it up (not the package's fault)\n"));
+  EXPECT_EQ(read_file(t.app + "/INFO"), "[Version]\nbuild_version=69\n");
+  EXPECT_THAT(read_file(t.user_dir + "/upgrade.attempt"), HasSubstr("\nfailure=environment\n"));
 }
 
 }  // namespace
