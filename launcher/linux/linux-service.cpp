@@ -157,6 +157,23 @@ struct SpawnAttr {
   SpawnAttr& operator=(const SpawnAttr&) = delete;
 };
 
+// The child keeps only standard input, output and error. A descriptor that
+// a library of the launcher holds open without close-on-exec (libdbus's pipe
+// to the bus it is starting, which the xcb plug-in asks for on the main
+// thread while the start script starts) would otherwise stay open in the
+// client for as long as it runs, and the launcher, waiting for that pipe's
+// end, would never exit.
+struct SpawnActions {
+  posix_spawn_file_actions_t actions;
+  SpawnActions() {
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+  }
+  ~SpawnActions() { posix_spawn_file_actions_destroy(&actions); }
+  SpawnActions(const SpawnActions&) = delete;
+  SpawnActions& operator=(const SpawnActions&) = delete;
+};
+
 // Runs `program` with the one argument `arg` and waits until it ends. The
 // child shares the launcher's standard output and error and environment
 // (each "NAME=value" of `overrides` replacing the variable of that name),
@@ -190,8 +207,9 @@ int RunAndWait(const ustring& program, const char* arg, std::vector<std::string>
   }
   for (auto& o : overrides) envp.push_back(&o[0]);
   envp.push_back(nullptr);
+  SpawnActions actions;
   pid_t pid = -1;
-  if (posix_spawn(&pid, path.c_str(), nullptr, &spawn.attr, argv, envp.data()) != 0) return -2;
+  if (posix_spawn(&pid, path.c_str(), &actions.actions, &spawn.attr, argv, envp.data()) != 0) return -2;
 
   int status = 0;
   while (waitpid(pid, &status, 0) < 0) {

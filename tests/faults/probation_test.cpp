@@ -89,23 +89,30 @@ void expect_state(const LaunchTree& t, Verdict v, const TreeSnapshot& old_copy,
   }
 }
 
+// Build 1001 installed and its client running, then build 1002 offered with
+// the given client and start script ("" keeps the good ones).
+void install_then_offer(LaunchTree& t, const std::string& client, const std::string& script,
+                        TreeSnapshot& old_copy) {
+  t.set_levels();
+  t.package_client("1001", "old-only.txt");
+  ASSERT_EQ(t.launch().status, 0);
+  ASSERT_TRUE(alive(t.wait_client()));
+  old_copy = snapshot(t.app_dir());
+  const std::string dir = t.tmp() + "/client-1002";
+  write_client(dir, "1002", "new-feature.txt");
+  if (!client.empty()) write_file(dir + "/bin/nimbora-backup-ui", client, 0755);
+  if (!script.empty()) write_file(dir + "/package/start-stop", script, 0755);
+  ASSERT_EQ(t.package(dir).status, 0);
+}
+
 class NewClient : public ::testing::TestWithParam<ClientCase> {};
 
 TEST_P(NewClient, RunsOrThePreviousCopyIsBackByTheSecondLaunch) {
   const ClientCase& c = GetParam();
   LaunchTree t;
-  t.set_levels();
-  t.package_client("1001", "old-only.txt");
-  ASSERT_EQ(t.launch().status, 0);
-  ASSERT_TRUE(alive(t.wait_client()));
-  const TreeSnapshot old_copy = snapshot(t.app_dir());
-
-  const std::string dir = t.tmp() + "/client-1002";
-  write_client(dir, "1002", "new-feature.txt");
-  if (!c.client.empty()) write_file(dir + "/bin/nimbora-backup-ui", c.client, 0755);
-  if (!c.script.empty()) write_file(dir + "/package/start-stop", c.script, 0755);
-  ASSERT_EQ(t.package(dir).status, 0);
-  const TreeSnapshot new_copy = snapshot(dir);
+  TreeSnapshot old_copy;
+  ASSERT_NO_FATAL_FAILURE(install_then_offer(t, c.client, c.script, old_copy));
+  const TreeSnapshot new_copy = snapshot(t.tmp() + "/client-1002");
 
   RunResult first = t.launch();
   EXPECT_EQ(first.status, 0) << first.out;
@@ -206,15 +213,8 @@ class FallBack : public ::testing::TestWithParam<FallBackKill> {};
 TEST_P(FallBack, KilledAtAnyPointTheNextLaunchHasThePreviousCopyBack) {
   LaunchTree t;
   ProcessSweeper sweeper(t.tmp());
-  t.set_levels();
-  t.package_client("1001", "old-only.txt");
-  ASSERT_EQ(t.launch().status, 0);
-  ASSERT_TRUE(alive(t.wait_client()));
-  const TreeSnapshot old_copy = snapshot(t.app_dir());
-  const std::string dir = t.tmp() + "/client-1002";
-  write_client(dir, "1002");
-  write_file(dir + "/bin/nimbora-backup-ui", "#!/bin/sh\nexit 1\n", 0755);
-  ASSERT_EQ(t.package(dir).status, 0);
+  TreeSnapshot old_copy;
+  ASSERT_NO_FATAL_FAILURE(install_then_offer(t, "#!/bin/sh\nexit 1\n", "", old_copy));
 
   OpenGate gate;
   if (!gate.unavailable().empty()) GTEST_SKIP() << gate.unavailable();

@@ -77,6 +77,7 @@ class StartTree {
                "#!/bin/sh\n"
                "env > \"$HOME/env\"\n"
                "grep '^SigIgn:' /proc/self/status > \"$HOME/ignored\"\n"
+               "[ -e /proc/$$/fd/7 ] && ls -l /proc/$$/fd > \"$HOME/fd7\"\n"
                "\"$(dirname \"$0\")/../bin/nimbora-backup-ui\" &\n",
                0755);
     write_file(app + "/bin/nimbora-backup-ui",
@@ -323,5 +324,18 @@ INSTANTIATE_TEST_SUITE_P(StartedClient, UsersVariables,
                          [](const ::testing::TestParamInfo<VariableCase>& i) {
                            return std::string(i.param.name);
                          });
+
+// A descriptor the launcher holds without close-on-exec (one it was given,
+// or a library's) never reaches the start script, nor so the client, which
+// would keep it open for as long as it runs.
+TEST(StartedClient, InheritsNoDescriptorOfTheLauncher) {
+  StartTree s;
+  std::vector<std::string> env = s.env();
+  env.push_back("LAUNCHER=" + s.tree().launcher());
+  RunResult r = run({"/bin/sh", "-c", "exec 7</dev/null; exec \"$LAUNCHER\""}, env);
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(exists(s.tree().home() + "/env")) << "the start script did not run\n" << r.out;
+  EXPECT_FALSE(exists(s.tree().home() + "/fd7")) << read_file(s.tree().home() + "/fd7");
+}
 
 }  // namespace
