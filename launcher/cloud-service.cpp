@@ -271,6 +271,16 @@ int BackupToRollBackTo(const ustring& app_dir, int avoid) {
   return best;
 }
 
+// The backup holding the copy the app folder's replaced: usable, of another
+// build than the app folder's, the newest such; -1 when there is none.
+int PreviousCopyOf(const ustring& app_dir) {
+  const int build = BuildOf(app_dir);
+  const int index = BackupToRollBackTo(app_dir, build);
+  if (index < 0) return -1;
+  const ustring dir = GetAppBackupDir(app_dir, index);
+  return IsUsableCopy(dir) && BuildOf(dir) != build ? index : -1;
+}
+
 // Before an upgrade: removes the partial copies an interrupted upgrade left
 // (the app folder and backups without INFO) and, when the app folder is not
 // a complete copy, names in `kept` the backup to roll back to (-1 when there
@@ -539,11 +549,7 @@ void Service::RemoveCopiesOfHeldBuild() {
   }
 }
 
-bool Service::HasPreviousCopy() const {
-  const int index = BackupToRollBackTo(per_user_install_path, BuildOf(per_user_install_path));
-  return index >= 0 && IsUsableCopy(GetAppBackupDir(per_user_install_path, index)) &&
-         BuildOf(GetAppBackupDir(per_user_install_path, index)) != BuildOf(per_user_install_path);
-}
+bool Service::HasPreviousCopy() const { return PreviousCopyOf(per_user_install_path) >= 0; }
 
 // The new copy is set aside under a free backup name before the previous one
 // takes its place, and removed only then: whenever the launcher dies, the
@@ -551,8 +557,9 @@ bool Service::HasPreviousCopy() const {
 // still complete under its own name.
 int Service::PutPreviousCopyBack() {
   const ustring app_dir = per_user_install_path;
-  if (!HasPreviousCopy()) return -1;
-  const ustring previous = GetAppBackupDir(app_dir, BackupToRollBackTo(app_dir, BuildOf(app_dir)));
+  const int index = PreviousCopyOf(app_dir);
+  if (index < 0) return -1;
+  const ustring previous = GetAppBackupDir(app_dir, index);
   ustring aside;
   for (int i = 0; i < MAX_RENAME_COUNT && aside.empty(); ++i)
     if (!IsFileExist(GetAppBackupDir(app_dir, i), false)) aside = GetAppBackupDir(app_dir, i);
