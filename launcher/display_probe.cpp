@@ -105,10 +105,14 @@ QByteArray DisplayProbe::WithoutSilentDisplays(const QByteArray& list, std::stri
   bool answered = false;
   for (const QByteArray& entry : list.split(';')) {
     const QByteArray name = entry.split(':').first().toLower();
-    Answer answer = Answer::kAbsent;
-    if (!answered && IsX(name) && !qgetenv("DISPLAY").isEmpty()) {
-      answer = XServerAnswers();
-    } else if (!answered && IsWayland(name)) {
+    // Any other platform (off screen, or one the user named) is taken by Qt
+    // as it is: nothing after it is tried.
+    Answer answer = Answer::kAnswers;
+    if (answered) {
+      answer = Answer::kAbsent;
+    } else if (IsX(name)) {
+      answer = qgetenv("DISPLAY").isEmpty() ? Answer::kAbsent : XServerAnswers();
+    } else if (IsWayland(name)) {
       answer = CompositorAnswers();
     }
     answered = answered || answer == Answer::kAnswers;

@@ -12,8 +12,9 @@
 class DisplayProbe {
  public:
   // `list`: the ';'-separated platforms Qt is to try in turn. Returns the
-  // list without the display platforms, tried in order up to the first that
-  // answers, whose display did not; `dropped` names them for the log.
+  // list without the display platforms whose display did not answer, asked
+  // in order up to the first platform that Qt would take; `dropped` names
+  // them for the log.
   static QByteArray WithoutSilentDisplays(const QByteArray& list, std::string& dropped);
 
  private:
