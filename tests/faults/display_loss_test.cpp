@@ -41,7 +41,7 @@ const char kSilentDisplay[] = "no answer from the display";
 // let go on when the case ends, so that it can be stopped itself.
 class TestDisplay {
  public:
-  TestDisplay(Server kind, const std::string& dir) {
+  TestDisplay(Server kind, const std::string& dir) : dir_(dir) {
     if (kind == Server::kX) {
       x_ = std::make_unique<XDesktop>(dir);
     } else {
@@ -58,10 +58,18 @@ class TestDisplay {
   pid_t pid() const { return x_ ? x_->server_pid() : weston_->pid(); }
 
   // The launcher's environment on this display, without OpenGL on X (the
-  // driver keeps allocations that LeakSanitizer reports).
+  // driver keeps allocations that LeakSanitizer reports), and with a session
+  // bus address as a desktop session has one: without it Qt's D-Bus client
+  // starts a bus of its own through a helper forked from the launcher, which
+  // outlives a launcher killed by the case and keeps its descriptors.
   std::vector<std::string> env() const {
-    if (x_) return {"QT_QPA_PLATFORM=xcb", "QT_XCB_GL_INTEGRATION=none", "DISPLAY=" + x_->display()};
-    std::vector<std::string> e = weston_->env();
+    std::vector<std::string> e = {"DBUS_SESSION_BUS_ADDRESS=unix:path=" + dir_ + "/no-session-bus"};
+    if (x_) {
+      for (const char* v : {"QT_QPA_PLATFORM=xcb", "QT_XCB_GL_INTEGRATION=none"}) e.push_back(v);
+      e.push_back("DISPLAY=" + x_->display());
+      return e;
+    }
+    for (const auto& v : weston_->env()) e.push_back(v);
     e.push_back("QT_QPA_PLATFORM=wayland");
     return e;
   }
@@ -80,6 +88,7 @@ class TestDisplay {
   }
 
  private:
+  std::string dir_;
   std::unique_ptr<XDesktop> x_;
   std::unique_ptr<Weston> weston_;
   bool stopped_ = false;
@@ -252,7 +261,7 @@ TEST(Logout, KilledTwiceMidExtractionHoldsNothingBack) {
     ASSERT_TRUE(reads.mark(u.package(), FAN_ACCESS_PERM));
     const size_t logged = t.log().size();
     auto c = u.start(d.env());
-    ASSERT_TRUE(reads.hold_after(0, *c)) << "the package was never read\n" << c->output();
+    ASSERT_TRUE(reads.hold_after(0, *c)) << "the package was never read\n" << c->output() << t.log();
     d.act(Act::kTerm);
     kill(c->pid(), SIGTERM);
     kill(c->pid(), SIGHUP);
