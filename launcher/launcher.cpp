@@ -14,6 +14,7 @@
 #include "adapter.h"
 #include "cloud-service.h"
 #include "entry_progress.h"
+#include "job_guard.h"
 #include "linux/linux-service.h"
 #include "log.h"
 #include "strtab.h"
@@ -135,6 +136,7 @@ void Worker::JoinThread() { m_handler_thread->wait(); }
 void Worker::HandleServicce() {
   if (m_launched) return;
   m_launched = true;
+  JobGuard::RunsTheJob();
 
   LOG_MSG(L_DEBUG, "launcher_debug", "[DEBUG] launcher(%d): running\n");
   m_service->PreUpgrade();
@@ -152,6 +154,7 @@ void Worker::HandleServicce() {
   m_service->RemoveAgedFolders();
   m_service->PostUpgrade();
   LOG_MSG(L_DEBUG, "launcher_debug", "[DEBUG] launcher(%d): done\n");
+  JobGuard::Done();
   emit sigServiceDone();
 }
 

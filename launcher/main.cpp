@@ -12,9 +12,12 @@
 #include <QTranslator>
 #include <clocale>
 #include <cstdio>
+#include <string>
 
 #include "ZorvLocale.h"
 #include "cloud-service.h"
+#include "display_probe.h"
+#include "job_guard.h"
 #include "launcher.h"
 #include "lock_file.h"
 #include "log.h"
@@ -193,10 +196,13 @@ static QByteArray platform_list(const QByteArray& first) {
   return list;
 }
 
-// Only for the application object's construction; returns the list.
-static QByteArray choose_platforms() {
+// Only for the application object's construction; returns the list. A
+// display that does not answer is left out, as if there were none;
+// `silent` names it for the log.
+static QByteArray choose_platforms(std::string& silent) {
   const QByteArray user = qgetenv(kPlatformVariable);
-  const QByteArray list = platform_list(user.isEmpty() ? session_platform() : user);
+  const QByteArray list =
+      DisplayProbe::WithoutSilentDisplays(platform_list(user.isEmpty() ? session_platform() : user), silent);
   qputenv(kPlatformVariable, list);
   return list;
 }
@@ -221,27 +227,37 @@ static void load_buffer_integration() {
 
 int main(int argc, char** argv) {
   int ret = 0;
+  JobGuard::WatchSessionSignals();
   initialize_resources();
 
   const UserVariable platform(kPlatformVariable), dispatcher(kNoGlibVariable), startup_id(kStartupIdVariable),
       integration(kBufferIntegrationVariable);
-  const QByteArray platforms = choose_platforms();
+  std::string silent;
+  const QByteArray platforms = choose_platforms(silent);
   choose_event_dispatcher();
   choose_buffer_integration();
   ProcessingProgressDialog::EnableHighDpi();
   QtSingleApplication app(argc, argv, true);
+  JobGuard::Expect();
   load_buffer_integration();
   for (const UserVariable* v : {&platform, &dispatcher, &startup_id, &integration}) v->Restore();
 
   initialize_logger();
+  if (!silent.empty())
+    LOG_MSG(L_WARNING, "launcher_debug",
+            "[WARNING] main(%d): no answer from the display of '%s': not tried\n", silent.c_str());
   LOG_MSG(L_INFO, "launcher_debug", "[INFO] main(%d): platform '%s' of '%s'\n",
           QGuiApplication::platformName().toUtf8().constData(), platforms.constData());
   if (app.isRunning()) {
     LOG_MSG(L_DEBUG, "launcher_debug", "[DEBUG] main(%d): app has already launched, return\n");
+    JobGuard::Disarm();
     return ret;
   }
   LockFile copy_lock(Service::GetUserNimboraInstallPath() + kCopyLockName);
-  if (!lock_copy(copy_lock)) return ret;
+  if (!lock_copy(copy_lock)) {
+    JobGuard::Disarm();
+    return ret;
+  }
 
   QTranslator trans(nullptr);
   QString strLan = getCurrentLanguageFileName();
@@ -253,8 +269,10 @@ int main(int argc, char** argv) {
 
   Launcher* launcher = new Launcher;
   launcher->Run();
+  JobGuard::Arm();
   launcher->Start();
   ret = QApplication::exec();
+  JobGuard::Disarm();
   // The client is started: a thread the watchdog gave up must not meet the
   // destructors below nor those at exit.
   ThreadsLeftBehind::EndProcessIfAny(ret);

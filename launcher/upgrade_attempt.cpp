@@ -12,9 +12,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <mutex>
 #include <utility>
 
 #include "file-op.h"
+#include "job_guard.h"
 #include "log.h"
 #include "unique-fd.h"
 
@@ -194,6 +196,23 @@ bool ProbeWrite(const ustring& dir) {
   return ok;
 }
 
+// The attempt under way in this process, for the session's end to excuse:
+// its record as it would read had the attempt not begun.
+struct CurrentAttempt {
+  std::mutex mutex;
+  bool active = false;
+  bool excused = false;
+  std::string path;
+  AttemptRecord before;
+};
+
+// Never destroyed: the thread that takes the session's signals may outlive
+// main.
+CurrentAttempt& Current() {
+  static CurrentAttempt* const current = new CurrentAttempt;
+  return *current;
+}
+
 }  // namespace
 
 PackageIdentity PackageIdentity::Of(const std::string& build, const ustring& package, const ustring& info) {
@@ -270,18 +289,38 @@ bool UpgradeAttempt::MayTry(const PackageIdentity& package, int64_t now, uint64_
 }
 
 int UpgradeAttempt::Begin(const PackageIdentity& package, int64_t now) {
+  CurrentAttempt& current = Current();
+  std::lock_guard<std::mutex> lock(current.mutex);
   const std::optional<AttemptRecord> previous = Read();
   AttemptRecord r;
   r.identity = package;
   r.time = now;
-  r.unfinished = 1;
+  r.unfinished = 0;
   if (previous && previous->identity == package && previous->failure == UpgradeFailure::kUnfinished)
-    r.unfinished = previous->unfinished + 1;
+    r.unfinished = previous->unfinished;
+  current.active = true;
+  current.path = path_.c_str();
+  current.before = r;
+  // Read under the lock that ExcuseCurrent takes after the cause is set.
+  current.excused = JobGuard::Cause() != SessionCause::kNone;
+  if (!current.excused) ++r.unfinished;
   return Write(r);
+}
+
+void UpgradeAttempt::ExcuseCurrent() {
+  CurrentAttempt& current = Current();
+  std::lock_guard<std::mutex> lock(current.mutex);
+  if (!current.active || current.excused) return;
+  current.excused = true;
+  if (UpgradeAttempt(current.path).Write(current.before) == 0)
+    LOG_MSG(L_INFO, "service_debug",
+            "[INFO] upgrade-attempt(%d): the attempt on build %s is on record as not begun\n",
+            current.before.identity.build.c_str());
 }
 
 void UpgradeAttempt::Fail(const PackageIdentity& package, UpgradeFailure failure, int64_t now,
                           uint64_t free_at_start) {
+  EndCurrent();
   AttemptRecord r;
   r.identity = package;
   r.failure = failure;
@@ -302,12 +341,21 @@ void UpgradeAttempt::Probation(const PackageIdentity& package, int64_t now) {
 }
 
 void UpgradeAttempt::Clear() {
+  EndCurrent();
   if (unlink(path_.c_str()) == 0) {
     LOG_MSG(L_INFO, "service_debug", "[INFO] upgrade-attempt(%d): record '%s' cleared\n", path_.c_str());
   } else if (errno != ENOENT) {
     LOG_MSG(L_WARNING, "service_debug", "[WARNING] upgrade-attempt(%d): cannot remove record '%s': %s\n",
             path_.c_str(), strerror(errno));
   }
+}
+
+// The attempt's end is written by its own thread; the session's end no
+// longer rewrites its record.
+void UpgradeAttempt::EndCurrent() {
+  CurrentAttempt& current = Current();
+  std::lock_guard<std::mutex> lock(current.mutex);
+  current.active = false;
 }
 
 // Through a temporary name, flushed, renamed and the rename flushed: a

@@ -109,6 +109,11 @@ class UpgradeAttempt {
   void Probation(const PackageIdentity& package, int64_t now);
   // The upgrade committed, or the copy is current: no record is left.
   void Clear();
+  // The session is ending (JobGuard): the attempt under way in this process,
+  // if any, is put on record as if it had not begun, so that the launcher
+  // being killed from here on does not count against the package. An
+  // attempt that begins after the session's end is not counted either.
+  static void ExcuseCurrent();
 
   // The record as it is on disk: empty when there is none, and when it is
   // damaged, too large or not a regular file (logged), so that no planted
@@ -125,6 +130,7 @@ class UpgradeAttempt {
 
  private:
   int Write(const AttemptRecord& record) const;
+  static void EndCurrent();
 
   ustring path_;
 };

@@ -4,7 +4,7 @@
 NIMBORA_PACKAGES=(
   g++ make cmake pkg-config
   qtbase5-dev qttools5-dev-tools qtwayland5 libarchive-dev libicu-dev libisal-dev liblzma-dev libzstd-dev zlib1g-dev
-  qtbase5-private-dev qtwayland5-private-dev libwayland-dev
+  qtbase5-private-dev qtwayland5-private-dev libwayland-dev libxcb1-dev
   libgtest-dev libgmock-dev
   xvfb xauth fonts-dejavu-core openbox wmctrl xdotool weston
   libarchive-tools tar gzip zstd xz-utils cpio python3 isal

@@ -58,6 +58,8 @@ class Weston {
 
   // Why there is no compositor, or "".
   const std::string& unavailable() const { return why_; }
+  // The compositor's process, for a case that ends or stops it itself.
+  pid_t pid() const { return child_ ? child_->pid() : -1; }
   // What a client needs to reach it (and nothing of an X server's).
   std::vector<std::string> env() const {
     return {"XDG_RUNTIME_DIR=" + runtime_dir_, "WAYLAND_DISPLAY=" + kSocket, "-DISPLAY"};

@@ -46,6 +46,8 @@ class XDesktop {
 
   const std::string& unavailable() const { return why_; }
   const std::string& display() const { return display_; }
+  // The X server's process, for a case that ends or stops it itself.
+  pid_t server_pid() const { return xvfb_ ? xvfb_->pid() : -1; }
 
   RunResult x(const std::string& command) const { return sh(command, {"DISPLAY=" + display_}); }
   bool window_listed() const { return x("wmctrl -l").out.find(kTitle) != std::string::npos; }

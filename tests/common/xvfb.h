@@ -61,6 +61,8 @@ class Xvfb {
   // Why there is no server, or "".
   const std::string& unavailable() const { return why_; }
   const std::string& display() const { return display_; }
+  // The server's process, for a case that ends or stops it itself.
+  pid_t pid() const { return pid_; }
 
  private:
   static std::string read_line(int fd) {
