@@ -333,6 +333,9 @@ void UpgradeAttempt::Fail(const PackageIdentity& package, UpgradeFailure failure
 }
 
 void UpgradeAttempt::Probation(const PackageIdentity& package, int64_t now) {
+  // The attempt is over: a logout from here on must not turn the probation
+  // back into the record from before it.
+  EndCurrent();
   AttemptRecord r;
   r.identity = package;
   r.failure = UpgradeFailure::kProbation;

@@ -23,6 +23,7 @@
 
 #include "config.h"
 #include "file-op.h"
+#include "job_guard.h"
 #include "linux/client_identity.h"
 #include "linux/start_signals.h"
 #include "log.h"
@@ -437,6 +438,15 @@ void LinuxService::PostUpgrade() {
 // when the look ends; a client still starting is judged at the next launch.
 void LinuxService::JudgeNewCopy(int start_status) {
   const ClientSign sign = start_status == 0 ? LookForSign() : ClientSign::kNone;
+  // A session that ends (a logout, the display gone) takes the client with
+  // it: no sign of it then says nothing against the package.
+  if (sign == ClientSign::kNone && JobGuard::Cause() != SessionCause::kNone) {
+    LOG_MSG(L_INFO, "service_debug",
+            "[INFO] linux/linux-service(%d): the session ends; the client of build %s is judged at the next "
+            "launch\n",
+            target_version.build_version.c_str());
+    return;
+  }
   if (sign == ClientSign::kStarting) {
     LOG_MSG(L_INFO, "service_debug",
             "[INFO] linux/linux-service(%d): the client of build %s is still starting; the previous copy is "

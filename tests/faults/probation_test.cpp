@@ -254,4 +254,32 @@ INSTANTIATE_TEST_SUITE_P(Upgrade, FallBack, ::testing::ValuesIn(kFallBackKills),
                            return std::string(i.param.name);
                          });
 
+// A logout while the launcher looks for the new client (TERM, which ends
+// the client as well) decides nothing: the next launch judges the copy.
+TEST(Logout, WhileLookingForTheNewClientDecidesNothing) {
+  LaunchTree t;
+  ProcessSweeper sweeper(t.tmp());
+  TreeSnapshot old_copy;
+  ASSERT_NO_FATAL_FAILURE(install_then_offer(t, "#!/bin/sh\nexit 1\n", "", old_copy));
+  const TreeSnapshot new_copy = snapshot(t.tmp() + "/client-1002");
+  Inotify in;
+  in.watch(t.user_dir(), IN_MOVED_TO);
+  Child c({t.launcher()}, {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"}, t.tmp() + "/launch.out");
+  ASSERT_TRUE(in.wait_for(
+      [&](const Inotify::Event& e) {
+        return e.name == "upgrade.attempt" &&
+               read_file(t.user_dir() + "/upgrade.attempt").find("failure=probation") != std::string::npos;
+      },
+      &c))
+      << c.output();
+  kill(c.pid(), SIGTERM);
+  EXPECT_EQ(c.wait(), 0) << c.output();
+  EXPECT_EQ(tree_diff(snapshot(t.app_dir()), new_copy), "");
+  EXPECT_EQ(backups(t), std::vector<std::string>{"Nimbora.app_tmp"});
+  EXPECT_THAT(record(t), HasSubstr("failure=probation\n")) << t.log();
+
+  EXPECT_EQ(t.launch().status, 0);
+  expect_state(t, Verdict::kPutBack, old_copy, new_copy);
+}
+
 }  // namespace
