@@ -204,21 +204,27 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& version) {
   }
 }
 
-// The number of entries the packaging step found in the package archive, from
-// the key "entry_count" of the [Package] section of the system INFO; 0 when
-// it is absent or not a whole positive number, and the extractor counts.
-int ReadPackageEntryCount(const ustring& path) {
+// A whole number the packaging step wrote under `key` in the [Package]
+// section of the system INFO at path; 0 when it is absent or not one.
+uint64_t ReadPackageNumber(const ustring& path, const char* key) {
   std::string text;
   if (FSReadSmallFile(path, kMaxInfoSize, text) != 0) return 0;
   const std::map<std::string, std::string> keys = SectionKeys(text, "Package");
-  const auto found = keys.find("entry_count");
+  const auto found = keys.find(key);
   if (found == keys.end()) return 0;
   const std::string& value = found->second;
   if (value.empty() || value.size() > kMaxCountDigits ||
       value.find_first_not_of("0123456789") != std::string::npos)
     return 0;
-  const long long count = std::stoll(value);
-  return count > 0 && count <= std::numeric_limits<int>::max() ? static_cast<int>(count) : 0;
+  return std::stoull(value);
+}
+
+// The number of entries the packaging step found in the package archive
+// ("entry_count"); 0 when it is absent or not a whole positive number, and
+// the extractor counts.
+int ReadPackageEntryCount(const ustring& path) {
+  const uint64_t count = ReadPackageNumber(path, "entry_count");
+  return count <= static_cast<uint64_t>(std::numeric_limits<int>::max()) ? static_cast<int>(count) : 0;
 }
 
 // Removes a copy of the client (a backup, a partial extraction, the aged
@@ -369,17 +375,7 @@ PackageIdentity Service::TargetPackage() const {
 }
 
 uint64_t Service::DeclaredUnpackedSize() const {
-  std::string text;
-  const ustring info = GetRootNimboraResourceInstallPath() + kInfoRelPath;
-  if (FSReadSmallFile(info, kMaxInfoSize, text) != 0) return 0;
-  const std::map<std::string, std::string> keys = SectionKeys(text, "Package");
-  const auto found = keys.find("unpacked_size");
-  if (found == keys.end()) return 0;
-  const std::string& value = found->second;
-  if (value.empty() || value.size() > kMaxCountDigits ||
-      value.find_first_not_of("0123456789") != std::string::npos)
-    return 0;
-  return std::stoull(value);
+  return ReadPackageNumber(GetRootNimboraResourceInstallPath() + kInfoRelPath, "unpacked_size");
 }
 
 // Versions -------------------------------------------------------------------

@@ -208,6 +208,17 @@ const FallBackKill kFallBackKills[] = {
      true},
 };
 
+// Until the launcher has put the new copy on probation (`in` watches the
+// user folder for IN_MOVED_TO).
+bool wait_for_probation(const LaunchTree& t, Inotify& in, const Child& launcher) {
+  return in.wait_for(
+      [&](const Inotify::Event& e) {
+        return e.name == "upgrade.attempt" &&
+               read_file(t.user_dir() + "/upgrade.attempt").find("failure=probation") != std::string::npos;
+      },
+      &launcher);
+}
+
 class FallBack : public ::testing::TestWithParam<FallBackKill> {};
 
 TEST_P(FallBack, KilledAtAnyPointTheNextLaunchHasThePreviousCopyBack) {
@@ -225,13 +236,7 @@ TEST_P(FallBack, KilledAtAnyPointTheNextLaunchHasThePreviousCopyBack) {
   in.watch(t.user_dir(), IN_MOVED_TO);
   Child c({t.launcher()}, {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"}, t.tmp() + "/launch.out");
   if (!GetParam().early) {
-    ASSERT_TRUE(in.wait_for(
-        [&](const Inotify::Event& e) {
-          return e.name == "upgrade.attempt" &&
-                 read_file(t.user_dir() + "/upgrade.attempt").find("failure=probation") != std::string::npos;
-        },
-        &c))
-        << c.output();
+    ASSERT_TRUE(wait_for_probation(t, in, c)) << c.output();
     ASSERT_TRUE(GetParam().mark(t, gate));
   }
   ASSERT_TRUE(hold_launcher_open(gate, c, GetParam().early)) << c.output() << t.log();
@@ -265,13 +270,7 @@ TEST(Logout, WhileLookingForTheNewClientDecidesNothing) {
   Inotify in;
   in.watch(t.user_dir(), IN_MOVED_TO);
   Child c({t.launcher()}, {"HOME=" + t.home(), "QT_QPA_PLATFORM=offscreen"}, t.tmp() + "/launch.out");
-  ASSERT_TRUE(in.wait_for(
-      [&](const Inotify::Event& e) {
-        return e.name == "upgrade.attempt" &&
-               read_file(t.user_dir() + "/upgrade.attempt").find("failure=probation") != std::string::npos;
-      },
-      &c))
-      << c.output();
+  ASSERT_TRUE(wait_for_probation(t, in, c)) << c.output();
   kill(c.pid(), SIGTERM);
   EXPECT_EQ(c.wait(), 0) << c.output();
   EXPECT_EQ(tree_diff(snapshot(t.app_dir()), new_copy), "");
