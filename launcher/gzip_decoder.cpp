@@ -21,26 +21,27 @@ constexpr uint8_t kKnownFlags = 0x1f;
 // zlib's window bits for a gzip member with its header and trailer.
 constexpr int kZlibGzipWindow = 15 + 16;
 
-// At a member's start: the next member, the clean end (nothing, or only
-// zeros, left), or damage.
-GzipBoundary AtMemberStart(DecoderInput& input, const char** damage) {
-  if (!input.FillTo(kHeaderBytes)) return GzipBoundary::kReadFailed;
+// At a member's start: kData for the next member, kEnd for the clean end
+// (nothing, or only zeros, left), kDamaged (with `damage` set) or
+// kReadFailed.
+PackageDecoder::Step AtMemberStart(DecoderInput& input, const char** damage) {
+  if (!input.FillTo(kHeaderBytes)) return PackageDecoder::Step::kReadFailed;
   const uint8_t* h = input.data();
   if (input.size() >= 2 && h[0] == kMagic0 && h[1] == kMagic1) {
     if (input.size() < kHeaderBytes) {
       *damage = "cut short in a gzip header";
-      return GzipBoundary::kDamaged;
+      return PackageDecoder::Step::kDamaged;
     }
     if (h[2] != kDeflate || (h[3] & ~kKnownFlags) != 0) {
       *damage = "a gzip header gzip does not know";
-      return GzipBoundary::kDamaged;
+      return PackageDecoder::Step::kDamaged;
     }
-    return GzipBoundary::kMember;
+    return PackageDecoder::Step::kData;
   }
-  if (input.OnlyZerosLeft()) return GzipBoundary::kEnd;
-  if (errno != 0) return GzipBoundary::kReadFailed;
+  if (input.OnlyZerosLeft()) return PackageDecoder::Step::kEnd;
+  if (errno != 0) return PackageDecoder::Step::kReadFailed;
   *damage = "bytes after the last gzip member";
-  return GzipBoundary::kDamaged;
+  return PackageDecoder::Step::kDamaged;
 }
 
 // ISA-L and zlib tell the kinds of damage apart differently: the log says
@@ -61,16 +62,9 @@ GzipDecoder::~GzipDecoder() = default;
 
 PackageDecoder::Step GzipDecoder::StartMember() {
   const char* damage = "";
-  switch (AtMemberStart(input_, &damage)) {
-    case GzipBoundary::kReadFailed:
-      return Step::kReadFailed;
-    case GzipBoundary::kEnd:
-      return Step::kEnd;
-    case GzipBoundary::kDamaged:
-      return Damaged(damage);
-    case GzipBoundary::kMember:
-      break;
-  }
+  const Step boundary = AtMemberStart(input_, &damage);
+  if (boundary == Step::kDamaged) return Damaged(damage);
+  if (boundary != Step::kData) return boundary;
   Decoders().isal_inflate_reset(state_.get());
   state_->crc_flag = ISAL_GZIP;
   in_member_ = true;
@@ -126,16 +120,9 @@ ZlibGzipDecoder::~ZlibGzipDecoder() {
 
 PackageDecoder::Step ZlibGzipDecoder::StartMember() {
   const char* damage = "";
-  switch (AtMemberStart(input_, &damage)) {
-    case GzipBoundary::kReadFailed:
-      return Step::kReadFailed;
-    case GzipBoundary::kEnd:
-      return Step::kEnd;
-    case GzipBoundary::kDamaged:
-      return Damaged(damage);
-    case GzipBoundary::kMember:
-      break;
-  }
+  const Step boundary = AtMemberStart(input_, &damage);
+  if (boundary == Step::kDamaged) return Damaged(damage);
+  if (boundary != Step::kData) return boundary;
   if (inflateReset(&stream_) != Z_OK) return Step::kGiveUp;
   in_member_ = true;
   return Step::kData;

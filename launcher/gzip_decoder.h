@@ -14,9 +14,6 @@
 
 struct inflate_state;
 
-// Where the input stands between two members.
-enum class GzipBoundary { kMember, kEnd, kDamaged, kReadFailed };
-
 class GzipDecoder : public PackageDecoder {
  public:
   // Whether a package starting with these bytes is gzip.
