@@ -198,7 +198,9 @@ class PackageFifo {
 
   // Feeds a tar archive up to its end-of-archive marker and closes the pass:
   // the reader then meets the end of the stream at an entry boundary, so a
-  // counting pass has nothing left over in the FIFO for the next pass.
+  // counting pass has nothing left over in the FIFO for the next pass. Until
+  // the close it waits for the marker, so it cannot open the next pass while
+  // this pass's writer is still open (it would read the close as its end).
   bool feed_entries_and_end() {
     size_t end = bytes_.find_last_not_of('\0');
     end = end == std::string::npos ? 0 : (end / kTarBlock + 1) * kTarBlock;

@@ -243,13 +243,18 @@ AssertionResult kill_during_rollback(Upgrade& u) {
   ArchiveLayout l = layout_of(u.plain_tar());
   std::string bytes = read_file(u.plain_tar());
   const size_t cut = l.header_offsets[60];
-  PackageFifo fifo(u.package(), bytes.substr(0, cut) + std::string(1024, '\xff'));
+  const std::string damaged = bytes.substr(0, cut) + std::string(1024, '\xff');
+  // The counting pass is given the 60 good entries alone: it then waits for
+  // the end of the stream, which only the close brings. Had it met the
+  // damage, it could stop and open the next pass while this one's writer
+  // is still open, and read the rest of this pass as its own.
+  PackageFifo fifo(u.package(), bytes.substr(0, cut));
   auto c = u.start();
   if (!fifo.begin_pass(*c)) return AssertionFailure() << "no counting pass";
-  // The counting pass stops reading at the damaged header: 60 entries.
   fifo.feed_entries_and_end();
+  fifo.replace_bytes(damaged);
   if (!fifo.begin_pass(*c) || !fifo.feed(cut) || !fifo.wait_parked(*c))
-    return AssertionFailure() << "the extraction did not reach entry 60\n" << c->output();
+    return AssertionFailure() << "the extraction did not reach entry 60\n" << c->output() << u.tree().log();
   OpenGate gate;
   if (!gate.unavailable().empty()) return AssertionFailure() << gate.unavailable();
   gate.mark(u.tree().app_dir());
