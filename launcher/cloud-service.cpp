@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "config.h"
 #include "extractor.h"
 #include "file-op.h"
 #include "log.h"
@@ -97,93 +97,12 @@ ustring GetAppBackupDir(const ustring& app_dir, int tries) {
   return dir + postfix;
 }
 
-// INFO files hold a few short lines; a planted file larger than this is not
-// one and is not read.
-constexpr size_t kMaxInfoSize = 65536;
 // Digits of an entry count that std::stoll reads without overflow.
 constexpr size_t kMaxCountDigits = 18;
 
-std::string Trimmed(const std::string& s) {
-  const size_t b = s.find_first_not_of(" \t\r");
-  if (b == std::string::npos) return std::string();
-  return s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
-}
-
-// One character after a backslash in a value, as Qt's INI reader takes it.
-char Unescaped(char c) {
-  switch (c) {
-    case 'a':
-      return '\a';
-    case 'b':
-      return '\b';
-    case 'f':
-      return '\f';
-    case 'n':
-      return '\n';
-    case 'r':
-      return '\r';
-    case 't':
-      return '\t';
-    case 'v':
-      return '\v';
-    default:
-      return c;
-  }
-}
-
-// A value in Qt's INI dialect: blanks around it dropped, double quotes keep
-// blanks and are removed, backslash escapes; a comma outside quotes makes a
-// list, which reads as text only when it has one element.
-bool IniValue(const std::string& raw, std::string& value) {
-  std::vector<std::string> items(1);
-  bool quoted = false;
-  for (size_t i = 0; i < raw.size(); ++i) {
-    const char c = raw[i];
-    if (c == '"') {
-      quoted = !quoted;
-      items.back() += '\x01';  // marks kept blanks around a quoted part
-    } else if (c == '\\' && i + 1 < raw.size()) {
-      items.back() += Unescaped(raw[++i]);
-    } else if (c == ',' && !quoted) {
-      items.emplace_back();
-    } else {
-      items.back() += c;
-    }
-  }
-  if (items.size() != 1) return false;
-  std::string v = Trimmed(items[0]);
-  v.erase(std::remove(v.begin(), v.end(), '\x01'), v.end());
-  value = v;
-  return true;
-}
-
-// The keys of one section of an INFO file's text.
-std::map<std::string, std::string> SectionKeys(const std::string& text, const std::string& wanted) {
-  std::map<std::string, std::string> keys;
-  std::string section;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string::npos) end = text.size();
-    const std::string line = Trimmed(text.substr(pos, end - pos));
-    pos = end + 1;
-    if (line.empty() || line[0] == ';') continue;
-    if (line[0] == '[') {
-      const size_t close = line.find(']');
-      section = line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
-      continue;
-    }
-    const size_t eq = line.find('=');
-    std::string value;
-    if (section != wanted || eq == std::string::npos || !IniValue(line.substr(eq + 1), value)) continue;
-    keys[Trimmed(line.substr(0, eq))] = value;
-  }
-  return keys;
-}
-
 // Reads the [Version] section of an INFO file; a key that is absent leaves
 // its field as it was, and so does a file that is missing or refused (a FIFO,
-// a link, a device: read through FSReadSmallFile, which never blocks).
+// a link, a device: never opened blocking).
 void ReadVersionFile(const ustring& path, Service::VersionInfo& version) {
   using Field = ustring Service::VersionInfo::*;
   static const struct {
@@ -195,24 +114,20 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& version) {
       {"build_version", &Service::VersionInfo::build_version},
       {"icon_overlay_version", &Service::VersionInfo::icon_overlay_version},
   };
-  std::string text;
-  if (FSReadSmallFile(path, kMaxInfoSize, text) != 0) return;
-  const std::map<std::string, std::string> keys = SectionKeys(text, "Version");
+  Config info;
+  info.read_section(path, "Version");
   for (const auto& k : kKeys) {
-    const auto found = keys.find(k.key);
-    if (found != keys.end()) version.*k.field = ustring(found->second.c_str());
+    const auto found = info.items().find(ustring(k.key));
+    if (found != info.items().end()) version.*k.field = found->second;
   }
 }
 
 // A whole number the packaging step wrote under `key` in the [Package]
 // section of the system INFO at path; 0 when it is absent or not one.
 uint64_t ReadPackageNumber(const ustring& path, const char* key) {
-  std::string text;
-  if (FSReadSmallFile(path, kMaxInfoSize, text) != 0) return 0;
-  const std::map<std::string, std::string> keys = SectionKeys(text, "Package");
-  const auto found = keys.find(key);
-  if (found == keys.end()) return 0;
-  const std::string& value = found->second;
+  Config info;
+  if (info.read_section(path, "Package") != 0) return 0;
+  const std::string value = info[ustring(key)].c_str();
   if (value.empty() || value.size() > kMaxCountDigits ||
       value.find_first_not_of("0123456789") != std::string::npos)
     return 0;

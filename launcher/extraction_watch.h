@@ -28,7 +28,8 @@ struct WatchdogBounds {
   size_t memory_growth;
 };
 
-// The bounds in force: the defaults unless a test has set others.
+// The bounds in force: the defaults (the stall bound as NIMBORA_STALL_MS may
+// have shortened it) unless a test has set others.
 WatchdogBounds CurrentWatchdogBounds();
 // Test seams: the bounds, and a function run on the extracting thread after
 // each entry (both set before an extraction starts; an empty function or

@@ -50,7 +50,7 @@ constexpr int kTotalNotKnown = -2;
 // trip over a home folder that is reached through a symbolic link.
 int ResolveTarget(const ustring& target, ustring& resolved) {
   resolved = target;
-  if (FSGetRealPath(resolved) == 0) return 0;
+  if (FSRealPath(target, resolved) == 0) return 0;
   LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to resolve target folder '%s': %s\n",
           target.c_str(), strerror(errno));
   return -1;

@@ -17,7 +17,9 @@
 
 #include "file-op.h"
 #include "job_guard.h"
+#include "line_reader.h"
 #include "log.h"
+#include "small-file.h"
 #include "unique-fd.h"
 
 namespace {
@@ -147,28 +149,13 @@ bool ParseIdentity(const std::string& s, FileIdentity& id) {
 
 std::map<std::string, std::string> Fields(const std::string& text) {
   std::map<std::string, std::string> fields;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string::npos) end = text.size();
-    const std::string line = text.substr(pos, end - pos);
-    pos = end + 1;
+  std::string line;
+  for (LineReader lines(text); lines.Next(line);) {
+    LineReader::DropNewline(line);
     const size_t eq = line.find('=');
     if (eq != std::string::npos) fields[line.substr(0, eq)] = line.substr(eq + 1);
   }
   return fields;
-}
-
-// Writes all of bytes to fd; false on any failure, errno set.
-bool WriteAll(int fd, const char* bytes, size_t size) {
-  while (size > 0) {
-    const ssize_t n = write(fd, bytes, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
 }
 
 // Flushes the folder that holds path, so that a rename into it survives a
@@ -187,7 +174,7 @@ bool ProbeWrite(const ustring& dir) {
   static const char zeros[kProbeChunk] = {};
   bool ok = true;
   for (size_t written = 0; ok && written < kProbeBytes; written += kProbeChunk)
-    ok = WriteAll(fd.get(), zeros, kProbeChunk);
+    ok = FSWriteAll(fd.get(), zeros, kProbeChunk) == 0;
   ok = ok && fsync(fd.get()) == 0;
   const int error = errno;
   fd.reset();
@@ -370,7 +357,8 @@ int UpgradeAttempt::Write(const AttemptRecord& record) const {
   const std::string text = record.Text();
   unlink(pending.c_str());
   UniqueFd fd(open(pending.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kRecordMode));
-  bool ok = static_cast<bool>(fd) && WriteAll(fd.get(), text.data(), text.size()) && fsync(fd.get()) == 0;
+  bool ok =
+      static_cast<bool>(fd) && FSWriteAll(fd.get(), text.data(), text.size()) == 0 && fsync(fd.get()) == 0;
   ok = fd.reset() == 0 && ok && rename(pending.c_str(), path_.c_str()) == 0;
   if (!ok) {
     LOG_MSG(L_WARNING, "service_debug", "[WARNING] upgrade-attempt(%d): cannot write record '%s': %s\n",

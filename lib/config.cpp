@@ -1,20 +1,76 @@
 #include "config.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
+#include <vector>
 
+#include "file-op.h"
+#include "line_reader.h"
 #include "small-file.h"
 
 namespace {
 
-// Lines arrive in pieces of at most this many bytes less one (as fgets
-// hands them over): a longer line is parsed as several lines.
-const size_t kLineBufferSize = 8192;
+// Lines arrive in pieces of at most this many bytes (as fgets with an
+// 8192-byte buffer hands them over): a longer line is parsed as several.
+const size_t kMaxLinePiece = 8191;
 
-// The pid and level files hold a few short lines; a planted file larger than
-// this is not one of them and is not read.
+// The pid, level and INFO files hold a few short lines; a planted file
+// larger than this is not one of them and is not read.
 const size_t kMaxFileSize = 65536;
+
+std::string Trimmed(const std::string& s) {
+  const size_t b = s.find_first_not_of(" \t\r");
+  if (b == std::string::npos) return std::string();
+  return s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
+}
+
+// One character after a backslash in a value, as Qt's INI reader takes it.
+char Unescaped(char c) {
+  switch (c) {
+    case 'a':
+      return '\a';
+    case 'b':
+      return '\b';
+    case 'f':
+      return '\f';
+    case 'n':
+      return '\n';
+    case 'r':
+      return '\r';
+    case 't':
+      return '\t';
+    case 'v':
+      return '\v';
+    default:
+      return c;
+  }
+}
+
+// A value in Qt's INI dialect: blanks around it dropped, double quotes keep
+// blanks and are removed, backslash escapes; a comma outside quotes makes a
+// list, which reads as text only when it has one element.
+bool IniValue(const std::string& raw, std::string& value) {
+  std::vector<std::string> items(1);
+  bool quoted = false;
+  for (size_t i = 0; i < raw.size(); ++i) {
+    const char c = raw[i];
+    if (c == '"') {
+      quoted = !quoted;
+      items.back() += '\x01';  // marks kept blanks around a quoted part
+    } else if (c == '\\' && i + 1 < raw.size()) {
+      items.back() += Unescaped(raw[++i]);
+    } else if (c == ',' && !quoted) {
+      items.emplace_back();
+    } else {
+      items.back() += c;
+    }
+  }
+  if (items.size() != 1) return false;
+  std::string v = Trimmed(items[0]);
+  v.erase(std::remove(v.begin(), v.end(), '\x01'), v.end());
+  value = v;
+  return true;
+}
 
 }  // namespace
 
@@ -27,8 +83,8 @@ bool Config::is_value_char(unsigned char c) { return c >= 32 && c != 127; }
 
 bool Config::is_space(unsigned char c) { return (c >= 9 && c <= 13) || c == ' '; }
 
-int Config::parse(char* buf, int /*n*/, ustring& key, ustring& value) {
-  unsigned char* p = reinterpret_cast<unsigned char*>(buf);
+int Config::parse(std::string& line, ustring& key, ustring& value) {
+  unsigned char* p = reinterpret_cast<unsigned char*>(&line[0]);
   while (is_space(*p)) ++p;
 
   unsigned char* key_start = p;
@@ -73,17 +129,11 @@ int Config::read(const ustring& path, std::string* why) {
   // Pairs are collected apart so that a malformed line leaves the store
   // empty instead of half-filled.
   std::map<ustring, ustring> pairs;
-  char buf[kLineBufferSize];
-  for (size_t pos = 0; pos < text.size();) {
-    size_t n = std::min(text.size() - pos, kLineBufferSize - 1);
-    const void* newline = memchr(text.data() + pos, '\n', n);
-    if (newline) n = static_cast<size_t>(static_cast<const char*>(newline) - (text.data() + pos)) + 1;
-    memcpy(buf, text.data() + pos, n);
-    buf[n] = '\0';
-    pos += n;
+  std::string line;
+  for (LineReader lines(text, kMaxLinePiece); lines.Next(line);) {
     ustring key;
     ustring value;
-    int result = parse(buf, static_cast<int>(strlen(buf)), key, value);
+    int result = parse(line, key, value);
     if (result == OK) {
       pairs[key] = value;
     } else if (result == INVALID) {
@@ -92,6 +142,28 @@ int Config::read(const ustring& path, std::string* why) {
     }
   }
   for (auto& pair : pairs) store[pair.first] = pair.second;
+  return 0;
+}
+
+int Config::read_section(const ustring& path, const std::string& section) {
+  std::string text;
+  if (FSReadSmallFile(path, kMaxFileSize, text) != 0) return -1;
+  std::string current;
+  std::string line;
+  for (LineReader lines(text); lines.Next(line);) {
+    LineReader::DropNewline(line);
+    line = Trimmed(line);
+    if (line.empty() || line[0] == ';') continue;
+    if (line[0] == '[') {
+      const size_t close = line.find(']');
+      current = line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+      continue;
+    }
+    const size_t eq = line.find('=');
+    std::string value;
+    if (current != section || eq == std::string::npos || !IniValue(line.substr(eq + 1), value)) continue;
+    store[ustring(Trimmed(line.substr(0, eq)))] = ustring(value);
+  }
   return 0;
 }
 

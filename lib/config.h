@@ -1,5 +1,6 @@
-// Config: reads small key=value text files (the logger's level file, the
-// client's pid file) into an ordered map.
+// Config: reads small key/value text files into an ordered map: the flat
+// key=value files (the logger's level file, the client's pid file) and one
+// section of an INI file (the version files, INFO).
 #pragma once
 
 #include <map>
@@ -23,6 +24,14 @@ class Config {
   // why, if given, says so; it is left empty otherwise.
   int read(const ustring& path, std::string* why = nullptr);
 
+  // Adds the keys of [section] of the INI file at path, in Qt's dialect:
+  // blanks around keys and values dropped, ';' starts a comment line, double
+  // quotes keep blanks, backslash escapes, and a value that is a list (a
+  // comma outside quotes) is left out; a line that is no pair is skipped. 0,
+  // or -1 when the file is missing or refused (logged; a FIFO, a link or a
+  // device is never opened blocking).
+  int read_section(const ustring& path, const std::string& section);
+
   // The value of key; a missing key is inserted with an empty value.
   ustring& operator[](const ustring& key);
 
@@ -33,8 +42,8 @@ class Config {
   static bool is_key_char(unsigned char c);
   static bool is_value_char(unsigned char c);
   static bool is_space(unsigned char c);
-  // Parses one NUL-terminated line; may overwrite bytes of buf.
-  int parse(char* buf, int n, ustring& key, ustring& value);
+  // Parses one line; may overwrite bytes of line.
+  int parse(std::string& line, ustring& key, ustring& value);
 
   std::map<ustring, ustring> store;
 };

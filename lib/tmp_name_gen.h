@@ -39,7 +39,4 @@ class TmpNameGen {
   unsigned char m_s_box[256];
   unsigned char m_key[256];
   unsigned char m_buffer[6];
-
-  // Lets the tests set up the generator from a fixed key.
-  friend struct TmpNameGenTestPeer;
 };

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -111,14 +112,14 @@ class ClientProcess {
     for (int probe = 0; probe < kReapProbes && Signal(0) == 0; ++probe) usleep(kReapProbeMicros);
   }
 
-  // Waits one probe interval, returning early when the process exits.
-  void Wait() const {
+  // Waits millis, returning early when the process exits.
+  void Wait(int millis) const {
     if (pidfd_) {
       struct pollfd p = {pidfd_.get(), POLLIN, 0};
-      poll(&p, 1, kProbeIntervalMs);
+      poll(&p, 1, millis);
       return;
     }
-    sleep(kProbeIntervalMs / 1000);
+    usleep(static_cast<useconds_t>(millis) * 1000);
   }
 
  private:
@@ -237,7 +238,7 @@ bool FreeBytesNear(std::string dir, uint64_t& free_bytes) {
 
 }  // namespace
 
-LinuxService::LinuxService() {
+LinuxService::LinuxService() : stop_wait_ms(kStopProbes * kProbeIntervalMs) {
   timeout = kDefaultTimeoutMs;
   per_user_install_path = Service::GetUserNimboraAppInstallPath();
 }
@@ -397,7 +398,8 @@ void LinuxService::StopService() {
     LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): kill: %s (%d)\n", strerror(errno),
             errno);
   }
-  for (int probe = 0; probe < kStopProbes && !client.Exited(); ++probe) client.Wait();
+  for (int waited = 0; waited < stop_wait_ms && !client.Exited(); waited += kProbeIntervalMs)
+    client.Wait(std::min(kProbeIntervalMs, stop_wait_ms - waited));
   if (!client.Exited()) client.Signal(SIGKILL);
   client.WaitUntilReaped();
 }

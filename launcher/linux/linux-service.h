@@ -22,6 +22,10 @@ class LinuxService : public Service {
   void PreUpgrade() override;
   bool IsNeedUpgrade() override;
 
+ protected:
+  // How long a client has to end after SIGTERM before it is killed.
+  int stop_wait_ms;
+
  private:
   bool PerUserBinPathExist();
   int LaunchPerUserBin();

@@ -1,6 +1,6 @@
 // Internals shared by the sources of the file operations (file-op.cpp,
-// file-op-move.cpp, file-op-remove.cpp); no part of the library's interface,
-// which is file-op.h alone.
+// file-op-move.cpp, file-op-remove.cpp, small-file.cpp); no part of the
+// library's interface, which is file-op.h and small-file.h.
 #pragma once
 
 #include <dirent.h>

@@ -167,19 +167,6 @@ int mkdir_walk(char* text, bool force, mode_t mode, size_t* stop) {
 
 bool is_out_of_space(int e) { return e == ENOSPC || e == EDQUOT; }
 
-// Writes all n bytes, going on after partial writes and interruptions.
-// 0, or -1 with errno (a write that makes no progress keeps its errno).
-int write_all(int fd, const char* buf, size_t n) {
-  while (n > 0) {
-    const ssize_t w = write(fd, buf, n);
-    if (w < 0 && errno == EINTR) continue;
-    if (w <= 0) return -1;
-    buf += w;
-    n -= static_cast<size_t>(w);
-  }
-  return 0;
-}
-
 // Moves the bytes of in to out. 0, -1, or -2 for lack of space or quota.
 int copy_bytes(int in, int out) {
   std::unique_ptr<char, FreeDeleter> buf(static_cast<char*>(malloc(kCopyBlockSize)));
@@ -198,7 +185,7 @@ int copy_bytes(int in, int out) {
       return -1;
     }
     if (n == 0) return 0;
-    if (write_all(out, buf.get(), static_cast<size_t>(n)) != 0) {
+    if (FSWriteAll(out, buf.get(), static_cast<size_t>(n)) != 0) {
       const int e = errno;
       LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", err_text(e).c_str(), e);
       return is_out_of_space(e) ? -2 : -1;
@@ -596,13 +583,6 @@ int FSRealPath(const ustring& path, ustring& real) {
   std::unique_ptr<char, FreeDeleter> buf(static_cast<char*>(malloc(kRealPathBufferSize)));
   if (!buf || !realpath(path.c_str(), buf.get())) return -1;
   real = buf.get();
-  return 0;
-}
-
-int FSGetRealPath(ustring& path) {
-  LOG_MSG(L_DEBUG, kLogComp, "[DEBUG] file-op(%d):  org path [%s]\n", path.c_str());
-  if (FSRealPath(path, path) != 0) return -1;
-  LOG_MSG(L_DEBUG, kLogComp, "[DEBUG] file-op(%d):  get full path [%s]\n", path.c_str());
   return 0;
 }
 

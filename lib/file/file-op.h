@@ -138,9 +138,6 @@ bool IsMSDOS(const ustring& path);
 // -1 with errno set (real untouched; ENAMETOOLONG past PATH_MAX). Quiet, for
 // callers that report a failure themselves; real may be path itself.
 int FSRealPath(const ustring& path, ustring& real);
-// FSRealPath in place, with the path before and after as debug lines; path
-// is left as it was on failure.
-int FSGetRealPath(ustring& path);
 int FSCreateSymbolicLink(const ustring& target_path, const ustring& link_path);
 int FSReadSymbolicLink(const ustring& link_path, ustring& target_path);
 int FSChown(const ustring& path, uid_t owner, gid_t group);

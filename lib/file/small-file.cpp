@@ -5,21 +5,15 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
+#include "file-op-internal.h"
 #include "unique-fd.h"
+
+using fileop_detail::err_text;
 
 namespace {
 
-// Room for any of the system's error texts.
-constexpr size_t kErrTextSize = 256;
-
 std::string quoted(const ustring& path) { return std::string("'") + path.c_str() + "'"; }
-
-std::string err_text(int e) {
-  char buf[kErrTextSize];
-  return std::string(strerror_r(e, buf, sizeof buf));
-}
 
 }  // namespace
 
@@ -59,5 +53,16 @@ int FSReadSmallFileQuiet(const ustring& path, size_t limit, std::string& bytes, 
   }
   buf.resize(got);
   bytes.swap(buf);
+  return 0;
+}
+
+int FSWriteAll(int fd, const char* bytes, size_t size) {
+  while (size > 0) {
+    const ssize_t n = write(fd, bytes, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return -1;
+    bytes += n;
+    size -= static_cast<size_t>(n);
+  }
   return 0;
 }

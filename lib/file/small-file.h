@@ -1,6 +1,6 @@
-// Reading a small regular file whole without logging, for readers that the
-// logger itself uses (its level file): they return what went wrong and
-// leave the reporting to their caller.
+// Reading a small regular file whole and writing a buffer whole, without
+// logging: the logger reads its level file with them, and every caller
+// reports a failure in words of its own.
 #pragma once
 
 #include <cstddef>
@@ -14,3 +14,8 @@
 // limit, unreadable. The open never blocks and never follows a link, so no
 // planted object can hang the caller. bytes and why are emptied first.
 int FSReadSmallFileQuiet(const ustring& path, size_t limit, std::string& bytes, std::string& why);
+
+// Writes all size bytes of bytes to fd, going on after partial writes and
+// interruptions. 0, or -1 with errno set (a write that makes no progress
+// keeps the errno it left).
+int FSWriteAll(int fd, const char* bytes, size_t size);

@@ -1,5 +1,5 @@
 // Config reading real files: the line syntax, the all-or-nothing store and
-// the 8192-byte read pieces.
+// the 8192-byte read pieces of the flat files; one section of an INI file.
 #include "config.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +79,28 @@ TEST(ConfigRead, LineSyntax) {
     EXPECT_EQ(r.result, row.result) << row.name;
     EXPECT_EQ(r.store, row.store) << row.name;
   }
+}
+
+TEST(ConfigReadSection, KeysOfTheSectionInQtsIniDialect) {
+  const Row rows[] = {
+      {"keys of the section only", "a=0\n[V]\nb=1\n[W]\nc=2\n", {{"b", "1"}}, 0},
+      {"blanks dropped, comment line", "[V]\n ; x=1\n  k  =  v w  \r\n", {{"k", "v w"}}, 0},
+      {"quotes keep blanks", "[V]\nk=\" 42\"\n", {{"k", " 42"}}, 0},
+      {"backslash escapes", "[V]\nk=a\\,b\\\\c\n", {{"k", "a,b\\c"}}, 0},
+      {"a list is left out", "[V]\nk=1\nk=2,3\n", {{"k", "1"}}, 0},
+      {"no pair skipped, header without ']'", "[W]\njunk\n[V\nk=1\n", {{"k", "1"}}, 0},
+      {"section met twice, later wins", "[V]\nk=1\n[W]\n[V]\nk=2", {{"k", "2"}}, 0},
+      {"empty value", "[V]\nk=\n", {{"k", ""}}, 0},
+  };
+  for (const auto& row : rows) {
+    testutil::TempDir dir;
+    testutil::write_file(dir / "INFO", row.content);
+    Config config;
+    EXPECT_EQ(config.read_section(ustring((dir / "INFO").c_str()), "V"), row.result) << row.name;
+    EXPECT_EQ(pairs_of(config), row.store) << row.name;
+  }
+  Config config;
+  EXPECT_EQ(config.read_section(ustring("/nonexistent/INFO"), "V"), -1);
 }
 
 TEST(ConfigRead, EmbeddedNulEndsTheLine) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "archive_writer.h"
+#include "extraction_watch.h"
 #include "faults_tree.h"
 #include "faults_util.h"
 #include "gmock/gmock.h"
@@ -428,6 +429,25 @@ TEST_F(IsolationTest, ExtractingThreadOpensOnlyBelowTheAppFolder) {
     EXPECT_THAT(probe->output(), HasSubstr(row.open)) << probe->output() << Log();
     EXPECT_THAT(probe->output(), HasSubstr("result=0\n")) << probe->output() << Log();
     EXPECT_THAT(Log(), HasSubstr(row.message));
+  }
+}
+
+// NIMBORA_STALL_MS shortens the stall bound, only as a plain number and
+// never past the launcher's own minute.
+TEST(WatchdogBounds, StallBoundIsShortenedOnlyByAPlainNumber) {
+  const struct {
+    const char* value;  // nullptr: unset
+    long long millis;
+  } rows[] = {{"2000", 2000},    {"59999", 59999}, {"60000", 60000}, {"90000", 60000}, {"0", 60000},
+              {"2000ms", 60000}, {"-5", 60000},    {" 2000", 60000}, {"", 60000},      {nullptr, 60000}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.value ? row.value : "(unset)");
+    if (row.value)
+      setenv("NIMBORA_STALL_MS", row.value, 1);
+    else
+      unsetenv("NIMBORA_STALL_MS");
+    SetWatchdogBoundsForTest(nullptr);
+    EXPECT_EQ(CurrentWatchdogBounds().stall.count(), row.millis);
   }
 }
 

@@ -5,13 +5,11 @@
 #include <signal.h>
 
 #include <QCoreApplication>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "extraction_watch.h"
 #include "linux/package_info.h"
 #include "log.h"
 #include "strtab.h"
@@ -37,13 +35,6 @@ int RunScenario(int argc, char** argv) {
   const ustring home = Service::GetUserInstallPath();
   Logger::Initialize(Logger::FILE_LOGGER, home + "/service.log",
                      Service::GetRootNimboraInstallPath() + "/log/launcher.debug", 50);
-  // NIMBORA_SCENARIO_STALL_MS: the watchdog's stall bound, for a case that
-  // must not wait out the real one.
-  if (const char* stall = getenv("NIMBORA_SCENARIO_STALL_MS")) {
-    const WatchdogBounds bounds{std::chrono::milliseconds(atoi(stall)),
-                                CurrentWatchdogBounds().memory_growth};
-    SetWatchdogBoundsForTest(&bounds);
-  }
   TestService s;
   if (scenario == "decide") {
     s.PreUpgrade();

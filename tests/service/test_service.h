@@ -13,4 +13,5 @@ class TestService : public LinuxService {
     return FSCopyPath(ustring(src.c_str()), ustring(dest.c_str()));
   }
   const VersionInfo& Source() const { return source_version; }
+  void SetStopWait(int millis) { stop_wait_ms = millis; }
 };

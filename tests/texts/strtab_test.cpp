@@ -1,8 +1,6 @@
-// The string table itself: English fallback, key lookup, the shared texts and
-// the escape replacement of LoadStr, with real translation files.
+// The string table itself: English fallback, key lookup, clean source texts
+// and the escape replacement of LoadStr, with real translation files.
 #include <QFile>
-#include <map>
-#include <utility>
 
 #include "testutil.h"
 #include "texts_testutil.h"
@@ -71,28 +69,11 @@ TEST(StrTableLookup, EveryKeyFindsItsOwnIdentifier) {
   }
 }
 
-TEST(StrTableTexts, ExactlyTheNinePairsShareATextAndAllOthersAreDistinct) {
-  std::map<std::string, std::vector<int>> ids_by_text;
-  for (unsigned int i = 0; i < StrTable::NUM_STRING_IDS; ++i) {
-    ASSERT_NE(StrTable::stab[i], nullptr) << "id " << i;
-    ASSERT_NE(StrTable::stab[i][0], '\0') << "id " << i;
-    ids_by_text[StrTable::stab[i]].push_back(static_cast<int>(i));
-  }
-  std::set<std::pair<int, int>> shared;
-  for (const auto& entry : ids_by_text) {
-    ASSERT_LE(entry.second.size(), 2u) << entry.first;
-    if (entry.second.size() == 2) shared.insert({entry.second[0], entry.second[1]});
-  }
-  const std::set<std::pair<int, int>> expected = {{11, 118}, {13, 123}, {22, 114},  {39, 69},  {43, 68},
-                                                  {48, 99},  {66, 158}, {116, 169}, {130, 157}};
-  EXPECT_EQ(shared, expected);
-  EXPECT_EQ(ids_by_text.size(), 161u);
-  EXPECT_EQ(distinct_texts().size(), 161u);
-}
-
 TEST(StrTableTexts, TextsAreCleanSourceTexts) {
   for (unsigned int i = 0; i < StrTable::NUM_STRING_IDS; ++i) {
+    ASSERT_NE(StrTable::stab[i], nullptr) << "id " << i;
     const QString text = QString::fromUtf8(StrTable::stab[i]);
+    EXPECT_FALSE(text.isEmpty()) << "id " << i;
     EXPECT_EQ(text, text.trimmed()) << "id " << i;
     EXPECT_FALSE(text.contains('\\')) << "id " << i << ": escapes belong in translations only";
     EXPECT_FALSE(text.contains('\n') || text.contains('\t')) << "id " << i;
