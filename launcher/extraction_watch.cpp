@@ -4,13 +4,12 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
 
 #include "log.h"
+#include "shortened_bound.h"
 #include "threads_left_behind.h"
 #include "unique-file.h"
 
@@ -44,16 +43,9 @@ constexpr uint64_t kSectorBytes = 512;
 constexpr uint64_t kPageBytes = 4096;
 constexpr size_t kCounterTextBytes = 512;
 
-// NIMBORA_STALL_MS, a plain number of milliseconds, shortens the stall bound
-// (the tests of a stalled package need not wait a minute); it never
-// lengthens it, and any other value is ignored.
-milliseconds StallBound() {
-  const char* text = getenv("NIMBORA_STALL_MS");
-  const size_t digits = text ? strspn(text, "0123456789") : 0;
-  if (digits == 0 || text[digits] != '\0' || digits > 5) return kStallBound;
-  const milliseconds shorter(atoi(text));
-  return shorter.count() > 0 && shorter < kStallBound ? shorter : kStallBound;
-}
+// NIMBORA_STALL_MS shortens the stall bound (the tests of a stalled package
+// need not wait a minute).
+milliseconds StallBound() { return ShortenedBound("NIMBORA_STALL_MS", kStallBound); }
 
 WatchdogBounds g_bounds{StallBound(), kMemoryGrowthBound};
 // Never destroyed: a thread that was left behind may still run it at exit.

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <cstring>
@@ -28,6 +29,7 @@
 #include "linux/client_identity.h"
 #include "linux/start_signals.h"
 #include "log.h"
+#include "shortened_bound.h"
 #include "unique-fd.h"
 
 namespace {
@@ -55,7 +57,8 @@ constexpr int64_t kClientSettledNanos = 500000000;
 // How long a launch that installed looks for that sign after the start
 // script returned: a client normally writes its pid file within a second or
 // two of its start; one slower than this is judged at the next launch.
-constexpr int kSignLookMillis = 5000;
+// NIMBORA_CLIENT_LOOK_MS may shorten it (tests of clients that never start).
+constexpr std::chrono::milliseconds kSignLook{5000};
 constexpr useconds_t kSignLookIntervalMicros = 100000;
 constexpr int64_t kNanosPerSecond = 1000000000;
 // Room an upgrade needs on the home's file system besides the bytes the
@@ -484,7 +487,7 @@ void LinuxService::FallBack(const char* why) {
 // Looks until the sign is seen or the bound has passed.
 LinuxService::ClientSign LinuxService::LookForSign() const {
   const ClientIdentity client(per_user_install_path + kClientRelPath);
-  const int64_t end = MonotonicMillis() + kSignLookMillis;
+  const int64_t end = MonotonicMillis() + ShortenedBound("NIMBORA_CLIENT_LOOK_MS", kSignLook).count();
   for (;;) {
     const ClientSign sign = SignOf(client);
     if (sign == ClientSign::kRuns || MonotonicMillis() >= end) return sign;

@@ -20,6 +20,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 // How many times slower than a plain build the code under test runs in this
@@ -149,6 +150,21 @@ inline void apply_env(const std::vector<std::string>& env) {
     if (eq != std::string::npos) setenv(e.substr(0, eq).c_str(), e.substr(eq + 1).c_str(), 1);
   }
 }
+
+// One variable set for a scope, and the processes started in it; unset
+// at its end (empty: nothing set).
+class ScopedEnv {
+ public:
+  ScopedEnv(std::string name, const std::string& value) : name_(std::move(name)) {
+    if (!value.empty()) setenv(name_.c_str(), value.c_str(), 1);
+  }
+  ~ScopedEnv() { unsetenv(name_.c_str()); }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  std::string name_;
+};
 
 struct RunResult {
   int status = -1;  // exit status, or 128 + signal number

@@ -23,9 +23,12 @@ namespace {
 
 constexpr char kRunForever[] = "trap 'exit 0' TERM\nwhile :; do sleep 1 & wait $!; done\n";
 constexpr char kWritePid[] = "printf 'pid=%s\\n' $$ > \"$HOME/.NimboraBackup/ui.pid\"\n";
-// Longer than the launcher's look for the new client, so that the first
+// The launcher's look for the new client, shortened where the client never
+// starts: that look is waited out in full.
+constexpr char kShortLook[] = "1000";
+// Longer than the short look and the launch after it, so that the first
 // launch leaves the decision to the second.
-constexpr int kSlowClientSeconds = 20;
+constexpr int kSlowClientSeconds = 8;
 
 enum class Verdict { kKept, kOnProbation, kPutBack };
 
@@ -34,19 +37,20 @@ struct ClientCase {
   std::string client;  // bin/nimbora-backup-ui of build 1002; "" keeps the good one
   std::string script;  // package/start-stop of build 1002; "" keeps the good one
   Verdict first;       // after the launch that installs
+  const char* look;    // NIMBORA_CLIENT_LOOK_MS; "" for the launcher's own
 };
 
 const ClientCase kClients[] = {
-    {"good", "", "", Verdict::kKept},
-    {"exits_at_once_without_a_pid_file", "#!/bin/sh\nexit 1\n", "", Verdict::kPutBack},
+    {"good", "", "", Verdict::kKept, ""},
+    {"exits_at_once_without_a_pid_file", "#!/bin/sh\nexit 1\n", "", Verdict::kPutBack, kShortLook},
     {"writes_its_pid_file_and_crashes", std::string("#!/bin/sh\n") + kWritePid + "kill -SEGV $$\n", "",
-     Verdict::kPutBack},
+     Verdict::kPutBack, kShortLook},
     {"start_script_fails", "", "#!/bin/sh\necho \"$1 1002\" >> \"$HOME/started\"\nexit 1\n",
-     Verdict::kPutBack},
-    {"writes_its_pid_file_after_20_s",
+     Verdict::kPutBack, kShortLook},
+    {"writes_its_pid_file_late",
      "#!/bin/sh\ntrap 'exit 0' TERM\nsleep " + std::to_string(kSlowClientSeconds) + " & wait $!\n" +
          kWritePid + kRunForever,
-     "", Verdict::kOnProbation},
+     "", Verdict::kOnProbation, kShortLook},
 };
 
 std::vector<std::string> backups(const LaunchTree& t) {
@@ -109,6 +113,7 @@ class NewClient : public ::testing::TestWithParam<ClientCase> {};
 
 TEST_P(NewClient, RunsOrThePreviousCopyIsBackByTheSecondLaunch) {
   const ClientCase& c = GetParam();
+  const ScopedEnv look("NIMBORA_CLIENT_LOOK_MS", c.look);
   LaunchTree t;
   TreeSnapshot old_copy;
   ASSERT_NO_FATAL_FAILURE(install_then_offer(t, c.client, c.script, old_copy));
@@ -227,6 +232,7 @@ bool wait_for_probation(const LaunchTree& t, Inotify& in, const Child& launcher)
 class FallBack : public ::testing::TestWithParam<FallBackKill> {};
 
 TEST_P(FallBack, KilledAtAnyPointTheNextLaunchHasThePreviousCopyBack) {
+  const ScopedEnv look("NIMBORA_CLIENT_LOOK_MS", kShortLook);
   LaunchTree t;
   ProcessSweeper sweeper(t.tmp());
   TreeSnapshot old_copy;
@@ -282,7 +288,7 @@ TEST(Logout, WhileLookingForTheNewClientDecidesNothing) {
   EXPECT_EQ(backups(t), std::vector<std::string>{"Nimbora.app_tmp"});
   EXPECT_THAT(record(t), HasSubstr("failure=probation\n")) << t.log();
 
-  EXPECT_EQ(t.launch().status, 0);
+  EXPECT_EQ(t.launch({std::string("NIMBORA_CLIENT_LOOK_MS=") + kShortLook}).status, 0);
   expect_state(t, Verdict::kPutBack, old_copy, new_copy);
 }
 
