@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "decoder_libraries.h"
+#include "usable_cores.h"
 
 namespace {
 
@@ -33,13 +34,15 @@ bool XzDecoder::TakesStream(const uint8_t* head, size_t size) {
   return size >= sizeof kMagic && memcmp(head, kMagic, sizeof kMagic) == 0;
 }
 
-XzDecoder::XzDecoder(PackagePass& pass, bool threaded) : input_(pass), threaded_(threaded) {
+XzDecoder::XzDecoder(PackagePass& pass) : input_(pass) {
+  const auto threads = static_cast<uint32_t>(std::clamp(UsableCores(), 1, static_cast<int>(kMaxThreads)));
+  threaded_ = threads > 1;
   lzma_mt options{};
   options.flags = LZMA_CONCATENATED;
-  options.threads = threaded ? std::clamp<uint32_t>(Decoders().lzma_cputhreads(), 1, kMaxThreads) : 1;
+  options.threads = threads;
   options.timeout = 0;
   // A limit of 0 keeps the decoder on the calling thread.
-  options.memlimit_threading = threaded ? kThreadingMemory : 0;
+  options.memlimit_threading = threaded_ ? kThreadingMemory : 0;
   options.memlimit_stop = kStopMemory;
   ready_ = Decoders().lzma_stream_decoder_mt(&stream_, &options) == LZMA_OK;
 }
