@@ -11,8 +11,6 @@ namespace {
 constexpr char kIsalName[] = "libisal.so.2";
 // liblzma 5.4 added the multi-threaded decoder without a new soname.
 constexpr char kLzmaName[] = "liblzma.so.5";
-// The library libarchive itself decodes zstd with.
-constexpr char kZstdName[] = "libzstd.so.1";
 
 std::atomic<bool> g_disabled{false};
 
@@ -25,7 +23,6 @@ struct Symbol {
   {#fn, [](DecoderLibraries& lib, void* address) { lib.fn = reinterpret_cast<decltype(lib.fn)>(address); }},
 constexpr Symbol kIsalSymbols[] = {NIMBORA_ISAL_FUNCTIONS(NIMBORA_DECODER_SYMBOL)};
 constexpr Symbol kLzmaSymbols[] = {NIMBORA_LZMA_FUNCTIONS(NIMBORA_DECODER_SYMBOL)};
-constexpr Symbol kZstdSymbols[] = {NIMBORA_ZSTD_FUNCTIONS(NIMBORA_DECODER_SYMBOL)};
 #undef NIMBORA_DECODER_SYMBOL
 
 // Loads one library and stores all of its functions, or none; a library
@@ -54,7 +51,6 @@ void Load(DecoderLibraries& lib, const char* soname, const Symbol (&symbols)[N])
 DecoderLibraries::DecoderLibraries() {
   Load(*this, kIsalName, kIsalSymbols);
   Load(*this, kLzmaName, kLzmaSymbols);
-  Load(*this, kZstdName, kZstdSymbols);
 }
 
 const DecoderLibraries& Decoders() {

@@ -1,7 +1,7 @@
 // DecoderLibraries: the faster decoders the extractor feeds libarchive with,
 // looked up when the first package is read, as libarchive itself is: ISA-L's
-// inflate for gzip, liblzma's multi-threaded decoder for xz and libzstd's
-// streaming decoder for zstd, run ahead of libarchive. Each library
+// inflate for gzip and liblzma's multi-threaded decoder for xz, run before
+// libarchive. Each library
 // is optional: where it is missing, or too old to have the functions, its
 // pointers stay null and libarchive decodes that compression itself.
 // Loaded once, never unloaded; all functions of a library or none.
@@ -9,7 +9,6 @@
 
 #include <isa-l/igzip_lib.h>
 #include <lzma.h>
-#include <zstd.h>
 
 #define NIMBORA_ISAL_FUNCTIONS(X) \
   X(isal_inflate_init)            \
@@ -19,22 +18,13 @@
 #define NIMBORA_LZMA_FUNCTIONS(X) \
   X(lzma_stream_decoder_mt)       \
   X(lzma_code)                    \
-  X(lzma_end)                     \
-  X(lzma_cputhreads)
-
-#define NIMBORA_ZSTD_FUNCTIONS(X) \
-  X(ZSTD_createDStream)           \
-  X(ZSTD_initDStream)             \
-  X(ZSTD_decompressStream)        \
-  X(ZSTD_freeDStream)             \
-  X(ZSTD_isError)
+  X(lzma_end)
 
 class DecoderLibraries {
  public:
 #define NIMBORA_DECODER_POINTER(name) decltype(&::name) name = nullptr;
   NIMBORA_ISAL_FUNCTIONS(NIMBORA_DECODER_POINTER)
   NIMBORA_LZMA_FUNCTIONS(NIMBORA_DECODER_POINTER)
-  NIMBORA_ZSTD_FUNCTIONS(NIMBORA_DECODER_POINTER)
 #undef NIMBORA_DECODER_POINTER
 
   DecoderLibraries();
@@ -46,7 +36,6 @@ class DecoderLibraries {
 
   bool has_isal() const { return isal_inflate != nullptr; }
   bool has_lzma_mt() const { return lzma_stream_decoder_mt != nullptr; }
-  bool has_zstd() const { return ZSTD_decompressStream != nullptr; }
 };
 
 // The one instance, loaded on first use; thread-safe.

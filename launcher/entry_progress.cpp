@@ -1,6 +1,5 @@
 #include "entry_progress.h"
 
-#include <system_error>
 #include <utility>
 
 #include "extraction_watch.h"
@@ -13,25 +12,21 @@ std::optional<int64_t> ProgressPercent(int steps, int total) {
 
 EntryCounter::EntryCounter(bool concurrent, std::function<void()> prepare, Count count)
     : prepare_(std::move(prepare)), count_(std::move(count)) {
-  if (concurrent) {
-    try {
-      thread_ = std::thread(&EntryCounter::RunOnOwnThread, this);
-      return;
-    } catch (const std::system_error&) {
-    }
-  }
-  Run();
+  if (concurrent)
+    thread_ = TaskThread([this] {
+      if (prepare_) prepare_();
+      Run();
+    });
+  if (!thread_.started()) Run();
 }
 
 EntryCounter::~EntryCounter() {
   stop_.store(true, std::memory_order_relaxed);
-  Join();
+  thread_.Join();
 }
 
 std::optional<int> EntryCounter::WaitForFirstEntry() {
-  std::unique_lock<std::mutex> lock(mutex_);
-  started_.wait(lock, [this] { return first_seen_ || ended_; });
-  if (!ended_) return std::nullopt;
+  if (!seen_.WaitUntil([](const Seen& s) { return s.first || s.ended; }).ended) return std::nullopt;
   return total_;
 }
 
@@ -41,30 +36,14 @@ std::optional<int> EntryCounter::TotalSoFar() const {
 }
 
 int EntryCounter::Total() {
-  Join();
+  thread_.Join();
   return total_;
 }
 
-void EntryCounter::RunOnOwnThread() {
-  if (prepare_) prepare_();
-  Run();
-}
-
 void EntryCounter::Run() {
-  total_ = count_([this] { Signal(true, false); }, stop_);
+  total_ = count_([this] { seen_.Change([](Seen& s) { s.first = true; }); }, stop_);
   counted_.store(true, std::memory_order_release);
-  Signal(false, true);
-}
-
-void EntryCounter::Signal(bool first_seen, bool ended) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  first_seen_ = first_seen_ || first_seen;
-  ended_ = ended_ || ended;
-  started_.notify_all();
-}
-
-void EntryCounter::Join() {
-  if (thread_.joinable()) thread_.join();
+  seen_.Change([](Seen& s) { s.ended = true; });
 }
 
 HeldProgress::HeldProgress(EntryCounter& counter, ExtractionWatch& watch, const ustring& source,

@@ -4,13 +4,11 @@
 #pragma once
 
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
-#include <mutex>
 #include <optional>
-#include <thread>
 
+#include "task_thread.h"
 #include "ustring.h"
 
 class ExtractionWatch;
@@ -49,10 +47,12 @@ class EntryCounter {
   void Abandon() { stop_.store(true, std::memory_order_relaxed); }
 
  private:
-  void RunOnOwnThread();
+  struct Seen {
+    bool first = false;
+    bool ended = false;
+  };
+
   void Run();
-  void Signal(bool first_seen, bool ended);
-  void Join();
 
   const std::function<void()> prepare_;
   const Count count_;
@@ -60,11 +60,8 @@ class EntryCounter {
   // Set, with release, once total_ holds the count's result.
   std::atomic<bool> counted_{false};
   int total_ = 0;
-  std::mutex mutex_;
-  std::condition_variable started_;
-  bool first_seen_ = false;
-  bool ended_ = false;
-  std::thread thread_;
+  Shared<Seen> seen_;
+  TaskThread thread_;
 };
 
 // The progress reports of the extraction pass, held back until the count

@@ -113,16 +113,14 @@ void RunEntryHookForTest() {
 }
 
 void ExtractionWatch::Finish(int result) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  finished_ = true;
-  result_ = result;
-  finished_cv_.notify_all();
+  state_.Change([result](std::optional<int>& finished) { finished = result; });
 }
 
 bool ExtractionWatch::WaitForFinish(milliseconds timeout, int& result) {
-  std::unique_lock<std::mutex> lock(mutex_);
-  if (!finished_cv_.wait_for(lock, timeout, [this] { return finished_; })) return false;
-  result = result_;
+  const auto state =
+      state_.WaitFor(timeout, [](const std::optional<int>& finished) { return finished.has_value(); });
+  if (!state) return false;
+  result = **state;
   return true;
 }
 
@@ -130,8 +128,7 @@ void ExtractionWatch::Abandon() {
   // Before the thread is let go: from here on the process must not run its
   // exit-time destructors under it.
   ThreadsLeftBehind::Note();
-  std::lock_guard<std::mutex> lock(mutex_);
-  abandoned_.store(true, std::memory_order_release);
+  state_.Change([this](std::optional<int>&) { abandoned_.store(true, std::memory_order_release); });
 }
 
 int ExtractionWatch::GiveUp(const ustring& source, milliseconds stall) {

@@ -11,12 +11,12 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <mutex>
+#include <optional>
 
+#include "task_thread.h"
 #include "ustring.h"
 
 struct WatchdogBounds {
@@ -60,8 +60,9 @@ class ExtractionWatch {
   // for a report that is running, so none reaches the dialog afterwards.
   template <typename Fn>
   void Report(Fn&& report) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (!abandoned()) report();
+    state_.Change([&](std::optional<int>&) {
+      if (!abandoned()) report();
+    });
   }
 
   // On the extracting thread, at its end: its result.
@@ -80,8 +81,6 @@ class ExtractionWatch {
   std::atomic<bool> flushing_{false};
   bool disk_stalled_ = false;
   std::atomic<bool> abandoned_{false};
-  std::mutex mutex_;
-  std::condition_variable finished_cv_;
-  bool finished_ = false;
-  int result_ = -1;
+  // The extraction's result once it has finished.
+  Shared<std::optional<int>> state_;
 };

@@ -12,8 +12,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "adapter.h"
@@ -29,6 +27,7 @@
 #include "package_source.h"
 #include "package_stream.h"
 #include "strtab.h"
+#include "task_thread.h"
 #include "thread_confinement.h"
 #include "utf8_names.h"
 
@@ -178,13 +177,13 @@ int Extractor::Extract() {
   worker->package_ = PackageFile::Open(source);
   worker->watch_ = std::make_shared<ExtractionWatch>();
   worker->confine_ = true;
-  try {
-    std::thread([worker] { worker->watch_->Finish(worker->ExtractHere()); }).detach();
-  } catch (const std::system_error&) {
+  TaskThread extraction([worker] { worker->watch_->Finish(worker->ExtractHere()); });
+  if (!extraction.started()) {
     LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): no thread to extract on, extracting here\n");
     worker->confine_ = false;
     return worker->ExtractHere();
   }
+  extraction.LetGo();
   const int r = worker->watch_->Wait(source);
   disk_stalled_ = r != 0 && worker->watch_->disk_stalled();
   return r;
@@ -263,15 +262,7 @@ int Extractor::ExtractHere() {
 
 int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progress, bool& info_written) {
   Utf8Names names;
-  // Decoded ahead, on a thread that only reads the package, while a core is
-  // free for it, besides the one a count running beside this pass takes.
-  const int counting_beside = declared_count_ <= 0 && package_->shared() ? 1 : 0;
-  DecodeAhead::Placement decoding{true, nullptr};
-  if (confine_)
-    decoding.on_thread = [package = package_] {
-      ConfineThisThread({{}, ReadByName(*package)}, "the decoding thread");
-    };
-  PackageStream stream(package_, watch_, std::move(decoding), counting_beside);
+  PackageStream stream(package_, watch_);
   // Declared first so that it is freed last, after the reader.
   WriteHandle ext;
   KeptIfAbandoned keep(ext, *watch_);

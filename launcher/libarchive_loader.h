@@ -39,7 +39,6 @@
   X(archive_read_support_filter_all)    \
   X(archive_read_support_filter_gzip)   \
   X(archive_read_support_filter_xz)     \
-  X(archive_read_support_filter_zstd)   \
   X(archive_read_support_format_all)    \
   X(archive_read_support_format_raw)    \
   X(archive_write_data_block)           \

@@ -1,4 +1,4 @@
-// PackageDecoder: a decoder of the package's compression that runs ahead of
+// PackageDecoder: a decoder of the package's compression that runs before
 // libarchive, so that libarchive reads the decompressed stream. It checks
 // every check the compression carries (CRCs, lengths, checksums) and reads
 // the package to its last byte. Damage it finds (a check that fails, data
@@ -12,7 +12,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -41,11 +40,7 @@ class PackageDecoder {
 
   // A decoder for the package whose first bytes are `head`, reading from
   // `pass` (at offset 0); null when none of the faster decoders takes it.
-  // The decoder may run on another thread than the one that made it; it
-  // starts threads of its own only when `core_free` (asked only by such a
-  // decoder) says a core is free for them.
-  static std::unique_ptr<PackageDecoder> For(const uint8_t* head, size_t size, PackagePass& pass,
-                                             const std::function<bool()>& core_free);
+  static std::unique_ptr<PackageDecoder> For(const uint8_t* head, size_t size, PackagePass& pass);
 
  protected:
   Step Damaged(const char* what) {

@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <optional>
 #include <utility>
 
 #include "archive_reader.h"
@@ -19,6 +18,9 @@ constexpr size_t kHeadBytes = 16;
 constexpr int kDamageErrno = EILSEQ;
 // OpenRawReader's filter that stands for all of libarchive's.
 constexpr int kAnyFilter = -1;
+// Decoded bytes handed to libarchive at a time: the decoder runs in long
+// stretches, and the buffer stays a small part of the launcher's memory.
+constexpr size_t kDecodedBytes = 512 * 1024;
 
 la_ssize_t ReadRaw(archive* a, void* pass, const void** buffer) {
   auto* p = static_cast<PackagePass*>(pass);
@@ -37,12 +39,8 @@ void PassErrorOn(archive* from, archive* to) {
 
 }  // namespace
 
-PackageStream::PackageStream(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch,
-                             DecodeAhead::Placement decoding, int busy_beside)
-    : watch_(watch),
-      pass_(std::move(file), std::move(watch)),
-      decoding_(std::move(decoding)),
-      busy_beside_(busy_beside) {}
+PackageStream::PackageStream(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch)
+    : watch_(watch), pass_(std::move(file), std::move(watch)) {}
 
 int PackageStream::Open() {
   if (pass_.Open() != 0) return -1;
@@ -51,23 +49,14 @@ int PackageStream::Open() {
   if (!pass_.seekable()) return 0;
   uint8_t head[kHeadBytes];
   const ssize_t n = pread(file().fd(), head, sizeof head, 0);
-  // Counting the threads ready to run takes a few milliseconds: only for a
-  // package that a faster decoder takes, and only once.
-  std::optional<bool> core_free;
-  const auto ahead = [&] {
-    if (!core_free) core_free = decoding_.ahead && DecodeAhead::CoreToSpare(busy_beside_);
-    return *core_free;
-  };
-  std::unique_ptr<PackageDecoder> decoder;
-  if (n > 0) decoder = PackageDecoder::For(head, static_cast<size_t>(n), pass_, ahead);
-  if (!decoder) {
+  if (n > 0) decoder_ = PackageDecoder::For(head, static_cast<size_t>(n), pass_);
+  if (!decoder_) {
     DecodeByLibarchive();
     return 0;
   }
-  decoding_.ahead = ahead();
-  LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): '%s' decoded by %s%s\n", file().path().c_str(),
-          decoder->name(), decoding_.ahead ? ", ahead on a thread of its own" : "");
-  decoder_ = std::make_unique<DecodeAhead>(std::move(decoder), std::move(decoding_));
+  LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): '%s' decoded by %s\n", file().path().c_str(),
+          decoder_->name());
+  decoded_.resize(kDecodedBytes);
   return 0;
 }
 
@@ -78,22 +67,24 @@ ssize_t PackageStream::Read(archive* a, const void** buffer) {
 }
 
 ssize_t PackageStream::ReadDecoded(archive* a, const void** buffer) {
-  const uint8_t* out = nullptr;
   size_t size = 0;
-  switch (decoder_->Next(&out, &size)) {
+  if (last_ == PackageDecoder::Step::kData) {
+    last_ = decoder_->Next(decoded_.data(), decoded_.size(), &size);
+    last_error_ = last_ == PackageDecoder::Step::kReadFailed ? errno : 0;
+  }
+  switch (last_) {
     case PackageDecoder::Step::kData:
-      *buffer = out;
+      *buffer = decoded_.data();
       delivered_ += static_cast<int64_t>(size);
       return static_cast<ssize_t>(size);
     case PackageDecoder::Step::kEnd:
       return 0;
-    case PackageDecoder::Step::kReadFailed: {
-      const int error = errno;
-      Lib().archive_set_error(a, error, "Failed to read '%s': %s", file().path().c_str(), strerror(error));
+    case PackageDecoder::Step::kReadFailed:
+      Lib().archive_set_error(a, last_error_, "Failed to read '%s': %s", file().path().c_str(),
+                              strerror(last_error_));
       return -1;
-    }
     case PackageDecoder::Step::kDamaged:
-      Lib().archive_set_error(a, kDamageErrno, "Damaged package: %s", decoder_->decoder().damage());
+      Lib().archive_set_error(a, kDamageErrno, "Damaged package: %s", decoder_->damage());
       return -1;
     case PackageDecoder::Step::kGiveUp:
       break;
@@ -108,7 +99,7 @@ bool PackageStream::TakeOver(archive* a) {
   LOG_MSG(L_DEBUG, "extractor_debug",
           "[DEBUG] extractor(%d): libarchive decodes '%s' from %lld decoded bytes on\n",
           file().path().c_str(), static_cast<long long>(delivered_));
-  const int filter = decoder_->decoder().filter();
+  const int filter = decoder_->filter();
   decoder_.reset();
   if (OpenRawReader(filter)) return true;
   if (takeover_) PassErrorOn(takeover_.get(), a);
@@ -128,8 +119,6 @@ bool PackageStream::OpenRawReader(int filter) {
     Lib().archive_read_support_filter_gzip(t);
   } else if (filter == ARCHIVE_FILTER_XZ) {
     Lib().archive_read_support_filter_xz(t);
-  } else if (filter == ARCHIVE_FILTER_ZSTD) {
-    Lib().archive_read_support_filter_zstd(t);
   } else {
     Lib().archive_read_support_filter_all(t);
   }

@@ -1,8 +1,7 @@
 // PackageStream: what a libarchive reader of the package reads. A regular
-// file compressed with gzip, xz or zstd is decoded ahead of libarchive by
-// the faster decoder for it (PackageDecoder), run ahead on a thread of its
-// own where the caller asks for it (DecodeAhead), and libarchive reads the
-// decompressed stream. A regular file of another compression (or without
+// file compressed with gzip or xz is decoded before libarchive by the faster
+// decoder for it (PackageDecoder), on the reading thread, and libarchive
+// reads the decompressed stream. A regular file of another compression (or without
 // the library for it) is decoded by libarchive on a raw reader of its own,
 // whose output libarchive's archive reader reads; an uncompressed one, a
 // FIFO or a device is the package's own bytes, as before.
@@ -18,20 +17,15 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "archive_handles.h"
-#include "decode_ahead.h"
 #include "package_decoder.h"
 #include "package_source.h"
 
 class PackageStream {
  public:
-  // A faster decoder runs where `decoding` places it; placed ahead, it runs
-  // ahead only if a core is free for it besides those of the calling thread
-  // and of `busy_beside` more threads of this process, which is asked once
-  // a faster decoder takes the package.
-  PackageStream(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch,
-                DecodeAhead::Placement decoding = {}, int busy_beside = 0);
+  PackageStream(std::shared_ptr<const PackageFile> file, std::shared_ptr<ExtractionWatch> watch);
   PackageStream(const PackageStream&) = delete;
   PackageStream& operator=(const PackageStream&) = delete;
 
@@ -60,9 +54,12 @@ class PackageStream {
 
   std::shared_ptr<ExtractionWatch> watch_;
   PackagePass pass_;
-  DecodeAhead::Placement decoding_;
-  int busy_beside_;
-  std::unique_ptr<DecodeAhead> decoder_;
+  std::unique_ptr<PackageDecoder> decoder_;
+  std::vector<uint8_t> decoded_;
+  // The decoder's last step once it has given one other than data: the
+  // answer to every later read.
+  PackageDecoder::Step last_ = PackageDecoder::Step::kData;
+  int last_error_ = 0;
   // Decoded bytes handed out so far: where libarchive's decoder takes over.
   int64_t delivered_ = 0;
   std::unique_ptr<PackagePass> takeover_pass_;

@@ -4,15 +4,20 @@
 #include <cstring>
 
 #include "decoder_libraries.h"
+#include "usable_cores.h"
 
 namespace {
 
 // The xz stream header's magic bytes.
 constexpr uint8_t kMagic[] = {0xfd, '7', 'z', 'X', 'Z', 0x00};
-// Two cores' worth of blocks as xz -T0 writes them at its default level
-// (24 MiB of output and an 8 MiB dictionary each) fit; a stream that needs
-// more is decoded on one thread, within the same bound.
-constexpr uint64_t kThreadingMemory = uint64_t{96} << 20;
+// Each thread's share: a block as xz -T writes it at its default level
+// (24 MiB of output, its input, an 8 MiB dictionary) fits even where it
+// does not compress. A bound of 96 MiB for two threads fitted two blocks
+// of the bench's package (15.8 MiB of input each: 47.9 MiB) with 0.2 MiB
+// to spare; blocks that compress to 17 MiB did not, and liblzma decoded
+// them one at a time with a core idle. A block that needs more than the
+// whole bound is decoded on one thread, within the same bound.
+constexpr uint64_t kThreadingMemoryPerThread = uint64_t{64} << 20;
 // Past this even one thread is refused and libarchive decodes, as it would
 // with its own limit.
 constexpr uint64_t kStopMemory = uint64_t{1} << 30;
@@ -33,13 +38,15 @@ bool XzDecoder::TakesStream(const uint8_t* head, size_t size) {
   return size >= sizeof kMagic && memcmp(head, kMagic, sizeof kMagic) == 0;
 }
 
-XzDecoder::XzDecoder(PackagePass& pass, bool threaded) : input_(pass), threaded_(threaded) {
+XzDecoder::XzDecoder(PackagePass& pass) : input_(pass) {
+  const auto threads = static_cast<uint32_t>(std::clamp(UsableCores(), 1, static_cast<int>(kMaxThreads)));
+  threaded_ = threads > 1;
   lzma_mt options{};
   options.flags = LZMA_CONCATENATED;
-  options.threads = threaded ? std::clamp<uint32_t>(Decoders().lzma_cputhreads(), 1, kMaxThreads) : 1;
+  options.threads = threads;
   options.timeout = 0;
   // A limit of 0 keeps the decoder on the calling thread.
-  options.memlimit_threading = threaded ? kThreadingMemory : 0;
+  options.memlimit_threading = threaded_ ? kThreadingMemoryPerThread * threads : 0;
   options.memlimit_stop = kStopMemory;
   ready_ = Decoders().lzma_stream_decoder_mt(&stream_, &options) == LZMA_OK;
 }

@@ -1,10 +1,9 @@
 // XzDecoder: xz streams, concatenated and padded, through liblzma's
 // multi-threaded decoder, which decodes the blocks of a stream written by
-// several threads at once, one per core. Each of its threads holds a whole
-// block's input and output besides its dictionary, so its memory is bounded,
-// and it takes threads only while a core is free for them: past the bound,
-// or with every core taken, it decodes on one thread, which needs no more
-// than its dictionary.
+// several threads at once, one per core this process may run on. Each of
+// its threads holds a whole block's input and output besides its
+// dictionary, so its memory is bounded: past the bound, or with one core,
+// it decodes on the calling thread, which needs no more than its dictionary.
 #pragma once
 
 #include <archive.h>
@@ -18,9 +17,7 @@ class XzDecoder : public PackageDecoder {
  public:
   static bool TakesStream(const uint8_t* head, size_t size);
 
-  // With `threaded` false (no core free for more threads), it decodes on
-  // the calling thread and holds no block.
-  XzDecoder(PackagePass& pass, bool threaded);
+  explicit XzDecoder(PackagePass& pass);
   ~XzDecoder() override;
   Step Next(uint8_t* out, size_t capacity, size_t* size) override;
   const char* name() const override { return threaded_ ? "liblzma multi-threaded" : "liblzma"; }

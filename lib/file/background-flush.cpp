@@ -3,8 +3,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <system_error>
-
 namespace {
 
 // Work written between two flushes: on a journaled ext4 in a loop image,
@@ -19,46 +17,32 @@ constexpr int64_t kEntryBytes = 4096;
 }  // namespace
 
 BackgroundFlush::BackgroundFlush(int dir) : fd_(openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-  if (!fd_) return;
-  try {
-    thread_ = std::thread([this] { Run(); });
-  } catch (const std::system_error&) {
-    // Flushed at the end only.
-  }
+  // Without a thread: flushed at the end only.
+  if (fd_) thread_ = TaskThread([this] { Run(); });
 }
 
 BackgroundFlush::~BackgroundFlush() {
-  if (!thread_.joinable()) return;
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    stopping_ = true;
-  }
-  changed_.notify_all();
-  thread_.join();
+  orders_.Change([](Orders& o) { o.stopping = true; });
+  thread_.Join();
 }
 
 void BackgroundFlush::EntryWritten(int64_t data_bytes) {
-  if (!thread_.joinable()) return;
+  if (!thread_.started()) return;
   pending_ += kEntryBytes + (data_bytes > 0 ? data_bytes : 0);
   if (pending_ < kFlushEvery) return;
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (due_) return;  // still flushing: the next entry asks again
-    due_ = true;
-  }
+  const bool asked = orders_.Change([](Orders& o) {
+    if (o.due) return false;  // still flushing: the next entry asks again
+    o.due = true;
+    return true;
+  });
+  if (!asked) return;
   pending_ = 0;
   ++started_;
-  changed_.notify_all();
 }
 
 void BackgroundFlush::Run() {
-  std::unique_lock<std::mutex> lock(mutex_);
-  for (;;) {
-    changed_.wait(lock, [this] { return due_ || stopping_; });
-    if (stopping_) return;
-    lock.unlock();
+  while (!orders_.WaitUntil([](const Orders& o) { return o.due || o.stopping; }).stopping) {
     syncfs(fd_.get());
-    lock.lock();
-    due_ = false;
+    orders_.Change([](Orders& o) { o.due = false; });
   }
 }

@@ -11,11 +11,9 @@
 // final flush's to report, on the caller's own descriptor.
 #pragma once
 
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
-#include <thread>
 
+#include "task_thread.h"
 #include "unique-fd.h"
 
 class BackgroundFlush {
@@ -38,15 +36,17 @@ class BackgroundFlush {
   int started() const { return started_; }
 
  private:
+  struct Orders {
+    bool due = false;
+    bool stopping = false;
+  };
+
   void Run();
 
   UniqueFd fd_;
   // Written since the last flush began; the writing thread's alone.
   int64_t pending_ = 0;
   int started_ = 0;
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  bool due_ = false;
-  bool stopping_ = false;
-  std::thread thread_;
+  Shared<Orders> orders_;
+  TaskThread thread_;
 };

@@ -11,13 +11,13 @@
 #include <atomic>
 #include <cerrno>
 #include <string>
-#include <system_error>
-#include <thread>
+#include <utility>
 #include <vector>
 
 #include "file-op-internal.h"
 #include "file-op.h"
 #include "log.h"
+#include "task_thread.h"
 #include "unique-fd.h"
 #include "usable_cores.h"
 
@@ -153,15 +153,15 @@ class SplitTree {
   // Removes the items on up to `threads` threads, then the folders: 0, or
   // -3 when anything stays.
   int Remove(unsigned threads) {
-    std::vector<std::thread> helpers;
-    try {
-      while (helpers.size() + 1 < threads && helpers.size() + 1 < items_.size())
-        helpers.emplace_back([this] { RemoveItems(); });
-    } catch (const std::system_error&) {
-      // Fewer threads: the items are shared out among those there are.
+    // With fewer threads, the items are shared out among those there are.
+    std::vector<TaskThread> helpers;
+    while (helpers.size() + 1 < threads && helpers.size() + 1 < items_.size()) {
+      TaskThread helper([this] { RemoveItems(); });
+      if (!helper.started()) break;
+      helpers.push_back(std::move(helper));
     }
     RemoveItems();
-    for (std::thread& t : helpers) t.join();
+    helpers.clear();
     if (failed_) return -3;
     for (auto f = folders_.rbegin(); f != folders_.rend(); ++f) {
       f->fd.reset();
