@@ -15,6 +15,7 @@
 #include "file-op.h"
 #include "install-folder.h"
 #include "log.h"
+#include "small-file.h"
 #include "unique-dir.h"
 #include "unique-fd.h"
 
@@ -43,17 +44,6 @@ int Failed(const std::string& what, const std::string& path) {
   return -1;
 }
 
-int WriteAll(int fd, const char* p, size_t n) {
-  while (n > 0) {
-    const ssize_t w = write(fd, p, n);
-    if (w < 0 && errno == EINTR) continue;
-    if (w <= 0) return -1;
-    p += w;
-    n -= static_cast<size_t>(w);
-  }
-  return 0;
-}
-
 // The bytes of in to out: in the kernel where it can, else through a
 // buffer from where the kernel stopped.
 int CopyBytes(int in, int out) {
@@ -70,7 +60,7 @@ int CopyBytes(int in, int out) {
     const ssize_t n = read(in, buf.data(), buf.size());
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return static_cast<int>(n);
-    if (WriteAll(out, buf.data(), static_cast<size_t>(n)) != 0) return -1;
+    if (FSWriteAll(out, buf.data(), static_cast<size_t>(n)) != 0) return -1;
   }
 }
 
