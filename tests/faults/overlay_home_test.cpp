@@ -148,7 +148,8 @@ class OverlayKeepsOld : public OverlayHome, public ::testing::WithParamInterface
 
 TEST_P(OverlayKeepsOld, OldCopyStaysExact) {
   if (GetParam().after_mount) GetParam().after_mount(u_);
-  RunResult r = u_.launch();
+  // A client that never starts is known only once the look for it is over.
+  RunResult r = u_.launch({"NIMBORA_CLIENT_LOOK_MS=1000"});
   expect_copy_of(u_, r, u_.old_client(), "1001");
   EXPECT_THAT(u_.tree().log(), HasSubstr("' cannot be renamed to '"));
   EXPECT_TRUE(u_.backups().empty()) << joined(u_.backups());
