@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "config.h"
+#include "copy_move.h"
 #include "extractor.h"
 #include "file-op.h"
 #include "log.h"
@@ -328,7 +329,12 @@ int Service::PrepareUserEnv() {
   if (IsFileExist(app_dir, false)) {
     for (;;) {
       const ustring backup_dir = GetAppBackupDir(app_dir, rename_count);
-      if (FSRename(app_dir, backup_dir, false) == 0) break;
+      const CopyMoved moved = MoveCopy(app_dir, backup_dir);
+      if (moved == CopyMoved::kDone) break;
+      // The old copy is whole as the backup, but what is left of it in the
+      // app folder is in the way of the new one: the next launch removes
+      // it and rolls back.
+      if (moved == CopyMoved::kOriginalLeft) return -1;
       LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
               app_dir.c_str(), backup_dir.c_str());
       if (++rename_count == MAX_RENAME_COUNT) {
@@ -362,11 +368,19 @@ int Service::PrepareUserEnv() {
   }
   LOG_MSG(L_ERR, "service_debug",
           "[ERROR] cloud-service(%d): Failed to extract package, rollback to old installation\n");
-  const ustring backup_dir = GetAppBackupDir(app_dir, kept);
-  if (FSRename(backup_dir, app_dir, false) != 0)
+  PutBackupInPlace(kept);
+  return -1;
+}
+
+// The backup at `index` becomes the app folder, which nothing holds. What is
+// left of the backup when it was copied has no INFO and goes with the next
+// launch's partial copies.
+void Service::PutBackupInPlace(int index) {
+  const ustring app_dir = per_user_install_path;
+  const ustring backup_dir = GetAppBackupDir(app_dir, index);
+  if (MoveCopy(backup_dir, app_dir) == CopyMoved::kNotMoved)
     LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to put '%s' back as '%s'\n",
             backup_dir.c_str(), app_dir.c_str());
-  return -1;
 }
 
 // The backups up to index `last` go, but for the previous copy at `previous`
@@ -441,10 +455,7 @@ void Service::PutNewestCompleteCopyInPlace() {
   const ustring app_dir = per_user_install_path;
   int kept = -1;
   if (app_dir.empty() || DropPartialCopies(app_dir, TargetBuild(), kept) != 0) return;
-  const ustring backup_dir = GetAppBackupDir(app_dir, kept);
-  if (kept >= 0 && FSRename(backup_dir, app_dir, false) != 0)
-    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to put '%s' back as '%s'\n",
-            backup_dir.c_str(), app_dir.c_str());
+  if (kept >= 0) PutBackupInPlace(kept);
   RemoveCopiesOfHeldBuild();
 }
 
@@ -474,14 +485,16 @@ int Service::PutPreviousCopyBack() {
   ustring aside;
   for (int i = 0; i < MAX_RENAME_COUNT && aside.empty(); ++i)
     if (!IsFileExist(GetAppBackupDir(app_dir, i), false)) aside = GetAppBackupDir(app_dir, i);
-  if (aside.empty() || FSRename(app_dir, aside, false) != 0) {
+  if (aside.empty() || MoveCopy(app_dir, aside) != CopyMoved::kDone) {
     LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): cannot set '%s' aside\n", app_dir.c_str());
     return -1;
   }
-  if (FSRename(previous, app_dir, false) != 0) {
+  // Left over from a previous copy that was copied into place, its INFO
+  // gone: a partial copy the next launch removes.
+  if (MoveCopy(previous, app_dir) == CopyMoved::kNotMoved) {
     LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): failed to put '%s' back as '%s'\n",
             previous.c_str(), app_dir.c_str());
-    FSRename(aside, app_dir, false);
+    MoveCopy(aside, app_dir);
     return -1;
   }
   // INFO first: a removal cut short must not leave what reads as a complete

@@ -103,6 +103,7 @@ class Service {
  private:
   void RemoveLeftoverBackups();
   void RemoveBackupsAfterCommit(int previous, int last);
+  void PutBackupInPlace(int index);
   void RemoveCopiesOfHeldBuild();
 
   Service(const Service&) = delete;

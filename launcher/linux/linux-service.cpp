@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "config.h"
+#include "copy_move.h"
 #include "file-op.h"
 #include "job_guard.h"
 #include "linux/client_identity.h"
@@ -297,15 +298,18 @@ bool LinuxService::HasRoomForNewCopy() {
   const uint64_t size = DeclaredUnpackedSize();
   uint64_t free_bytes = 0;
   if (size == 0 || !FreeBytesNear(GetUserNimboraInstallPath().c_str(), free_bytes)) return true;
-  const uint64_t needed = size + kRoomMarginBytes;
+  // Where the copy in place cannot be renamed aside, its backup is a copy.
+  const uint64_t aside = BytesToCopyAside(per_user_install_path);
+  const uint64_t needed = size + aside + kRoomMarginBytes;
   if (free_bytes >= needed) return true;
   PutNewestCompleteCopyInPlace();
   LOG_MSG(L_WARNING, "service_debug",
           "[WARNING] linux/linux-service(%d): no room for build %s of the package in '%s': %llu MiB free, "
-          "%llu MiB needed (%llu MiB for the copy and %llu MiB to spare); starting the copy in place\n",
+          "%llu MiB needed (%llu MiB for the copy, %llu MiB for copying the copy in place aside and %llu MiB "
+          "to spare); starting the copy in place\n",
           target_version.build_version.c_str(), GetUserNimboraInstallPath().c_str(),
           static_cast<unsigned long long>(free_bytes / kMiB), static_cast<unsigned long long>(needed / kMiB),
-          static_cast<unsigned long long>(size / kMiB),
+          static_cast<unsigned long long>(size / kMiB), static_cast<unsigned long long>(aside / kMiB),
           static_cast<unsigned long long>(kRoomMarginBytes / kMiB));
   return false;
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -192,6 +193,36 @@ inline void expect_copy_of(const Upgrade& u, const RunResult& r, const std::stri
   EXPECT_EQ(tree_diff(snapshot(t.app_dir()), snapshot(client_dir)), "") << t.log();
   EXPECT_THAT(t.started(), ::testing::EndsWith("start " + build + "\n"));
   EXPECT_GT(t.wait_client(kClientTenths), 0) << "no client runs";
+}
+
+// Kills the launcher, which must not have ended on its own.
+inline ::testing::AssertionResult killed(Child& c) {
+  c.kill9();
+  int st = c.wait();
+  if (st != 128 + SIGKILL)
+    return ::testing::AssertionFailure() << "the launcher ended on its own (" << st << ")\n" << c.output();
+  return ::testing::AssertionSuccess();
+}
+
+// Marks paths, starts the launcher, lets `allow` opens of them through and
+// kills it at the next one, after `check` has looked at the disk.
+inline ::testing::AssertionResult kill_at_open(
+    Upgrade& u, const std::vector<std::string>& paths, int allow,
+    const std::function<::testing::AssertionResult(const Upgrade&)>& check = nullptr) {
+  OpenGate gate;
+  if (!gate.unavailable().empty()) return ::testing::AssertionFailure() << gate.unavailable();
+  for (const auto& p : paths)
+    if (!gate.mark(p)) return ::testing::AssertionFailure() << "cannot mark " << p;
+  auto c = u.start();
+  if (!gate.hold_after(allow, *c))
+    return ::testing::AssertionFailure() << "the open never came\n" << c->output();
+  if (check) {
+    ::testing::AssertionResult r = check(u);
+    if (!r) return r;
+  }
+  ::testing::AssertionResult r = killed(*c);
+  gate.release();
+  return r;
 }
 
 }  // namespace testutil

@@ -30,14 +30,6 @@ std::string landed(const LaunchTree& t, std::string name) {
   return t.app_dir() + "/" + name;
 }
 
-AssertionResult killed(Child& c) {
-  c.kill9();
-  int st = c.wait();
-  if (st != 128 + SIGKILL)
-    return AssertionFailure() << "the launcher ended on its own (" << st << ")\n" << c.output();
-  return AssertionSuccess();
-}
-
 // ---------------------------------------------------------------- FIFO points
 
 // The counting pass gets count_bytes (SIZE_MAX: all of it and its end); when
@@ -128,25 +120,6 @@ AssertionResult kill_on_backup_rename(Upgrade& u) {
 }
 
 // ------------------------------------------------------------- held opens
-
-// Marks paths, starts the launcher, lets `allow` opens of them through and
-// kills it at the next one, after `check` has looked at the disk.
-AssertionResult kill_at_open(Upgrade& u, const std::vector<std::string>& paths, int allow,
-                             const std::function<AssertionResult(const Upgrade&)>& check = nullptr) {
-  OpenGate gate;
-  if (!gate.unavailable().empty()) return AssertionFailure() << gate.unavailable();
-  for (const auto& p : paths)
-    if (!gate.mark(p)) return AssertionFailure() << "cannot mark " << p;
-  auto c = u.start();
-  if (!gate.hold_after(allow, *c)) return AssertionFailure() << "the open never came\n" << c->output();
-  if (check) {
-    AssertionResult r = check(u);
-    if (!r) return r;
-  }
-  AssertionResult r = killed(*c);
-  gate.release();
-  return r;
-}
 
 std::vector<std::string> old_subfolders(const Upgrade& u) {
   std::vector<std::string> v;
