@@ -6,7 +6,6 @@
 // renamed (EXDEV). unavailable() says why when the mount failed.
 #pragma once
 
-#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -14,44 +13,26 @@
 #include <cstring>
 #include <string>
 
+#include "scoped_mount.h"
 #include "testutil.h"
 
 namespace testutil {
 
-class OverlayMount {
+class OverlayMount : public ScopedMount {
  public:
   // layers: an empty folder on the same file system as dir, for the layers.
-  OverlayMount(const std::string& dir, const std::string& layers) : dir_(dir) {
+  OverlayMount(const std::string& dir, const std::string& layers) : ScopedMount(dir) {
     const std::string lower = layers + "/lower", upper = layers + "/upper", work = layers + "/work";
     make_dirs(upper);
     make_dirs(work);
     struct stat st;
     if (stat(dir.c_str(), &st) != 0 || rename(dir.c_str(), lower.c_str()) != 0 ||
         mkdir(dir.c_str(), st.st_mode & 07777) != 0) {
-      why_ = "cannot make " + dir + " the lower layer: " + strerror(errno);
+      fail("cannot make " + dir + " the lower layer: " + strerror(errno));
       return;
     }
-    const std::string options =
-        "lowerdir=" + lower + ",upperdir=" + upper + ",workdir=" + work + ",redirect_dir=off";
-    if (::mount("overlay", dir.c_str(), "overlay", 0, options.c_str()) == 0) {
-      mounted_ = true;
-    } else {
-      why_ = "cannot mount an overlay on " + dir + ": " + strerror(errno);
-    }
+    mount("overlay", "lowerdir=" + lower + ",upperdir=" + upper + ",workdir=" + work + ",redirect_dir=off");
   }
-  ~OverlayMount() {
-    if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
-  }
-  OverlayMount(const OverlayMount&) = delete;
-  OverlayMount& operator=(const OverlayMount&) = delete;
-
-  bool mounted() const { return mounted_; }
-  const std::string& unavailable() const { return why_; }
-
- private:
-  std::string dir_;
-  bool mounted_ = false;
-  std::string why_;
 };
 
 }  // namespace testutil

@@ -2,37 +2,18 @@
 // object (root only); unavailable() says why when the mount failed.
 #pragma once
 
-#include <sys/mount.h>
-
-#include <cerrno>
-#include <cstring>
 #include <string>
+
+#include "scoped_mount.h"
 
 namespace testutil {
 
-class TmpfsMount {
+class TmpfsMount : public ScopedMount {
  public:
-  TmpfsMount(const std::string& dir, const std::string& size, const std::string& mode = "0755") : dir_(dir) {
-    const std::string options = "size=" + size + ",mode=" + mode;
-    if (::mount("tmpfs", dir_.c_str(), "tmpfs", 0, options.c_str()) == 0) {
-      mounted_ = true;
-    } else {
-      why_ = "cannot mount a tmpfs on " + dir_ + ": " + strerror(errno);
-    }
+  TmpfsMount(const std::string& dir, const std::string& size, const std::string& mode = "0755")
+      : ScopedMount(dir) {
+    mount("tmpfs", "size=" + size + ",mode=" + mode);
   }
-  ~TmpfsMount() {
-    if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
-  }
-  TmpfsMount(const TmpfsMount&) = delete;
-  TmpfsMount& operator=(const TmpfsMount&) = delete;
-
-  bool mounted() const { return mounted_; }
-  const std::string& unavailable() const { return why_; }
-
- private:
-  std::string dir_;
-  bool mounted_ = false;
-  std::string why_;
 };
 
 }  // namespace testutil
