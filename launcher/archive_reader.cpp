@@ -118,17 +118,15 @@ std::string CauseOf(archive* first, archive* second) {
 }
 
 int CountEntries(const std::shared_ptr<const PackageFile>& package,
-                 const std::shared_ptr<ExtractionWatch>& watch, const std::function<void()>& on_first,
-                 const std::atomic<bool>* stop) {
+                 const std::shared_ptr<ExtractionWatch>& watch) {
   Utf8Names names;
   PackageStream stream(package, watch);
   ReadHandle a = OpenReader(stream, ReaderUse::kReading);
   if (!a) return -1;
   int count = 0;
   archive_entry* entry = nullptr;
-  while ((!stop || !stop->load(std::memory_order_relaxed)) &&
-         Lib().archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
-    if (++count == 1 && on_first) on_first();
+  while (Lib().archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
+    ++count;
     Lib().archive_read_data_skip(a.get());
   }
   return count;

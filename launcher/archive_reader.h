@@ -3,9 +3,7 @@
 // of a tar's end, the copy of an entry's data, and the counting pass.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,11 +35,9 @@ std::string CauseOf(archive* first, archive* second = nullptr);
 
 // The counting pass: the number of entries (0 or more), or -1 when the
 // archive cannot be read. A warning or an error ends the count, so an
-// archive that breaks off after n good headers counts n. on_first runs once
-// the first header has been read; stop ends the count early.
+// archive that breaks off after n good headers counts n.
 int CountEntries(const std::shared_ptr<const PackageFile>& package,
-                 const std::shared_ptr<ExtractionWatch>& watch, const std::function<void()>& on_first,
-                 const std::atomic<bool>* stop);
+                 const std::shared_ptr<ExtractionWatch>& watch);
 
 // libarchive takes a tar that stops at a block boundary between two entries
 // for a complete archive, so a package cut short there (copied onto a full

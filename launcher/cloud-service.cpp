@@ -13,11 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "adapter.h"
 #include "config.h"
 #include "copy_move.h"
 #include "extractor.h"
 #include "file-op.h"
 #include "log.h"
+#include "strtab.h"
 
 namespace {
 
@@ -416,6 +418,9 @@ int Service::ExtractPackage() {
   extractor.SetTarget(destination);
   extractor.SetRequiredExecutables({kClientExecutable, kStartScript});
   extractor.SetDeclaredEntryCount(ReadPackageEntryCount(GetRootNimboraResourceInstallPath() + kInfoRelPath));
+  Notify_Adapter* dialog = Notify_Adapter::GetInstance();
+  extractor.SetProgressSink([dialog](int total, int steps) { dialog->UpdateProgress(total, steps); });
+  dialog->UpdateDialogText(StrTable::LoadStr(StrTable::desc_nmbr_env_preparing));
   const int r = extractor.Extract();
   return r != 0 && extractor.disk_stalled() ? kDiskStalled : r;
 }

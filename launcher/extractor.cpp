@@ -3,21 +3,16 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "adapter.h"
 #include "archive_reader.h"
 #include "background-flush.h"
-#include "decoder_libraries.h"
 #include "entry_path.h"
 #include "entry_progress.h"
 #include "extraction_watch.h"
@@ -26,7 +21,6 @@
 #include "log.h"
 #include "package_source.h"
 #include "package_stream.h"
-#include "strtab.h"
 #include "task_thread.h"
 #include "thread_confinement.h"
 #include "utf8_names.h"
@@ -41,10 +35,6 @@ constexpr int kDiskWriteOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECUR
                                   ARCHIVE_EXTRACT_MAC_METADATA | ARCHIVE_EXTRACT_SECURE_SYMLINKS;
 static_assert((kDiskWriteOptions & ~ARCHIVE_EXTRACT_SECURE_SYMLINKS) == 0x2210, "disk writer options");
 
-// What the log line of a changed package shows for a count that was let
-// stop before it ended.
-constexpr int kTotalNotKnown = -2;
-
 // The target as the kernel sees it, so that secure-symlink checks do not
 // trip over a home folder that is reached through a symbolic link.
 int ResolveTarget(const ustring& target, ustring& resolved) {
@@ -55,16 +45,9 @@ int ResolveTarget(const ustring& target, ustring& resolved) {
   return -1;
 }
 
-// The files a thread of the extraction reads by name: none when the passes
-// share the open package, else the package itself.
-std::vector<ustring> ReadByName(const PackageFile& package) {
-  if (package.shared()) return {};
-  return {package.path()};
-}
-
 // Writes one entry below base (the target folder or "." inside it).
 int WriteEntry(archive* a, archive* ext, archive_entry* entry, const ustring& base, const ustring& dest,
-               HeldProgress& progress, bool& info_written, BackgroundFlush& flush) {
+               EntryProgress& progress, bool& info_written, BackgroundFlush& flush) {
   const char* entry_pathname = Lib().archive_entry_pathname(entry);
   if (!entry_pathname) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): archive_entry_pathname failed\n");
@@ -133,7 +116,7 @@ int ReadPackageToEnd(archive* a, PackageStream& stream) {
 
 // Writes every entry of the open reader a through the disk writer ext.
 int WriteEntries(archive* a, archive* ext, PackageStream& stream, const ustring& base, const ustring& dest,
-                 HeldProgress& progress, bool& info_written, const ExtractionWatch& watch,
+                 EntryProgress& progress, bool& info_written, const ExtractionWatch& watch,
                  BackgroundFlush& flush) {
   for (;;) {
     if (watch.abandoned()) return -1;
@@ -157,7 +140,7 @@ int Extractor::Count() {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Invalid argument\n");
     return -1;
   }
-  return CountEntries(PackageFile::Open(source), std::make_shared<ExtractionWatch>(), nullptr, nullptr);
+  return CountEntries(PackageFile::Open(source), std::make_shared<ExtractionWatch>());
 }
 
 int Extractor::Extract() {
@@ -167,8 +150,6 @@ int Extractor::Extract() {
   }
   LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n", source.c_str(),
           target.c_str());
-  Notify_Adapter::GetInstance()->UpdateDialogText(StrTable::LoadStr(StrTable::desc_nmbr_env_preparing));
-
   // The extraction runs on a thread of its own, which ends with it and may
   // therefore be confined, while this one watches it. Given up, that thread
   // is left behind, detached: it holds its own copy of this object, and it
@@ -190,51 +171,27 @@ int Extractor::Extract() {
 }
 
 int Extractor::ExtractHere() {
-  // Two readers of one FIFO or device would split its bytes between them:
-  // only a package whose passes share the open file is counted while it is
-  // being extracted. The counting thread reads and nothing else; libarchive,
-  // the faster decoders and the UTF-8 locale are loaded first, as they are
-  // read from files.
-  const auto confine_counter = [this] {
-    Decoders();
-    if (Lib().loaded() && Utf8Locale()) ConfineThisThread({{}, ReadByName(*package_)}, "the counting thread");
-  };
-  const auto count = [this](const std::function<void()>& on_first, const std::atomic<bool>& stop) {
-    return CountEntries(package_, watch_, on_first, &stop);
-  };
-  // A declared count is taken as the count's result at once: no second
-  // reading pass, and the check after the extraction holds it to the truth.
-  const int declared = declared_count_;
-  const auto take_declared = [declared](const std::function<void()>&, const std::atomic<bool>&) {
-    return declared;
-  };
-  // Nothing is opened for writing, nor the archive a second time, before the
-  // count has read a first header: an archive that counts 0 or -1 fails as
-  // it always did, with the target folder untouched.
-  EntryCounter counter = declared > 0 ? EntryCounter(false, nullptr, take_declared)
-                                      : EntryCounter(package_->shared(), confine_counter, count);
-  const std::optional<int> early_total = counter.WaitForFirstEntry();
-  if (early_total && *early_total <= 0) {
+  // A declared count is the total at once: the package is decompressed once,
+  // and the check after the extraction holds it to the truth. Else the
+  // counting pass reads the package first, before anything is opened for
+  // writing: an archive that counts 0 or -1 fails with the target untouched.
+  const int total = declared_count_ > 0 ? declared_count_ : CountEntries(package_, watch_);
+  if (watch_->abandoned()) return -1;
+  if (total <= 0) {
     LOG_MSG(L_ERR, "extractor_debug",
-            "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n", *early_total);
+            "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n", total);
     return -1;
   }
-  const auto report = [](int total, int steps) {
-    Notify_Adapter::GetInstance()->UpdateProgress(total, steps);
-  };
-  HeldProgress progress(counter, *watch_, source, early_total, report);
+  LOG_MSG(L_DEBUG, "extractor_debug", "[DEBUG] extractor(%d): %d entries in '%s'\n", total, source.c_str());
+  EntryProgress progress(total, *watch_, progress_sink_);
   ustring dest;
-  if (ResolveTarget(target, dest) != 0) {
-    progress.Finish();
-    return -1;
-  }
+  if (ResolveTarget(target, dest) != 0) return -1;
 
   // The folder the entries are written into, held until the commit.
   const UniqueFd dir(open(dest.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   if (!dir) {
     LOG_MSG(L_ERR, "extractor_debug", "[ERROR] extractor(%d): Failed to open target folder '%s': %s\n",
             dest.c_str(), strerror(errno));
-    progress.Finish();
     return -1;
   }
 
@@ -245,22 +202,22 @@ int Extractor::ExtractHere() {
   // The entries written so far are reported also when the extraction failed.
   progress.Finish();
   if (r != 0 || watch_->abandoned()) return -1;
-  if (!progress.MatchesCount() && declared > 0) {
+  if (!progress.MatchesTotal() && declared_count_ > 0) {
     LOG_MSG(L_ERR, "extractor_debug",
             "[ERROR] extractor(%d): '%s' holds %d entries where its INFO declares %d\n", source.c_str(),
-            progress.done(), declared);
+            progress.done(), declared_count_);
     return -1;
   }
-  if (!progress.MatchesCount()) {
+  if (!progress.MatchesTotal()) {
     LOG_MSG(L_ERR, "extractor_debug",
             "[ERROR] extractor(%d): '%s' changed while it was read: %d entries counted, %d extracted\n",
-            source.c_str(), progress.total().value_or(kTotalNotKnown), progress.done());
+            source.c_str(), total, progress.done());
     return -1;
   }
   return CommitInstallation(dir.get(), target, dest, required, info_written);
 }
 
-int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progress, bool& info_written) {
+int Extractor::ExtractEntries(int dir, const ustring& dest, EntryProgress& progress, bool& info_written) {
   Utf8Names names;
   PackageStream stream(package_, watch_);
   // Declared first so that it is freed last, after the reader.
@@ -282,7 +239,7 @@ int Extractor::ExtractEntries(int dir, const ustring& dest, HeldProgress& progre
   // The disk starts on the entries while the next ones are written; done
   // with the entries, before the flush that commits them.
   BackgroundFlush flush(dir);
-  if (confine_) ConfineThisThread({{dest}, ReadByName(*package_)}, "the extracting thread");
+  if (confine_) ConfineThisThread({{dest}, {}}, "the extracting thread");
 
   const int r = WriteEntries(a.get(), ext.get(), stream, base, dest, progress, info_written, *watch_, flush);
   if (r == 0) watch_->Flushing();

@@ -2,14 +2,16 @@
 // libarchive reads) below a target folder, one progress report per entry.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "ustring.h"
 
 struct archive;
 class ExtractionWatch;
-class HeldProgress;
+class EntryProgress;
 class PackageFile;
 
 class Extractor {
@@ -29,6 +31,8 @@ class Extractor {
   // the counting pass, so the archive is decompressed once; the extraction
   // must still write exactly that many entries, or it fails.
   void SetDeclaredEntryCount(int count) { declared_count_ = count > 0 ? count : 0; }
+  // Receives (total, steps) as the entries are written; none when not set.
+  void SetProgressSink(std::function<void(int total, int steps)> sink) { progress_sink_ = std::move(sink); }
 
   // Extracts the whole archive below target: 0, or -1 on any failure. The
   // archive's top-level INFO is put in place last, after every other entry
@@ -36,10 +40,9 @@ class Extractor {
   // be a regular file, the required executables must be there, and the
   // target path must still name the folder the entries were written into.
   // A tar archive must end with its end-of-archive marker.
-  // Without a declared count, the entries of a regular file are counted on a thread of their own
-  // while the extraction runs, so that a compressed archive is not
-  // decompressed twice in a row; the progress reports wait for the count.
-  // The package is opened once, and both passes read that open file.
+  // Without a declared count, a counting pass reads the whole package before
+  // anything is written. A regular file is opened once, and both passes read
+  // that open file.
   // The extraction is given up (-1) when it stalls or its memory grows past
   // a bound no honest package needs, although libarchive never returns.
   int Extract();
@@ -56,12 +59,13 @@ class Extractor {
 
  private:
   int ExtractHere();
-  int ExtractEntries(int dir, const ustring& dest, HeldProgress& progress, bool& info_written);
+  int ExtractEntries(int dir, const ustring& dest, EntryProgress& progress, bool& info_written);
 
   ustring target;
   ustring source;
   std::vector<ustring> required;
   int declared_count_ = 0;
+  std::function<void(int total, int steps)> progress_sink_;
   // Of the copy that extracts on a thread of its own.
   std::shared_ptr<const PackageFile> package_;
   std::shared_ptr<ExtractionWatch> watch_;
