@@ -239,7 +239,7 @@ int Extractor::ExtractEntries(int dir, const ustring& dest, EntryProgress& progr
   // The disk starts on the entries while the next ones are written; done
   // with the entries, before the flush that commits them.
   BackgroundFlush flush(dir);
-  if (confine_) ConfineThisThread({{dest}, {}}, "the extracting thread");
+  if (confine_) ConfineThisThread(dest, "the extracting thread");
 
   const int r = WriteEntries(a.get(), ext.get(), stream, base, dest, progress, info_written, *watch_, flush);
   if (r == 0) watch_->Flushing();

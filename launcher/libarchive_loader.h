@@ -69,6 +69,5 @@ class LibArchive {
   bool loaded_ = false;
 };
 
-// The one instance, loaded on first use. Thread-safe: the first call may
-// come from the counting thread and the extracting thread at once.
+// The one instance, loaded on first use; thread-safe.
 const LibArchive& Lib();

@@ -2,8 +2,8 @@
 // it. A regular file is opened once, and every pass reads that one open file
 // at an offset of its own, so that a package renamed over the name while
 // the launcher runs cannot give the count one file and the entries another.
-// A FIFO or a device cannot be read twice at once: each pass opens it by
-// name, one after the other, as before.
+// A FIFO or a device cannot be read by two readers: each pass opens it by
+// name, one after the other.
 //
 // The passes also record their progress for the watchdog (new bytes read,
 // counted once) and stop reading once the extraction has been given up.
@@ -30,7 +30,7 @@ class PackageFile {
   PackageFile& operator=(const PackageFile&) = delete;
 
   const ustring& path() const { return path_; }
-  // Whether the passes share the open file (and may run at once).
+  // Whether the passes share the open file.
   bool shared() const { return static_cast<bool>(fd_); }
   int fd() const { return fd_.get(); }
   dev_t dev() const { return dev_; }

@@ -102,7 +102,7 @@ void Unconfined(const char* who, const char* why, const char* detail) {
 
 }  // namespace
 
-bool ConfineThisThread(const ThreadRules& rules, const char* who) {
+bool ConfineThisThread(const ustring& folder, const char* who) {
   const int abi = LandlockAbi();
   if (abi < 0) {
     Unconfined(who, "Landlock is not available, ", strerror(-abi));
@@ -124,19 +124,14 @@ bool ConfineThisThread(const ThreadRules& rules, const char* who) {
   bool added = AddRule(ruleset.get(), CharsetModules(), kReadRights, handled);
   const ustring log = Logger::FilePath();
   if (!log.empty()) added = AddRule(ruleset.get(), Folder(log), kLogRights, handled) && added;
-  for (const ustring& path : rules.readable)
-    added = AddRule(ruleset.get(), path, kReadRights, handled) && added;
-  // Executing is no part of writing a copy.
-  const uint64_t write = handled & ~LANDLOCK_ACCESS_FS_EXECUTE;
-  for (const ustring& path : rules.writable) {
-    // A folder that cannot be opened would leave the thread unable to work.
-    UniqueFd probe(open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!probe) {
-      Unconfined(who, "cannot open the folder it writes, ", strerror(errno));
-      return false;
-    }
-    added = AddRule(ruleset.get(), path, write, handled) && added;
+  // A folder that cannot be opened would leave the thread unable to work.
+  UniqueFd probe(open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  if (!probe) {
+    Unconfined(who, "cannot open the folder it writes, ", strerror(errno));
+    return false;
   }
+  // Executing is no part of writing a copy.
+  added = AddRule(ruleset.get(), folder, handled & ~LANDLOCK_ACCESS_FS_EXECUTE, handled) && added;
   if (!added) {
     Unconfined(who, "Landlock refused a rule, ", strerror(errno));
     return false;

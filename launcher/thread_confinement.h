@@ -5,19 +5,11 @@
 // the rules need, nothing is confined and everything works as before.
 #pragma once
 
-#include <vector>
-
 #include "ustring.h"
 
-struct ThreadRules {
-  // Folders beneath which the thread may read, create, write and remove.
-  std::vector<ustring> writable;
-  // Files, or folders beneath which, the thread may read.
-  std::vector<ustring> readable;
-};
-
-// True when the calling thread is confined to `rules` and to what every
-// thread of the launcher legitimately needs (the C library's character-set
-// modules, the log folder). False when it is not, with a debug line naming
-// `who` and the reason.
-bool ConfineThisThread(const ThreadRules& rules, const char* who);
+// True when the calling thread is confined to reading, creating, writing and
+// removing beneath `folder`, and to what every thread of the launcher
+// legitimately needs (the C library's character-set modules, the log
+// folder). False when it is not, with a debug line naming `who` and the
+// reason.
+bool ConfineThisThread(const ustring& folder, const char* who);

@@ -8,8 +8,10 @@ namespace {
 
 constexpr char kUtf8Locale[] = "C.UTF-8";
 
-}  // namespace
-
+// The process's locale with UTF-8 character classification, made on first
+// use and kept for the life of the process (0 when it cannot be made): a
+// locale that is never freed leaves nothing to be torn down under a thread
+// that was left behind.
 locale_t Utf8Locale() {
   static const locale_t utf8 = [] {
     locale_t base = duplocale(LC_GLOBAL_LOCALE);
@@ -20,6 +22,8 @@ locale_t Utf8Locale() {
   }();
   return utf8;
 }
+
+}  // namespace
 
 Utf8Names::Utf8Names() {
   const char* codeset = nl_langinfo(CODESET);

@@ -6,12 +6,6 @@
 
 #include <locale.h>
 
-// The process's locale with UTF-8 character classification, made on first
-// use and kept for the life of the process (0 when it cannot be made). The
-// counting and the extracting threads both use it; one locale that is never
-// freed leaves no conversion state of one thread to be torn down by the other.
-locale_t Utf8Locale();
-
 // Switches the calling thread's character classification to UTF-8 for its
 // lifetime, unless it already is UTF-8; other threads are not affected.
 class Utf8Names {
