@@ -38,7 +38,7 @@
 #include "strtab.h"
 #include "threads_left_behind.h"
 
-// The counting and the extracting threads both call into libarchive and the
+// The extracting and the watching threads both call into libarchive and the
 // C library, whose own locking ThreadSanitizer does not see; only
 // instrumented code is checked.
 extern "C" const char* __tsan_default_options() { return "ignore_noninstrumented_modules=1"; }
