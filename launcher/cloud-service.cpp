@@ -513,48 +513,4 @@ void Service::RemovePreviousCopies() {
 
 int Service::TargetBuild() const { return atoi(target_version.build_version.c_str()); }
 
-int Service::FSCopyPath(const ustring& src, const ustring& dest) {
-  LOG_MSG(L_DEBUG, "service_debug", "[DEBUG] cloud-service(%d): copy from '%s' to '%s'\n", src.c_str(),
-          dest.c_str());
-  FILE_INFO info;
-  if (FSStat(src, info, false) < 0) {
-    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): FSCopyPath: failed to stat source '%s'\n",
-            src.c_str());
-    return -1;
-  }
-  if (!info.isExist) {
-    LOG_MSG(L_ERR, "service_debug",
-            "[ERROR] cloud-service(%d): FSCopyPath: source path '%s' does not exist\n", src.c_str());
-    return -1;
-  }
-  if (info.type != FT_DIR) return FSCopy(src, dest, false) < 0 ? -1 : 0;
-
-  if (FSMKDir(dest, true) < 0) {
-    LOG_MSG(L_ERR, "service_debug",
-            "[ERROR] cloud-service(%d): FSCopyPath: failed to create dest folder '%s'\n", dest.c_str());
-    return -1;
-  }
-  DIR_HANDLE dir;
-  if (FSOpenDir(src, 0, dir) < 0) {
-    LOG_MSG(L_WARNING, "service_debug",
-            "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for src '%s' failed\n",
-            src.c_str());
-    return 0;
-  }
-  DIR_ENTRY entry;
-  while (FSReadDir(dir, entry) > 0) {
-    if (entry.name == ustring(".") || entry.name == ustring("..")) continue;
-    const ustring child_src = src + "/" + entry.name;
-    const ustring child_dest = dest + "/" + entry.name;
-    int r = entry.type == FT_DIR ? FSCopyPath(child_src, child_dest) : FSCopy(child_src, child_dest, false);
-    if (r < 0) {
-      LOG_MSG(L_ERR, "service_debug",
-              "[ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to '%s'\n", child_src.c_str(),
-              child_dest.c_str());
-      FSCloseDir(dir);
-      return -1;
-    }
-  }
-  FSCloseDir(dir);
-  return 0;
-}
+int Service::FSCopyPath(const ustring& src, const ustring& dest) { return CopyTree(src, dest); }

@@ -73,6 +73,7 @@ class Service {
   static ustring GetUserUpgradeRecordPath();
 
  protected:
+  // A file or a whole folder tree copied to `dest`, as CopyTree copies it.
   int FSCopyPath(const ustring& src, const ustring& dest);
   // The build number the package offers; 0 when it has none.
   int TargetBuild() const;
