@@ -24,9 +24,6 @@ namespace {
 // Backup names tried: <app dir>_tmp, then _tmp1 to _tmp9.
 constexpr int MAX_RENAME_COUNT = 10;
 
-// Room for the decimal retry number; 1 to 9 always fit.
-constexpr size_t kRetryTextSize = 8;
-
 // The package archive and the version file, below the system root.
 constexpr char kPackageRelPath[] = "/package/nimbora.nbpk";
 // ExtractPackage's failure when the flush of the new copy stalled in the
@@ -86,16 +83,8 @@ std::string CleanPath(const std::string& path) {
 }
 
 ustring GetAppBackupDir(const ustring& app_dir, int tries) {
-  ustring dir = app_dir + "_tmp";
-  if (tries == 0) return dir;
-  char postfix[kRetryTextSize];
-  int n = snprintf(postfix, sizeof postfix, "%d", tries);
-  if (n < 0 || static_cast<size_t>(n) >= sizeof postfix) {
-    LOG_MSG(L_ERR, "service_debug",
-            "[ERROR] cloud-service(%d): snprintf failed (continuing without postfix)\n");
-    postfix[0] = '\0';
-  }
-  return dir + postfix;
+  const ustring dir = app_dir + "_tmp";
+  return tries == 0 ? dir : dir + std::to_string(tries).c_str();
 }
 
 // Digits of an entry count that std::stoll reads without overflow.
@@ -238,10 +227,6 @@ int DropPartialCopies(const ustring& app_dir, int avoid, int& kept) {
 bool Service::upgrade_forbidden = false;
 
 void Service::ForbidUpgrade() { upgrade_forbidden = true; }
-
-Service::Service() {}
-
-Service::~Service() {}
 
 void Service::SetTimeout(int timeout) { this->timeout = timeout; }
 
@@ -513,4 +498,24 @@ void Service::RemovePreviousCopies() {
 
 int Service::TargetBuild() const { return atoi(target_version.build_version.c_str()); }
 
-int Service::FSCopyPath(const ustring& src, const ustring& dest) { return CopyTree(src, dest); }
+int Service::FSCopyPath(const ustring& src, const ustring& dest) {
+  LOG_MSG(L_DEBUG, "service_debug", "[DEBUG] cloud-service(%d): copy from '%s' to '%s'\n", src.c_str(),
+          dest.c_str());
+  FILE_INFO info;
+  if (FSStat(src, info, false) < 0) {
+    LOG_MSG(L_ERR, "service_debug", "[ERROR] cloud-service(%d): FSCopyPath: failed to stat source '%s'\n",
+            src.c_str());
+    return -1;
+  }
+  if (!info.isExist) {
+    LOG_MSG(L_ERR, "service_debug",
+            "[ERROR] cloud-service(%d): FSCopyPath: source path '%s' does not exist\n", src.c_str());
+    return -1;
+  }
+  if (FSMKDir(FSParentPath(dest), true) < 0) {
+    LOG_MSG(L_ERR, "service_debug",
+            "[ERROR] cloud-service(%d): FSCopyPath: failed to create dest folder '%s'\n", dest.c_str());
+    return -1;
+  }
+  return CopyTree(src, dest);
+}

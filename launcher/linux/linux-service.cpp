@@ -224,8 +224,6 @@ LinuxService::LinuxService() : stop_wait_ms(kStopProbes * kProbeIntervalMs) {
   per_user_install_path = Service::GetUserNimboraAppInstallPath();
 }
 
-LinuxService::~LinuxService() {}
-
 LinuxService& LinuxService::GetInstace() {
   static LinuxService instance;
   return instance;
