@@ -16,8 +16,8 @@ class Service {
     ustring icon_overlay_version;
   };
 
-  Service();
-  virtual ~Service();
+  Service() = default;
+  virtual ~Service() = default;
 
   // The order of the virtual members below is the order of their slots.
   virtual void StopService() = 0;
@@ -73,6 +73,8 @@ class Service {
   static ustring GetUserUpgradeRecordPath();
 
  protected:
+  // A file or a whole folder tree copied to `dest` (its missing parents
+  // made), as CopyTree copies it: 0, or -1 (logged).
   int FSCopyPath(const ustring& src, const ustring& dest);
   // The build number the package offers; 0 when it has none.
   int TargetBuild() const;

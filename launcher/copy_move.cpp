@@ -21,10 +21,9 @@
 
 namespace {
 
-// Bytes handed to the kernel per copy call, and the block of the fallback
-// through this process.
-constexpr size_t kCopyChunk = size_t{1} << 20;
-constexpr size_t kCopyBlock = size_t{128} << 10;
+// Bytes handed to the kernel per copy call, and the buffer of the copy
+// through this process where the kernel cannot copy.
+constexpr size_t kCopyBlock = size_t{1} << 20;
 // Permission bits a copy keeps: set-user and set-group bits are dropped,
 // the copy belongs to whoever made it.
 constexpr mode_t kKeptPermBits = 01777;
@@ -44,51 +43,41 @@ int Failed(const std::string& what, const std::string& path) {
   return -1;
 }
 
-// The bytes of in to out: in the kernel where it can, else through a
-// buffer from where the kernel stopped.
-int CopyBytes(int in, int out) {
-  for (;;) {
-    const ssize_t n = copy_file_range(in, nullptr, out, nullptr, kCopyChunk, 0);
-    if (n > 0) continue;
-    if (n == 0) return 0;
-    if (errno == EINTR) continue;
-    if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return -1;
-    break;
-  }
-  std::vector<char> buf(kCopyBlock);
-  for (;;) {
-    const ssize_t n = read(in, buf.data(), buf.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return static_cast<int>(n);
-    if (FSWriteAll(out, buf.data(), static_cast<size_t>(n)) != 0) return -1;
-  }
-}
-
 void KeepModeAndTimes(int fd, const struct stat& st) {
   fchmod(fd, st.st_mode & kKeptPermBits);
   const struct timespec times[2] = {st.st_atim, st.st_mtim};
   futimens(fd, times);
 }
 
-int CopyFile(int from_dir, int to_dir, const char* name, const struct stat& st, const std::string& path) {
-  UniqueFd in(openat(from_dir, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-  if (!in) return Failed("cannot open", path);
-  UniqueFd out(openat(to_dir, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-  if (!out) return Failed("cannot create the copy of", path);
-  if (CopyBytes(in.get(), out.get()) != 0) return Failed("cannot copy", path);
+// The entry `from_name` of the folder open as from_dir, copied as `to_name`
+// of to_dir; `path` names it for the log.
+struct Entry {
+  int from_dir;
+  const char* from_name;
+  int to_dir;
+  const char* to_name;
+  std::string path;
+};
+
+int CopyFile(const Entry& e, const struct stat& st) {
+  UniqueFd in(openat(e.from_dir, e.from_name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+  if (!in) return Failed("cannot open", e.path);
+  UniqueFd out(openat(e.to_dir, e.to_name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+  if (!out) return Failed("cannot create the copy of", e.path);
+  if (FSCopyBytes(in.get(), out.get(), kCopyBlock) != 0) return Failed("cannot copy", e.path);
   KeepModeAndTimes(out.get(), st);
-  if (out.reset() != 0) return Failed("cannot write the copy of", path);
+  if (out.reset() != 0) return Failed("cannot write the copy of", e.path);
   return 0;
 }
 
-int CopyLink(int from_dir, int to_dir, const char* name, const struct stat& st, const std::string& path) {
+int CopyLink(const Entry& e, const struct stat& st) {
   std::vector<char> target(static_cast<size_t>(st.st_size) + 2);
-  const ssize_t n = readlinkat(from_dir, name, target.data(), target.size());
-  if (n < 0 || static_cast<size_t>(n) >= target.size()) return Failed("cannot read the link", path);
+  const ssize_t n = readlinkat(e.from_dir, e.from_name, target.data(), target.size());
+  if (n < 0 || static_cast<size_t>(n) >= target.size()) return Failed("cannot read the link", e.path);
   target[static_cast<size_t>(n)] = '\0';
-  if (symlinkat(target.data(), to_dir, name) != 0) return Failed("cannot create the copy of", path);
+  if (symlinkat(target.data(), e.to_dir, e.to_name) != 0) return Failed("cannot create the copy of", e.path);
   const struct timespec times[2] = {st.st_atim, st.st_mtim};
-  utimensat(to_dir, name, times, AT_SYMLINK_NOFOLLOW);
+  utimensat(e.to_dir, e.to_name, times, AT_SYMLINK_NOFOLLOW);
   return 0;
 }
 
@@ -102,21 +91,32 @@ UniqueDir ListingOf(int dir) {
   return listing;
 }
 
-int CopySubfolder(int from_dir, int to_dir, const char* name, const struct stat& st,
-                  const std::string& path) {
-  if (mkdirat(to_dir, name, 0700) != 0) return Failed("cannot create the copy of", path);
-  UniqueFd from(openat(from_dir, name, kOpenDir));
-  UniqueFd to(openat(to_dir, name, kOpenDir));
-  if (!from || !to) return Failed("cannot open", path);
-  if (CopyFolder(from.get(), to.get(), path, false) != 0) return -1;
+int CopySubfolder(const Entry& e, const struct stat& st) {
+  if (mkdirat(e.to_dir, e.to_name, 0700) != 0) return Failed("cannot create the copy of", e.path);
+  UniqueFd from(openat(e.from_dir, e.from_name, kOpenDir));
+  UniqueFd to(openat(e.to_dir, e.to_name, kOpenDir));
+  if (!from || !to) return Failed("cannot open", e.path);
+  if (CopyFolder(from.get(), to.get(), e.path, false) != 0) return -1;
   // Last: the folder's own mode may refuse the entries just written.
   KeepModeAndTimes(to.get(), st);
   return 0;
 }
 
-// Copies the entries of `from` into `to`, INFO of the top folder aside.
 // Sockets and devices have no copy: a copy of the client holds none, and
 // they are left out, logged.
+int CopyEntry(const Entry& e) {
+  struct stat st;
+  if (fstatat(e.from_dir, e.from_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+    return Failed("cannot look at", e.path);
+  if (S_ISDIR(st.st_mode)) return CopySubfolder(e, st);
+  if (S_ISREG(st.st_mode)) return CopyFile(e, st);
+  if (S_ISLNK(st.st_mode)) return CopyLink(e, st);
+  LOG_MSG(L_WARNING, "service_debug", "[WARNING] copy-move(%d): '%s' is no file, folder or link, left out\n",
+          e.path.c_str());
+  return 0;
+}
+
+// Copies the entries of `from` into `to`, INFO of the top folder aside.
 int CopyFolder(int from, int to, const std::string& path, bool top) {
   UniqueDir dir = ListingOf(from);
   if (!dir) return Failed("cannot list", path);
@@ -126,21 +126,7 @@ int CopyFolder(int from, int to, const std::string& path, bool top) {
     if (!e) return errno == 0 ? 0 : Failed("cannot list", path);
     const char* name = e->d_name;
     if (!strcmp(name, ".") || !strcmp(name, "..") || (top && !strcmp(name, kInfoName))) continue;
-    const std::string child = path + "/" + name;
-    struct stat st;
-    if (fstatat(from, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return Failed("cannot look at", child);
-    int rc = 0;
-    if (S_ISDIR(st.st_mode)) {
-      rc = CopySubfolder(from, to, name, st, child);
-    } else if (S_ISREG(st.st_mode)) {
-      rc = CopyFile(from, to, name, st, child);
-    } else if (S_ISLNK(st.st_mode)) {
-      rc = CopyLink(from, to, name, st, child);
-    } else {
-      LOG_MSG(L_WARNING, "service_debug",
-              "[WARNING] copy-move(%d): '%s' is no file, folder or link, left out\n", child.c_str());
-    }
-    if (rc != 0) return rc;
+    if (CopyEntry({from, name, to, name, path + "/" + name}) != 0) return -1;
   }
 }
 
@@ -154,7 +140,7 @@ int CommitInfo(int from, int to, const std::string& path) {
   {
     UniqueFd in(openat(from, kInfoName, O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     UniqueFd out(openat(to, kPendingInfoName, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (!in || !out || CopyBytes(in.get(), out.get()) != 0) return Failed("cannot copy", info);
+    if (!in || !out || FSCopyBytes(in.get(), out.get(), kCopyBlock) != 0) return Failed("cannot copy", info);
     KeepModeAndTimes(out.get(), st);
     if (fsync(out.get()) != 0 || out.reset() != 0) return Failed("cannot write the copy of", info);
   }
@@ -252,6 +238,10 @@ CopyMoved MoveCopy(const ustring& from, const ustring& to) {
           "original\n",
           from.c_str(), to.c_str(), strerror(e));
   return MoveByCopying(from, to);
+}
+
+int CopyTree(const ustring& from, const ustring& to) {
+  return CopyEntry({AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), from.c_str()});
 }
 
 uint64_t BytesToCopyAside(const ustring& dir) {

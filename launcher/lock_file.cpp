@@ -3,10 +3,10 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 #include "file-op.h"
@@ -20,12 +20,6 @@ constexpr mode_t kLockFileMode = 0600;
 // A waiting launcher looks this often whether the lock is free: soon enough
 // that nobody notices the wait, rarely enough to cost nothing.
 constexpr useconds_t kRetryMicros = 100000;
-
-long long NowMillis() {
-  struct timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
-}
 
 }  // namespace
 
@@ -65,9 +59,9 @@ LockFile::Result LockFile::TryLock() {
 }
 
 LockFile::Result LockFile::WaitLock(int bound_ms) {
-  const long long end = NowMillis() + bound_ms;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(bound_ms);
   Result r = TryLock();
-  while (r == kBusy && NowMillis() < end) {
+  while (r == kBusy && std::chrono::steady_clock::now() < end) {
     usleep(kRetryMicros);
     r = TryLock();
   }

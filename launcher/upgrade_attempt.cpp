@@ -390,9 +390,14 @@ UpgradeFailure UpgradeAttempt::ClassifyFailure(const ustring& dir) {
   return UpgradeFailure::kEnvironment;
 }
 
-uint64_t UpgradeAttempt::FreeBytes(const ustring& dir) {
+std::optional<uint64_t> UpgradeAttempt::FreeBytes(const ustring& dir) {
   struct statvfs vfs;
-  if (statvfs(dir.c_str(), &vfs) != 0) return 0;
+  std::string near = dir.c_str();
+  while (statvfs(near.c_str(), &vfs) != 0) {
+    const size_t slash = near.find_last_of('/');
+    if (errno != ENOENT || slash == std::string::npos || slash == 0) return std::nullopt;
+    near.erase(slash);
+  }
   // Root may write into the blocks kept back from other users.
   const uint64_t blocks = geteuid() == 0 ? vfs.f_bfree : vfs.f_bavail;
   return blocks * vfs.f_frsize;

@@ -124,9 +124,10 @@ class UpgradeAttempt {
   // attempt wrote is still there: environment when its file system is
   // read-only or cannot take a probe write, else the package.
   static UpgradeFailure ClassifyFailure(const ustring& dir);
-  // Bytes the user may still write on the file system of `dir`; 0 when it
-  // cannot be told.
-  static uint64_t FreeBytes(const ustring& dir);
+  // Bytes the user may still write on the file system of `dir`, or of its
+  // nearest folder that exists (the per-user folder may be missing on a
+  // first install); none when no folder can be looked at.
+  static std::optional<uint64_t> FreeBytes(const ustring& dir);
 
  private:
   int Write(const AttemptRecord& record) const;

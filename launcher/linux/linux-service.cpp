@@ -6,7 +6,6 @@
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -138,12 +137,6 @@ int64_t WallClockNanos() {
   return static_cast<int64_t>(ts.tv_sec) * kNanosPerSecond + ts.tv_nsec;
 }
 
-int64_t MonotonicMillis() {
-  struct timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
-}
-
 // A pid that can be a client's: 0 and -1 would address the launcher's process
 // group or every process of the user, 1 is init, and the launcher is never
 // its own client.
@@ -224,30 +217,12 @@ int RunAndWait(const ustring& program, const char* arg, std::vector<std::string>
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Bytes the user may write on the file system of `dir`, or of its nearest
-// folder that exists (the per-user folder may be missing on a first
-// install): false when none can be looked at.
-bool FreeBytesNear(std::string dir, uint64_t& free_bytes) {
-  struct statvfs vfs;
-  while (statvfs(dir.c_str(), &vfs) != 0) {
-    const size_t slash = dir.find_last_of('/');
-    if (errno != ENOENT || slash == std::string::npos || slash == 0) return false;
-    dir.erase(slash);
-  }
-  // Root may write into the blocks kept back from other users.
-  const uint64_t blocks = geteuid() == 0 ? vfs.f_bfree : vfs.f_bavail;
-  free_bytes = blocks * vfs.f_frsize;
-  return true;
-}
-
 }  // namespace
 
 LinuxService::LinuxService() : stop_wait_ms(kStopProbes * kProbeIntervalMs) {
   timeout = kDefaultTimeoutMs;
   per_user_install_path = Service::GetUserNimboraAppInstallPath();
 }
-
-LinuxService::~LinuxService() {}
 
 LinuxService& LinuxService::GetInstace() {
   static LinuxService instance;
@@ -296,19 +271,19 @@ bool LinuxService::IsNeedUpgrade() {
 // no size is tried.
 bool LinuxService::HasRoomForNewCopy() {
   const uint64_t size = DeclaredUnpackedSize();
-  uint64_t free_bytes = 0;
-  if (size == 0 || !FreeBytesNear(GetUserNimboraInstallPath().c_str(), free_bytes)) return true;
+  const std::optional<uint64_t> free_bytes = UpgradeAttempt::FreeBytes(GetUserNimboraInstallPath());
+  if (size == 0 || !free_bytes) return true;
   // Where the copy in place cannot be renamed aside, its backup is a copy.
   const uint64_t aside = BytesToCopyAside(per_user_install_path);
   const uint64_t needed = size + aside + kRoomMarginBytes;
-  if (free_bytes >= needed) return true;
+  if (*free_bytes >= needed) return true;
   PutNewestCompleteCopyInPlace();
   LOG_MSG(L_WARNING, "service_debug",
           "[WARNING] linux/linux-service(%d): no room for build %s of the package in '%s': %llu MiB free, "
           "%llu MiB needed (%llu MiB for the copy, %llu MiB for copying the copy in place aside and %llu MiB "
           "to spare); starting the copy in place\n",
           target_version.build_version.c_str(), GetUserNimboraInstallPath().c_str(),
-          static_cast<unsigned long long>(free_bytes / kMiB), static_cast<unsigned long long>(needed / kMiB),
+          static_cast<unsigned long long>(*free_bytes / kMiB), static_cast<unsigned long long>(needed / kMiB),
           static_cast<unsigned long long>(size / kMiB), static_cast<unsigned long long>(aside / kMiB),
           static_cast<unsigned long long>(kRoomMarginBytes / kMiB));
   return false;
@@ -346,7 +321,8 @@ void LinuxService::SettleCurrentCopy(UpgradeAttempt& attempt) {
 bool LinuxService::HoldsBack(const UpgradeAttempt& attempt) {
   std::string why;
   const int64_t now = time(nullptr);
-  if (attempt.MayTry(TargetPackage(), now, UpgradeAttempt::FreeBytes(GetUserNimboraInstallPath()), why))
+  if (attempt.MayTry(TargetPackage(), now, UpgradeAttempt::FreeBytes(GetUserNimboraInstallPath()).value_or(0),
+                     why))
     return false;
   PutNewestCompleteCopyInPlace();
   LOG_MSG(L_WARNING, "service_debug",
@@ -416,7 +392,7 @@ void LinuxService::StopService() {
 int LinuxService::HandlePackageUpgrade() {
   UpgradeAttempt attempt(GetUserUpgradeRecordPath());
   const PackageIdentity package = TargetPackage();
-  const uint64_t free_at_start = UpgradeAttempt::FreeBytes(GetUserNimboraInstallPath());
+  const uint64_t free_at_start = UpgradeAttempt::FreeBytes(GetUserNimboraInstallPath()).value_or(0);
   attempt.Begin(package, time(nullptr));
   if (PerUserBinPathExist()) {
     LOG_MSG(L_DEBUG, "service_debug", "[DEBUG] linux/linux-service(%d): local appdata exist\n");
@@ -491,10 +467,10 @@ void LinuxService::FallBack(const char* why) {
 // Looks until the sign is seen or the bound has passed.
 LinuxService::ClientSign LinuxService::LookForSign() const {
   const ClientIdentity client(per_user_install_path + kClientRelPath);
-  const int64_t end = MonotonicMillis() + ShortenedBound("NIMBORA_CLIENT_LOOK_MS", kSignLook).count();
+  const auto end = std::chrono::steady_clock::now() + ShortenedBound("NIMBORA_CLIENT_LOOK_MS", kSignLook);
   for (;;) {
     const ClientSign sign = SignOf(client);
-    if (sign == ClientSign::kRuns || MonotonicMillis() >= end) return sign;
+    if (sign == ClientSign::kRuns || std::chrono::steady_clock::now() >= end) return sign;
     usleep(kSignLookIntervalMicros);
   }
 }

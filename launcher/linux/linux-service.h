@@ -12,7 +12,7 @@ class ClientIdentity;
 class LinuxService : public Service {
  public:
   LinuxService();
-  ~LinuxService() override;
+  ~LinuxService() override = default;
 
   static LinuxService& GetInstace();
 

@@ -169,28 +169,18 @@ bool is_out_of_space(int e) { return e == ENOSPC || e == EDQUOT; }
 
 // Moves the bytes of in to out. 0, -1, or -2 for lack of space or quota.
 int copy_bytes(int in, int out) {
-  std::unique_ptr<char, FreeDeleter> buf(static_cast<char*>(malloc(kCopyBlockSize)));
-  if (!buf) {
-    const int e = errno;
+  const int rc = FSCopyBytes(in, out, static_cast<size_t>(kCopyBlockSize));
+  const int e = errno;
+  if (rc == -3) {
     LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", kCopyBlockSize,
             err_text(e).c_str(), e);
-    return -1;
+  } else if (rc == -1) {
+    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", err_text(e).c_str(), e);
+  } else if (rc == -2) {
+    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", err_text(e).c_str(), e);
+    return is_out_of_space(e) ? -2 : -1;
   }
-  for (;;) {
-    const ssize_t n = read(in, buf.get(), kCopyBlockSize);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      const int e = errno;
-      LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", err_text(e).c_str(), e);
-      return -1;
-    }
-    if (n == 0) return 0;
-    if (FSWriteAll(out, buf.get(), static_cast<size_t>(n)) != 0) {
-      const int e = errno;
-      LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", err_text(e).c_str(), e);
-      return is_out_of_space(e) ? -2 : -1;
-    }
-  }
+  return rc == 0 ? 0 : -1;
 }
 
 // Flushes dst to disk and closes it. Write errors that the file system only

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <memory>
+#include <new>
 
 #include "file-op-internal.h"
 #include "unique-fd.h"
@@ -65,4 +67,28 @@ int FSWriteAll(int fd, const char* bytes, size_t size) {
     size -= static_cast<size_t>(n);
   }
   return 0;
+}
+
+int FSCopyBytes(int in, int out, size_t block) {
+  for (;;) {
+    const ssize_t n = copy_file_range(in, nullptr, out, nullptr, block, 0);
+    if (n > 0) continue;
+    if (n == 0) return 0;
+    if (errno == EINTR) continue;
+    // Where the kernel cannot copy (no regular file, another file system),
+    // or fails, the copy below goes on, and fails on the side that fails.
+    if (errno == ENOSPC || errno == EDQUOT) return -2;
+    break;
+  }
+  const std::unique_ptr<char[]> buf(new (std::nothrow) char[block]);
+  if (!buf) {
+    errno = ENOMEM;
+    return -3;
+  }
+  for (;;) {
+    const ssize_t n = read(in, buf.get(), block);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return n == 0 ? 0 : -1;
+    if (FSWriteAll(out, buf.get(), static_cast<size_t>(n)) != 0) return -2;
+  }
 }
