@@ -26,6 +26,9 @@ namespace {
 // Backup names tried: <app dir>_tmp, then _tmp1 to _tmp9.
 constexpr int MAX_RENAME_COUNT = 10;
 
+// Room for the decimal retry number; 1 to 9 always fit.
+constexpr size_t kRetryTextSize = 8;
+
 // The package archive and the version file, below the system root.
 constexpr char kPackageRelPath[] = "/package/nimbora.nbpk";
 // ExtractPackage's failure when the flush of the new copy stalled in the
@@ -85,8 +88,16 @@ std::string CleanPath(const std::string& path) {
 }
 
 ustring GetAppBackupDir(const ustring& app_dir, int tries) {
-  const ustring dir = app_dir + "_tmp";
-  return tries == 0 ? dir : dir + std::to_string(tries).c_str();
+  ustring dir = app_dir + "_tmp";
+  if (tries == 0) return dir;
+  char postfix[kRetryTextSize];
+  int n = snprintf(postfix, sizeof postfix, "%d", tries);
+  if (n < 0 || static_cast<size_t>(n) >= sizeof postfix) {
+    LOG_MSG(L_ERR, "service_debug",
+            "[ERROR] cloud-service(%d): snprintf failed (continuing without postfix)\n");
+    postfix[0] = '\0';
+  }
+  return dir + postfix;
 }
 
 // Digits of an entry count that std::stoll reads without overflow.
@@ -517,10 +528,34 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest) {
             "[ERROR] cloud-service(%d): FSCopyPath: source path '%s' does not exist\n", src.c_str());
     return -1;
   }
-  if (FSMKDir(FSParentPath(dest), true) < 0) {
+  if (info.type != FT_DIR) return FSCopy(src, dest, false) < 0 ? -1 : 0;
+
+  if (FSMKDir(dest, true) < 0) {
     LOG_MSG(L_ERR, "service_debug",
             "[ERROR] cloud-service(%d): FSCopyPath: failed to create dest folder '%s'\n", dest.c_str());
     return -1;
   }
-  return CopyTree(src, dest);
+  DIR_HANDLE dir;
+  if (FSOpenDir(src, 0, dir) < 0) {
+    LOG_MSG(L_WARNING, "service_debug",
+            "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for src '%s' failed\n",
+            src.c_str());
+    return 0;
+  }
+  DIR_ENTRY entry;
+  while (FSReadDir(dir, entry) > 0) {
+    if (entry.name == ustring(".") || entry.name == ustring("..")) continue;
+    const ustring child_src = src + "/" + entry.name;
+    const ustring child_dest = dest + "/" + entry.name;
+    int r = entry.type == FT_DIR ? FSCopyPath(child_src, child_dest) : FSCopy(child_src, child_dest, false);
+    if (r < 0) {
+      LOG_MSG(L_ERR, "service_debug",
+              "[ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to '%s'\n", child_src.c_str(),
+              child_dest.c_str());
+      FSCloseDir(dir);
+      return -1;
+    }
+  }
+  FSCloseDir(dir);
+  return 0;
 }

@@ -73,8 +73,6 @@ class Service {
   static ustring GetUserUpgradeRecordPath();
 
  protected:
-  // A file or a whole folder tree copied to `dest` (its missing parents
-  // made), as CopyTree copies it: 0, or -1 (logged).
   int FSCopyPath(const ustring& src, const ustring& dest);
   // The build number the package offers; 0 when it has none.
   int TargetBuild() const;

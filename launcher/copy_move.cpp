@@ -240,10 +240,6 @@ CopyMoved MoveCopy(const ustring& from, const ustring& to) {
   return MoveByCopying(from, to);
 }
 
-int CopyTree(const ustring& from, const ustring& to) {
-  return CopyEntry({AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), from.c_str()});
-}
-
 uint64_t BytesToCopyAside(const ustring& dir) {
   struct statfs fs;
   if (statfs(dir.c_str(), &fs) != 0 || fs.f_type != OVERLAYFS_SUPER_MAGIC) return 0;

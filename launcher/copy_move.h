@@ -23,12 +23,6 @@ enum class CopyMoved {
 // the caller to report.
 CopyMoved MoveCopy(const ustring& from, const ustring& to);
 
-// Copies the file, link or folder tree at `from` to `to`, which must not
-// exist, keeping modes, times and links (never followed); sockets and
-// devices are left out, logged. 0, or -1 (logged) with what was copied so
-// far left at `to`.
-int CopyTree(const ustring& from, const ustring& to);
-
 // The bytes the copy at `dir` takes on disk when the file system it lies on
 // is one where moving it aside copies it (an overlay), as the room check
 // must count them beside the new copy; 0 elsewhere, or when there is none.
