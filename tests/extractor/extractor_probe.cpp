@@ -35,7 +35,6 @@
 #include "extractor.h"
 #include "log.h"
 #include "seccomp_refuse.h"
-#include "strtab.h"
 #include "threads_left_behind.h"
 
 // The extracting and the watching threads both call into libarchive and the
@@ -159,7 +158,6 @@ int main(int argc, char** argv) {
       if (!once->exchange(true)) hook();
     });
   }
-  StrTable::InitStrTable();
   Extractor e;
   e.SetSource(args[i].c_str());
   e.SetTarget(args[i + 1].c_str());

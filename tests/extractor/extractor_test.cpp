@@ -28,7 +28,6 @@
 #include "libarchive_loader.h"
 #include "log.h"
 #include "log_capture.h"
-#include "strtab.h"
 #include "testutil.h"
 #include "tree.h"
 #include "usable_cores.h"
@@ -48,7 +47,6 @@ namespace {
 class ExtractorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    StrTable::InitStrTable();
     make_dirs(target);
     make_dirs(outside);
   }
