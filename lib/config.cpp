@@ -1,6 +1,7 @@
 #include "config.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -26,24 +27,10 @@ std::string Trimmed(const std::string& s) {
 
 // One character after a backslash in a value, as Qt's INI reader takes it.
 char Unescaped(char c) {
-  switch (c) {
-    case 'a':
-      return '\a';
-    case 'b':
-      return '\b';
-    case 'f':
-      return '\f';
-    case 'n':
-      return '\n';
-    case 'r':
-      return '\r';
-    case 't':
-      return '\t';
-    case 'v':
-      return '\v';
-    default:
-      return c;
-  }
+  static const char kLetters[] = "abfnrtv";
+  static const char kControls[] = "\a\b\f\n\r\t\v";
+  const char* letter = c ? strchr(kLetters, c) : nullptr;
+  return letter ? kControls[letter - kLetters] : c;
 }
 
 // A value in Qt's INI dialect: blanks around it dropped, double quotes keep

@@ -97,13 +97,12 @@ int Logger::Initialize(Type type, const ustring& path, const ustring& level_path
   log_type = type;
   switch (type) {
     case SYSLOG_LOGGER:
-      CloseLogStream();
-      log_fp = nullptr;
-      break;
     case STDOUT_LOGGER:
     case STDERR_LOGGER:
       CloseLogStream();
-      log_fp = (type == STDOUT_LOGGER) ? stdout : stderr;
+      log_fp = type == SYSLOG_LOGGER ? nullptr : type == STDOUT_LOGGER ? stdout : stderr;
+      log_path.clear();
+      *log_size = -1;
       break;
     default: {
       // On failure the previous stream stays in use. The fresh size counter
@@ -129,11 +128,6 @@ int Logger::Initialize(Type type, const ustring& path, const ustring& level_path
       break;
     }
   }
-  if (type == SYSLOG_LOGGER || type == STDOUT_LOGGER || type == STDERR_LOGGER) {
-    log_path.clear();
-    *log_size = -1;
-  }
-
   *log_rotated_count_shared = 0;
   log_rotated_count_private = 0;
   log_initialized = true;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 namespace {
 
@@ -23,12 +24,6 @@ void encode_group(const unsigned char* b, char* out) {
   out[3] = kAlphabet[b[2] & 63];
 }
 
-void swap_bytes(unsigned char& a, unsigned char& b) {
-  const unsigned char t = a;
-  a = b;
-  b = t;
-}
-
 }  // namespace
 
 pthread_mutex_t TmpNameGen::m_lock = PTHREAD_MUTEX_INITIALIZER;
@@ -42,8 +37,6 @@ TmpNameGen::TmpNameGen() : m_s_box(), m_key(), m_buffer() {
   get_key(m_key, sizeof m_key);
   rc4_init(m_s_box, m_key);
 }
-
-TmpNameGen::~TmpNameGen() {}
 
 void TmpNameGen::get_key(unsigned char* key, size_t len) {
   struct timeval tv;
@@ -61,7 +54,7 @@ void TmpNameGen::rc4_init(unsigned char* S, unsigned char* key) {
   unsigned j = 0;
   for (int i = 0; i < 256; ++i) {
     j = (j + S[i] + key[i % kKeySize]) & 0xFF;
-    swap_bytes(S[i], S[j]);
+    std::swap(S[i], S[j]);
   }
 }
 
@@ -71,7 +64,7 @@ void TmpNameGen::rc4_randomize(unsigned char* S, unsigned char* buffer, int leng
   for (int k = 0; k < length; ++k) {
     i = (i + 1) & 0xFF;
     j = (j + S[i]) & 0xFF;
-    swap_bytes(S[i], S[j]);
+    std::swap(S[i], S[j]);
     buffer[k] = S[(S[i] + S[j]) & 0xFF];
   }
 }

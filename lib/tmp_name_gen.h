@@ -21,7 +21,7 @@ class TmpNameGen {
 
  private:
   TmpNameGen();
-  ~TmpNameGen();
+  ~TmpNameGen() = default;
   TmpNameGen(const TmpNameGen&) = delete;
   TmpNameGen& operator=(const TmpNameGen&) = delete;
 

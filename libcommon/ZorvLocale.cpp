@@ -20,14 +20,6 @@ const char* const grgszLanguages[] = {"enu", "cht", "chs", "jpn", "deu", "krn", 
 
 const int kLanguageCount = sizeof(grgszLanguages) / sizeof(grgszLanguages[0]) - 1;
 
-// True when `name` equals one of `list`, which ends with a null string.
-bool isListed(const QString* list, const QString& name) {
-  for (int i = 0; !list[i].isNull(); ++i) {
-    if (list[i] == name) return true;
-  }
-  return false;
-}
-
 QMap<QString, QString> languageTable() {
   QMap<QString, QString> table;
   table.insert("en", "enu");
@@ -62,16 +54,16 @@ QString getDefaultLanguage() {
   ZORV_TRACE("%s:%d %s=[%s\n] ", qPrintable(qstrLocaleLower));
 
   // Whole locale names that the language part alone would map wrongly.
-  const QString traditionalChinese[] = {"zh_tw", "zh_hk", "zh_mo", QString()};
-  const QString portugalPortuguese[] = {"pt", "pt_pt", QString()};
+  const QStringList traditionalChinese{"zh_tw", "zh_hk", "zh_mo"};
+  const QStringList portugalPortuguese{"pt", "pt_pt"};
   QString qstrDef;
   ZORV_TRACE("%s:%d %s=[%s] ", qPrintable(qstrLocaleLower));
 
   const QString lang = qstrLocaleLower.section('_', 0, 0);
   const QMap<QString, QString> table = languageTable();
 
-  if (isListed(traditionalChinese, qstrLocaleLower)) qstrDef = "cht";
-  if (isListed(portugalPortuguese, qstrLocaleLower)) qstrDef = "ptg";
+  if (traditionalChinese.contains(qstrLocaleLower)) qstrDef = "cht";
+  if (portugalPortuguese.contains(qstrLocaleLower)) qstrDef = "ptg";
   if (qstrDef.isEmpty()) qstrDef = table.value(lang, table.value("en"));
 
   if (!isLanguageInstalled(qstrDef)) qstrDef = qstrLanguageFallSafe;

@@ -6,8 +6,6 @@
 #include <dirent.h>
 #include <sys/types.h>
 
-#include <cstdlib>
-#include <memory>
 #include <string>
 
 #include "file-op.h"
@@ -17,10 +15,6 @@ namespace fileop_detail {
 
 // The component every file-operation message is logged under.
 inline constexpr char kLogComp[] = "file_op_debug";
-
-struct FreeDeleter {
-  void operator()(void* p) const { free(p); }
-};
 
 // The operating system's text for the error number e.
 std::string err_text(int e);

@@ -46,19 +46,18 @@ int move_file(const ustring& from, const ustring& to, const struct stat& st) {
   return 0;
 }
 
-int move_link(const ustring& from, const ustring& to, const struct stat& st) {
-  std::string target;
-  if (read_link_text(from.c_str(), target) != 0) return -3;
-  if (create_replacing(to.c_str(), [&] { return symlink(target.c_str(), to.c_str()); }) != 0) return -3;
+// A link or a FIFO: made anew by create() at to, then the original unlinked.
+template <typename Create>
+int move_special(const ustring& from, const ustring& to, const struct stat& st, Create create) {
+  if (create_replacing(to.c_str(), create) != 0) return -3;
   keep_metadata(to, st);
   return unlink(from.c_str()) == 0 ? 0 : -3;
 }
 
-int move_fifo(const ustring& from, const ustring& to, const struct stat& st) {
-  const mode_t perm = st.st_mode & kMovedPermBits;
-  if (create_replacing(to.c_str(), [&] { return mkfifo(to.c_str(), perm); }) != 0) return -3;
-  keep_metadata(to, st);
-  return unlink(from.c_str()) == 0 ? 0 : -3;
+int move_link(const ustring& from, const ustring& to, const struct stat& st) {
+  std::string target;
+  if (read_link_text(from.c_str(), target) != 0) return -3;
+  return move_special(from, to, st, [&] { return symlink(target.c_str(), to.c_str()); });
 }
 
 // Moves the entries one by one (each may cross the boundary again), then
@@ -95,7 +94,7 @@ int move_across(const ustring& from, const ustring& to, bool do_case_check) {
     case FT_SLINK:
       return move_link(from, to, st);
     case FT_FIFO:
-      return move_fifo(from, to, st);
+      return move_special(from, to, st, [&] { return mkfifo(to.c_str(), st.st_mode & kMovedPermBits); });
     default:
       return -3;
   }

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "file-op-internal.h"
 #include "log.h"
@@ -83,26 +84,6 @@ int read_link_text(const char* path, std::string& target) {
 using namespace fileop_detail;
 
 namespace {
-
-FILE_TYPE type_from_dirent(unsigned char d_type) {
-  switch (d_type) {
-    case DT_REG:
-      return FT_FILE;
-    case DT_DIR:
-      return FT_DIR;
-    case DT_LNK:
-      return FT_SLINK;
-    case DT_CHR:
-    case DT_BLK:
-      return FT_DEV;
-    case DT_FIFO:
-      return FT_FIFO;
-    case DT_SOCK:
-      return FT_SOCK;
-    default:
-      return FT_ERR;
-  }
-}
 
 // ---- FSMKDirP helpers ------------------------------------------------------
 
@@ -228,6 +209,17 @@ int open_output(const ustring& src, const struct stat& src_st, const ustring& ds
   return 0;
 }
 
+// The magic number of the file system that holds path; 0 when the query
+// fails, logged under the caller's name.
+uint32_t fs_magic(const ustring& path, const char* caller) {
+  struct statfs fs;
+  if (statfs(path.c_str(), &fs) == 0) return static_cast<uint32_t>(fs.f_type);
+  const int e = errno;
+  LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): %s: Failed to get file system info '%s'. %s\n", caller,
+          path.c_str(), err_text(e).c_str());
+  return 0;
+}
+
 }  // namespace
 
 // ---- Records -----------------------------------------------------------------
@@ -237,18 +229,14 @@ bool FILE_INFO::operator==(const FILE_INFO& other) const {
          path == other.path && name == other.name;
 }
 
-DIR_HANDLE::DIR_HANDLE(DIR_HANDLE&& other) noexcept : path(other.path), flag(other.flag), dp(other.dp) {
-  other.dp = nullptr;
-  other.path.clear();
-}
+DIR_HANDLE::DIR_HANDLE(DIR_HANDLE&& other) noexcept { *this = std::move(other); }
 
 DIR_HANDLE& DIR_HANDLE::operator=(DIR_HANDLE&& other) noexcept {
   if (this != &other) {
     FSCloseDir(*this);
     path.swap(other.path);
     flag = other.flag;
-    dp = other.dp;
-    other.dp = nullptr;
+    std::swap(dp, other.dp);
     other.path.clear();
   }
   return *this;
@@ -266,17 +254,9 @@ int GetFileInfo(const ustring& path, FILE_INFO& info) {
     // Only ENOENT says the path is absent; anything else (a component that is
     // not a directory, a parent we may not search) says nothing about it.
     if (errno != ENOENT) return -1;
-    info.isExist = false;
-    info.mtime = 0;
-    info.name = FSBaseName(path);
-    info.path = path;
-    info.size = 0;
-    info.type = FT_ERR;
-    info.uid = info.gid = info.mode = 0;
-    info.dev_id = 0;
-    return 0;
+    st = {};  // absent: every field 0, no type
   }
-  info.isExist = true;
+  info.isExist = st.st_mode != 0;
   info.mtime = static_cast<uint32_t>(st.st_mtime);
   info.name = FSBaseName(path);
   info.path = path;
@@ -286,7 +266,7 @@ int GetFileInfo(const ustring& path, FILE_INFO& info) {
   info.gid = st.st_gid;
   info.mode = st.st_mode;
   info.type = type_from_mode(st.st_mode);
-  return info.type == FT_ERR ? -1 : 0;
+  return info.isExist && info.type == FT_ERR ? -1 : 0;
 }
 
 int FSStat(const ustring& path, FILE_INFO& info, bool) {
@@ -333,7 +313,7 @@ int FSMKDirP(const ustring& path, char** endptr, bool blForceCreate, mode_t mode
   int err;
   size_t stop = 0;
   {
-    std::unique_ptr<char, FreeDeleter> copy(strdup(path.c_str()));
+    std::unique_ptr<char, decltype(&free)> copy(strdup(path.c_str()), &free);
     if (!copy) return -1;
     const bool explicit_mode = mode != FS_MKDIR_DEFAULT_MODE;
     UmaskGuard umask_guard(explicit_mode);
@@ -483,7 +463,7 @@ int FSReadDir(DIR_HANDLE& dh, DIR_ENTRY& entry) {
     size = info.size;
   }
   entry.name = de->d_name;
-  entry.type = type_from_dirent(de->d_type);
+  entry.type = type_from_mode(DTTOIF(de->d_type));
   entry.mtime = mtime;
   entry.size = size;
   return 1;
@@ -523,11 +503,7 @@ int FSCreateTempPath(const ustring& prefix, ustring& path) {
 // ---- Times, access, file systems ---------------------------------------------
 
 int FSUTime(const ustring& path, time_t atime, time_t mtime) {
-  struct timeval tv[2];
-  tv[0].tv_sec = atime;
-  tv[0].tv_usec = 0;
-  tv[1].tv_sec = mtime;
-  tv[1].tv_usec = 0;
+  const struct timeval tv[2] = {{atime, 0}, {mtime, 0}};
   return lutimes(path.c_str(), tv) == 0 ? 0 : -1;
 }
 
@@ -541,27 +517,12 @@ bool isFileLocked(const ustring& path, int flag) {
 bool hasFilePermission(const ustring& path, int flag) { return !isFileLocked(path, flag); }
 
 bool isMountPoint(const ustring& path) {
-  struct statfs fs;
-  if (statfs(path.c_str(), &fs) != 0) {
-    const int e = errno;
-    LOG_MSG(L_ERR, kLogComp, "[ERROR] file-op(%d): isMountPoint: Failed to get file system info '%s'. %s\n",
-            path.c_str(), err_text(e).c_str());
-    return false;
-  }
-  const uint32_t magic = static_cast<uint32_t>(fs.f_type);
+  const uint32_t magic = fs_magic(path, "isMountPoint");
   return magic == NFS_SUPER_MAGIC || magic == CIFS_SUPER_MAGIC;
 }
 
 bool IsMSDOS(const ustring& path) {
-  struct statfs fs;
-  if (statfs(path.c_str(), &fs) != 0) {
-    const int e = errno;
-    LOG_MSG(L_ERR, kLogComp,
-            "[ERROR] file-op(%d): IsSupportLargeFile: Failed to get file system info '%s'. %s\n",
-            path.c_str(), err_text(e).c_str());
-    return false;
-  }
-  if (static_cast<uint32_t>(fs.f_type) != MSDOS_SUPER_MAGIC) return false;
+  if (fs_magic(path, "IsSupportLargeFile") != MSDOS_SUPER_MAGIC) return false;
   LOG_MSG(L_WARNING, kLogComp, "[WARNING] file-op(%d): Detect a MSDOS platform for path '%s'.\n",
           path.c_str());
   return true;
@@ -570,9 +531,9 @@ bool IsMSDOS(const ustring& path) {
 // ---- Real path, links, ownership ---------------------------------------------
 
 int FSRealPath(const ustring& path, ustring& real) {
-  std::unique_ptr<char, FreeDeleter> buf(static_cast<char*>(malloc(kRealPathBufferSize)));
-  if (!buf || !realpath(path.c_str(), buf.get())) return -1;
-  real = buf.get();
+  char buf[kRealPathBufferSize];
+  if (!realpath(path.c_str(), buf)) return -1;
+  real = buf;
   return 0;
 }
 

@@ -74,30 +74,12 @@ const char* text_or_empty(const char* s) { return s ? s : ""; }
 
 ustring::ustring() { init(); }
 
-ustring::ustring(const char* s) {
-  init();
-  append(s);
-}
-
-ustring::ustring(const uchar16_t* s) {
-  init();
-  append(s);
-}
-
-ustring::ustring(char c) {
-  init();
-  append(c, 1);
-}
-
-ustring::ustring(const ustring& x) {
-  init();
-  append_bytes(x.data, x.data_len);
-}
-
-ustring::ustring(const std::string& x) {
-  init();
-  append_bytes(x.c_str(), strlen(x.c_str()));
-}
+// Delegating to the default constructor: a failed append frees the buffers.
+ustring::ustring(const char* s) : ustring() { append(s); }
+ustring::ustring(const uchar16_t* s) : ustring() { append(s); }
+ustring::ustring(char c) : ustring() { append(c, 1); }
+ustring::ustring(const ustring& x) : ustring() { append_bytes(x.data, x.data_len); }
+ustring::ustring(const std::string& x) : ustring() { append(x.c_str()); }
 
 ustring::~ustring() {
   free(data);
@@ -190,15 +172,22 @@ void ustring::ensure_wdata() const {
   if (wdata_len == 0 && data_len != 0) convert_from_data();
 }
 
+// Makes room for len more bytes at the end of the text and returns where they
+// go; the text is already terminated after them and its UTF-16 copy dropped.
+char* ustring::extend(size_t len) {
+  realloc_data(grown_size(data_len, len));
+  data_len += len;
+  data[data_len] = 0;
+  clear_wdata();
+  return data + data_len - len;
+}
+
 // s may be the own data (then len <= data_len); the copy then reads from the
 // possibly moved buffer.
 void ustring::append_bytes(const char* s, size_t len) {
   const bool own = (s == data);
-  realloc_data(grown_size(data_len, len));
-  memmove(data + data_len, own ? data : s, len);
-  data_len += len;
-  data[data_len] = 0;
-  clear_wdata();
+  char* to = extend(len);
+  memmove(to, own ? data : s, len);
 }
 
 // The UTF-16 editing path: work on the UTF-16 copy, then rebuild the UTF-8
@@ -234,32 +223,22 @@ ustring& ustring::append(const char* s, size_t len) {
 }
 
 ustring& ustring::append(const std::string& x, size_t pos, size_t len) {
-  std::string part = x.substr(pos, len);
-  append_bytes(part.c_str(), strlen(part.c_str()));
-  return *this;
+  return append(x.substr(pos, len).c_str());
 }
 
 ustring& ustring::append(const ustring& x, size_t pos, size_t len) {
   if (pos > x.data_len) throw std::out_of_range("substr");
   const size_t n = std::min(len, x.data_len - pos);
-  realloc_data(grown_size(data_len, n));
-  // Source and destination never overlap, also when x is this string: the
-  // part read ends at the old end, where the copy starts.
-  memmove(data + data_len, x.data + pos, n);
-  data_len += n;
-  data[data_len] = 0;
-  clear_wdata();
+  // x.data is read once the room is made: x may be this string.
+  char* to = extend(n);
+  memcpy(to, x.data + pos, n);
   return *this;
 }
 
 ustring& ustring::append(char c, size_t n) {
   // A NUL byte would end the text where it stands: nothing to add.
   if (c == 0) n = 0;
-  realloc_data(grown_size(data_len, n));
-  memset(data + data_len, c, n);
-  data_len += n;
-  data[data_len] = 0;
-  clear_wdata();
+  memset(extend(n), c, n);
   return *this;
 }
 
@@ -562,35 +541,20 @@ bool ustring::is_valid(const ustring& x) {
 
 // ---- free operators -----------------------------------------------------
 
-ustring operator+(const ustring& a, const ustring& b) {
+namespace {
+template <typename T>
+ustring joined(const ustring& a, const T& b) {
   ustring r(a);
-  r.append(b);
+  r += b;
   return r;
 }
+}  // namespace
 
-ustring operator+(const ustring& a, const char* b) {
-  ustring r(a);
-  r.append(b);
-  return r;
-}
-
-ustring operator+(const ustring& a, char b) {
-  ustring r(a);
-  r.append(b, 1);
-  return r;
-}
-
-ustring operator+(const ustring& a, const uchar16_t* b) {
-  ustring r(a);
-  r.append(b);
-  return r;
-}
-
-ustring operator+(const ustring& a, uchar16_t b) {
-  ustring r(a);
-  r.append(b, 1);
-  return r;
-}
+ustring operator+(const ustring& a, const ustring& b) { return joined(a, b); }
+ustring operator+(const ustring& a, const char* b) { return joined(a, b); }
+ustring operator+(const ustring& a, char b) { return joined(a, b); }
+ustring operator+(const ustring& a, const uchar16_t* b) { return joined(a, b); }
+ustring operator+(const ustring& a, uchar16_t b) { return joined(a, b); }
 
 std::ostream& operator<<(std::ostream& os, const ustring& x) {
   if (!x.data) {

@@ -146,6 +146,7 @@ class ustring {
   int convert_from_wdata();
 
  private:
+  char* extend(size_t len);
   void append_bytes(const char* s, size_t len);
   void append_units(const uchar16_t* s, size_t len);
   void ensure_wdata() const;
