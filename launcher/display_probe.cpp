@@ -6,10 +6,9 @@
 
 #include <QList>
 #include <chrono>
-#include <condition_variable>
 #include <cstdlib>
+#include <future>
 #include <memory>
-#include <mutex>
 #include <thread>
 
 #include "threads_left_behind.h"
@@ -32,26 +31,17 @@ enum class Answer {
 // libxcb connects without a time limit; the connection is made on a thread
 // of its own, which is given up when the server does not answer in time.
 Answer XServerAnswers() {
-  struct Probe {
-    std::mutex mutex;
-    std::condition_variable answered_changed;
-    bool answered = false;
-    bool connected = false;
-  };
-  auto probe = std::make_shared<Probe>();
-  std::thread([probe] {
+  auto connected = std::make_shared<std::promise<bool>>();
+  std::future<bool> answer = connected->get_future();
+  std::thread([connected] {
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool connected = xcb_connection_has_error(connection) == 0;
+    const bool ok = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
-    std::lock_guard<std::mutex> lock(probe->mutex);
-    probe->answered = true;
-    probe->connected = connected;
-    probe->answered_changed.notify_all();
+    connected->set_value(ok);
   }).detach();
-  std::unique_lock<std::mutex> lock(probe->mutex);
-  if (probe->answered_changed.wait_for(lock, kDisplayAnswerBound, [&] { return probe->answered; }))
-    return probe->connected ? Answer::kAnswers : Answer::kAbsent;
-  // It touches nothing but its own connection and the probe it shares.
+  if (answer.wait_for(kDisplayAnswerBound) == std::future_status::ready)
+    return answer.get() ? Answer::kAnswers : Answer::kAbsent;
+  // It touches nothing but its own connection and the promise it shares.
   ThreadsLeftBehind::Note();
   return Answer::kSilent;
 }

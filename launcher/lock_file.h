@@ -23,7 +23,6 @@ class LockFile {
   Result TryLock();
   // Tries until the lock is held, or kBusy once bound_ms have passed.
   Result WaitLock(int bound_ms);
-  bool Held() const { return held_; }
   const ustring& Path() const { return path_; }
 
  private:

@@ -56,12 +56,6 @@ ustring RootOfExecutable() {
   return ustring(root.c_str());
 }
 
-// A copy is of use only with the client executable and the start script
-// that starts it (paths in the app folder); a package that yields either
-// one not as an executable file fails to install.
-constexpr char kClientExecutable[] = "bin/nimbora-backup-ui";
-constexpr char kStartScript[] = "package/start-stop";
-
 // The path with doubled and trailing slashes, "." and ".." taken out as Qt's
 // cleanPath does, but on the bytes: a name that is not UTF-8 (a home of
 // another encoding) stays exactly as it is, where a trip through QString
@@ -107,22 +101,16 @@ constexpr size_t kMaxCountDigits = 18;
 // its field as it was, and so does a file that is missing or refused (a FIFO,
 // a link, a device: never opened blocking).
 void ReadVersionFile(const ustring& path, Service::VersionInfo& version) {
-  using Field = ustring Service::VersionInfo::*;
-  static const struct {
-    const char* key;
-    Field field;
-  } kKeys[] = {
-      {"major_version", &Service::VersionInfo::major_version},
-      {"minor_version", &Service::VersionInfo::minor_version},
-      {"build_version", &Service::VersionInfo::build_version},
-      {"icon_overlay_version", &Service::VersionInfo::icon_overlay_version},
-  };
   Config info;
   info.read_section(path, "Version");
-  for (const auto& k : kKeys) {
-    const auto found = info.items().find(ustring(k.key));
-    if (found != info.items().end()) version.*k.field = found->second;
-  }
+  const auto take = [&info](const char* key, ustring& field) {
+    const auto found = info.items().find(ustring(key));
+    if (found != info.items().end()) field = found->second;
+  };
+  take("major_version", version.major_version);
+  take("minor_version", version.minor_version);
+  take("build_version", version.build_version);
+  take("icon_overlay_version", version.icon_overlay_version);
 }
 
 // A whole number the packaging step wrote under `key` in the [Package]
@@ -175,7 +163,7 @@ int BuildOf(const ustring& dir) {
 // A complete copy whose client is there: one worth falling back to.
 bool IsUsableCopy(const ustring& dir) {
   struct stat st;
-  return IsCompleteCopy(dir) && lstat((dir + "/" + kClientExecutable).c_str(), &st) == 0;
+  return IsCompleteCopy(dir) && lstat((dir + "/" + Service::kClientExecutable).c_str(), &st) == 0;
 }
 
 // The complete backup to roll back to: of the highest build, but never of

@@ -16,6 +16,12 @@ class Service {
     ustring icon_overlay_version;
   };
 
+  // A copy is of use only with the client executable and the start script
+  // that starts it (paths in the app folder); a package that yields either
+  // one not as an executable file fails to install.
+  static constexpr char kClientExecutable[] = "bin/nimbora-backup-ui";
+  static constexpr char kStartScript[] = "package/start-stop";
+
   Service() = default;
   virtual ~Service() = default;
 

@@ -46,11 +46,6 @@ State& TheState() {
 
 std::atomic<int> g_cause{static_cast<int>(SessionCause::kNone)};
 
-// The process that armed the guard. A child forked by a library (libdbus
-// forks a helper that ends with _exit) has a copy of the state but not the
-// job, nor perhaps a usable copy of the mutex: it is never held.
-std::atomic<pid_t> g_armed_pid{0};
-
 thread_local bool t_runs_the_job = false;
 
 [[noreturn]] void EndNow() {
@@ -74,6 +69,10 @@ thread_local bool t_runs_the_job = false;
 // that the programs the libraries start (a D-Bus session bus, for one) do not
 // inherit them blocked.
 int g_signal_pipe[2] = {-1, -1};
+// The launcher's process, set first thing in main. A child forked by a
+// library (libdbus forks a helper that ends with _exit) has a copy of the
+// state but not the job, nor perhaps a usable copy of the mutex: it is never
+// held, and the session's signals are its own.
 pid_t g_watching_pid = 0;
 
 void ForwardSignal(int sig) {
@@ -106,8 +105,8 @@ void LeaveAfterBound() {
 }  // namespace
 
 void JobGuard::WatchSessionSignals() {
-  if (pipe2(g_signal_pipe, O_CLOEXEC) != 0) return;
   g_watching_pid = getpid();
+  if (pipe2(g_signal_pipe, O_CLOEXEC) != 0) return;
   struct sigaction action = {};
   action.sa_handler = ForwardSignal;
   action.sa_flags = SA_RESTART;
@@ -151,7 +150,6 @@ void JobGuard::Expect() {
   std::lock_guard<std::mutex> lock(s.mutex);
   s.expecting = true;
   s.main_thread = pthread_self();
-  g_armed_pid.store(getpid());
 }
 
 void JobGuard::Arm() {
@@ -182,7 +180,7 @@ void JobGuard::Disarm() {
 }
 
 bool JobGuard::Holds() {
-  if (g_armed_pid.load() != getpid()) return false;
+  if (g_watching_pid != getpid()) return false;
   State& s = TheState();
   std::lock_guard<std::mutex> lock(s.mutex);
   if (s.disarmed || t_runs_the_job) return false;

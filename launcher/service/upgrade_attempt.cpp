@@ -11,13 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <mutex>
 #include <utility>
 
 #include "file-op.h"
 #include "job_guard.h"
-#include "line_reader.h"
 #include "log.h"
 #include "small-file.h"
 #include "unique-fd.h"
@@ -65,25 +63,13 @@ constexpr int64_t kNanosPerSecond = 1000000000;
 
 constexpr char kUntilChangedOrADay[] = "; tried again once the package changes or a day has passed";
 
-const char* FailureName(UpgradeFailure f) {
-  switch (f) {
-    case UpgradeFailure::kPackage:
-      return "package";
-    case UpgradeFailure::kEnvironment:
-      return "environment";
-    case UpgradeFailure::kProbation:
-      return "probation";
-    case UpgradeFailure::kUnfinished:
-      break;
-  }
-  return "unfinished";
-}
+// Each failure's name in the record, in the order of UpgradeFailure.
+constexpr const char* kFailureNames[] = {"unfinished", "package", "environment", "probation"};
 
 bool ParseFailure(const std::string& s, UpgradeFailure& f) {
-  for (UpgradeFailure v : {UpgradeFailure::kUnfinished, UpgradeFailure::kPackage,
-                           UpgradeFailure::kEnvironment, UpgradeFailure::kProbation})
-    if (s == FailureName(v)) {
-      f = v;
+  for (size_t i = 0; i < sizeof kFailureNames / sizeof kFailureNames[0]; ++i)
+    if (s == kFailureNames[i]) {
+      f = static_cast<UpgradeFailure>(i);
       return true;
     }
   return false;
@@ -106,56 +92,6 @@ std::string IdentityText(const FileIdentity& id) {
   snprintf(buf, sizeof buf, "%ju %ju %jd %" PRId64 " %" PRId64, static_cast<uintmax_t>(id.dev),
            static_cast<uintmax_t>(id.ino), static_cast<intmax_t>(id.size), id.mtime_ns, id.ctime_ns);
   return buf;
-}
-
-// Whole decimal numbers only: a record cut short or edited must not read as
-// another record.
-bool ParseUnsigned(const std::string& s, uint64_t& v) {
-  if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return false;
-  errno = 0;
-  v = strtoull(s.c_str(), nullptr, 10);
-  return errno == 0;
-}
-
-bool ParseSigned(const std::string& s, int64_t& v) {
-  const bool negative = !s.empty() && s[0] == '-';
-  uint64_t u = 0;
-  if (!ParseUnsigned(negative ? s.substr(1) : s, u) || u > static_cast<uint64_t>(INT64_MAX)) return false;
-  v = negative ? -static_cast<int64_t>(u) : static_cast<int64_t>(u);
-  return true;
-}
-
-// A record of an older launcher, without the change times, reads as damaged
-// and so as absent: its package is tried once more.
-bool ParseIdentity(const std::string& s, FileIdentity& id) {
-  std::string words[5];
-  size_t pos = 0;
-  for (std::string& w : words) {
-    const size_t end = s.find(' ', pos);
-    w = s.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
-    pos = end == std::string::npos ? s.size() + 1 : end + 1;
-  }
-  uint64_t dev = 0, ino = 0;
-  int64_t size = 0;
-  if (pos <= s.size() || !ParseUnsigned(words[0], dev) || !ParseUnsigned(words[1], ino) ||
-      !ParseSigned(words[2], size) || !ParseSigned(words[3], id.mtime_ns) ||
-      !ParseSigned(words[4], id.ctime_ns))
-    return false;
-  id.dev = static_cast<dev_t>(dev);
-  id.ino = static_cast<ino_t>(ino);
-  id.size = static_cast<off_t>(size);
-  return true;
-}
-
-std::map<std::string, std::string> Fields(const std::string& text) {
-  std::map<std::string, std::string> fields;
-  std::string line;
-  for (LineReader lines(text); lines.Next(line);) {
-    LineReader::DropNewline(line);
-    const size_t eq = line.find('=');
-    if (eq != std::string::npos) fields[line.substr(0, eq)] = line.substr(eq + 1);
-  }
-  return fields;
 }
 
 // Flushes the folder that holds path, so that a rename into it survives a
@@ -213,23 +149,39 @@ PackageIdentity PackageIdentity::Of(const std::string& build, const ustring& pac
 std::string AttemptRecord::Text() const {
   return "build=" + identity.build + "\npackage=" + IdentityText(identity.package) +
          "\ninfo=" + IdentityText(identity.info) + "\nunfinished=" + std::to_string(unfinished) +
-         "\nfailure=" + FailureName(failure) + "\ntime=" + std::to_string(time) +
+         "\nfailure=" + kFailureNames[static_cast<size_t>(failure)] + "\ntime=" + std::to_string(time) +
          "\nspace_needed=" + std::to_string(space_needed) + "\n";
 }
 
+// Only the very text that Text() writes is a record: one cut short or
+// edited, or one of an older launcher (without the change times), reads as
+// damaged and never as another record.
 std::optional<AttemptRecord> AttemptRecord::Parse(const std::string& text) {
-  std::map<std::string, std::string> f = Fields(text);
+  constexpr char kBuild[] = "build=";
+  constexpr size_t kBuildSize = sizeof kBuild - 1;
   AttemptRecord r;
-  uint64_t unfinished = 0;
-  const bool whole =
-      f.size() == 7 && f.count("build") && !text.empty() && text.back() == '\n' &&
-      ParseIdentity(f["package"], r.identity.package) && ParseIdentity(f["info"], r.identity.info) &&
-      ParseUnsigned(f["unfinished"], unfinished) && unfinished <= static_cast<uint64_t>(INT32_MAX) &&
-      ParseFailure(f["failure"], r.failure) && ParseSigned(f["time"], r.time) &&
-      ParseUnsigned(f["space_needed"], r.space_needed);
-  if (!whole) return std::nullopt;
-  r.identity.build = f["build"];
-  r.unfinished = static_cast<int>(unfinished);
+  FileIdentity& p = r.identity.package;
+  FileIdentity& i = r.identity.info;
+  uintmax_t p_dev = 0, p_ino = 0, i_dev = 0, i_ino = 0;
+  intmax_t p_size = 0, i_size = 0;
+  char failure[16] = "";
+  const size_t rest = text.find('\n');
+  if (text.compare(0, kBuildSize, kBuild) != 0 || rest == std::string::npos ||
+      sscanf(text.c_str() + rest,
+             "\npackage=%ju %ju %jd %" SCNd64 " %" SCNd64 "\ninfo=%ju %ju %jd %" SCNd64 " %" SCNd64
+             "\nunfinished=%d\nfailure=%15[a-z]\ntime=%" SCNd64 "\nspace_needed=%" SCNu64,
+             &p_dev, &p_ino, &p_size, &p.mtime_ns, &p.ctime_ns, &i_dev, &i_ino, &i_size, &i.mtime_ns,
+             &i.ctime_ns, &r.unfinished, failure, &r.time, &r.space_needed) != 14 ||
+      r.unfinished < 0 || !ParseFailure(failure, r.failure))
+    return std::nullopt;
+  r.identity.build = text.substr(kBuildSize, rest - kBuildSize);
+  p.dev = static_cast<dev_t>(p_dev);
+  p.ino = static_cast<ino_t>(p_ino);
+  p.size = static_cast<off_t>(p_size);
+  i.dev = static_cast<dev_t>(i_dev);
+  i.ino = static_cast<ino_t>(i_ino);
+  i.size = static_cast<off_t>(i_size);
+  if (r.Text() != text) return std::nullopt;
   return r;
 }
 
@@ -305,28 +257,19 @@ void UpgradeAttempt::ExcuseCurrent() {
             current.before.identity.build.c_str());
 }
 
-void UpgradeAttempt::Fail(const PackageIdentity& package, UpgradeFailure failure, int64_t now,
-                          uint64_t free_at_start) {
+// The attempt is over: a logout from here on must not turn its record back
+// into the one from before it.
+void UpgradeAttempt::End(const PackageIdentity& package, UpgradeFailure outcome, int64_t now,
+                         uint64_t free_at_start) {
   EndCurrent();
   AttemptRecord r;
   r.identity = package;
-  r.failure = failure;
+  r.failure = outcome;
   r.time = now;
-  if (failure == UpgradeFailure::kEnvironment) {
+  if (outcome == UpgradeFailure::kEnvironment) {
     const uint64_t package_size = package.package.size > 0 ? static_cast<uint64_t>(package.package.size) : 0;
     r.space_needed = free_at_start + std::min(package_size, kSpaceGainMostBytes);
   }
-  Write(r);
-}
-
-void UpgradeAttempt::Probation(const PackageIdentity& package, int64_t now) {
-  // The attempt is over: a logout from here on must not turn the probation
-  // back into the record from before it.
-  EndCurrent();
-  AttemptRecord r;
-  r.identity = package;
-  r.failure = UpgradeFailure::kProbation;
-  r.time = now;
   Write(r);
 }
 

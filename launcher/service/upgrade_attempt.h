@@ -101,12 +101,11 @@ class UpgradeAttempt {
   // starts, on disk before this returns. 0, or -1 (logged) when the record
   // could not be written; the upgrade may go on without it.
   int Begin(const PackageIdentity& package, int64_t now);
-  // The attempt failed: who is to blame, and (environment faults) the free
-  // bytes when it started.
-  void Fail(const PackageIdentity& package, UpgradeFailure failure, int64_t now, uint64_t free_at_start);
-  // The upgrade committed at `now` and the previous copy is kept until the
-  // new client shows that it runs (then Clear, or Fail with kPackage).
-  void Probation(const PackageIdentity& package, int64_t now);
+  // The attempt ended at `now`: failed, with who is to blame and
+  // (environment faults) the free bytes when it started; or, kProbation,
+  // committed with the previous copy kept until the new client shows that it
+  // runs (then Clear, or End with kPackage).
+  void End(const PackageIdentity& package, UpgradeFailure outcome, int64_t now, uint64_t free_at_start);
   // The upgrade committed, or the copy is current: no record is left.
   void Clear();
   // The session is ending (JobGuard): the attempt under way in this process,

@@ -68,10 +68,9 @@ constexpr int64_t kNanosPerSecond = 1000000000;
 constexpr uint64_t kRoomMarginBytes = uint64_t{16} << 20;
 constexpr uint64_t kMiB = uint64_t{1} << 20;
 
-constexpr char kClientRelPath[] = "/bin/nimbora-backup-ui";
 constexpr char kPidFileName[] = "/ui.pid";
-constexpr char kStartScriptRelPath[] = "/package/start-stop";
 constexpr char kStartScriptArgument[] = "start";
+constexpr char kHomePrefix[] = "HOME=";
 
 // The process to stop. Where the kernel offers process file descriptors, one
 // is held from the identity check to the last signal, so that every signal
@@ -98,13 +97,15 @@ class ClientProcess {
     return kill(pid_, sig);
   }
 
-  // The probe: true once the process has exited.
-  bool Exited() const {
+  // The probe: true once the process has exited, waiting up to `millis`
+  // for it (without a pidfd, the whole wait before the probe).
+  bool Exited(int millis) const {
     if (pidfd_) {
       // Readable once the process has exited, also while it is not yet reaped.
       struct pollfd p = {pidfd_.get(), POLLIN, 0};
-      return poll(&p, 1, 0) > 0;
+      return poll(&p, 1, millis) > 0;
     }
+    usleep(static_cast<useconds_t>(millis) * 1000);
     return kill(pid_, 0) != 0 && errno == ESRCH;
   }
 
@@ -113,16 +114,6 @@ class ClientProcess {
   // take the unreaped one for it and start none.
   void WaitUntilReaped() const {
     for (int probe = 0; probe < kReapProbes && Signal(0) == 0; ++probe) usleep(kReapProbeMicros);
-  }
-
-  // Waits millis, returning early when the process exits.
-  void Wait(int millis) const {
-    if (pidfd_) {
-      struct pollfd p = {pidfd_.get(), POLLIN, 0};
-      poll(&p, 1, millis);
-      return;
-    }
-    usleep(static_cast<useconds_t>(millis) * 1000);
   }
 
  private:
@@ -175,7 +166,7 @@ struct SpawnActions {
 
 // Runs `program` with the one argument `arg` and waits until it ends. The
 // child shares the launcher's standard output and error and environment
-// (each "NAME=value" of `overrides` replacing the variable of that name),
+// (but for HOME, replaced by `home`, a "HOME=..." entry, unless it is ""),
 // starts with no signal blocked and every signal at its default but those
 // ignored when the launcher was started (StartSignals), and is
 // started without copying the launcher's address space, which a fork of a
@@ -183,7 +174,7 @@ struct SpawnActions {
 // starting a short script. The result reads as QProcess::execute's: the
 // exit status, -1 when the program was ended by a signal, -2 when it could
 // not be started.
-int RunAndWait(const ustring& program, const char* arg, std::vector<std::string> overrides) {
+int RunAndWait(const ustring& program, const char* arg, std::string home) {
   SpawnAttr spawn;
   sigset_t none;
   sigemptyset(&none);
@@ -196,15 +187,9 @@ int RunAndWait(const ustring& program, const char* arg, std::vector<std::string>
   std::string argument = arg;
   char* argv[] = {&path[0], &argument[0], nullptr};
   std::vector<char*> envp;
-  for (char** e = environ; *e; ++e) {
-    const std::string entry = *e;
-    const std::string name = entry.substr(0, entry.find('=') + 1);
-    bool replaced = false;
-    for (const auto& o : overrides)
-      replaced = replaced || (!name.empty() && o.compare(0, name.size(), name) == 0);
-    if (!replaced) envp.push_back(*e);
-  }
-  for (auto& o : overrides) envp.push_back(&o[0]);
+  for (char** e = environ; *e; ++e)
+    if (home.empty() || strncmp(*e, kHomePrefix, sizeof kHomePrefix - 1) != 0) envp.push_back(*e);
+  if (!home.empty()) envp.push_back(&home[0]);
   envp.push_back(nullptr);
   SpawnActions actions;
   pid_t pid = -1;
@@ -245,17 +230,17 @@ void LinuxService::PreUpgrade() {
 }
 
 bool LinuxService::IsNeedUpgrade() {
-  const int source = source_version.build_version.empty() ? 0 : atoi(source_version.build_version.c_str());
-  const int target = target_version.build_version.empty() ? 0 : atoi(target_version.build_version.c_str());
+  const int source = atoi(source_version.build_version.c_str());
+  const int target = TargetBuild();
   LOG_MSG(L_DEBUG, "service_debug",
           "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n", source, target);
   const bool need = target > source || !PerUserBinPathExist();
-  if (need && upgrade_forbidden) {
-    LOG_MSG(L_ERR, "service_debug",
-            "[ERROR] linux/linux-service(%d): upgrade needed but not made: no single-instance lock\n");
+  if (upgrade_forbidden) {
+    if (need)
+      LOG_MSG(L_ERR, "service_debug",
+              "[ERROR] linux/linux-service(%d): upgrade needed but not made: no single-instance lock\n");
     return false;
   }
-  if (upgrade_forbidden) return false;
   UpgradeAttempt attempt(GetUserUpgradeRecordPath());
   if (!need) {
     SettleCurrentCopy(attempt);
@@ -333,7 +318,7 @@ bool LinuxService::HoldsBack(const UpgradeAttempt& attempt) {
 }
 
 bool LinuxService::PerUserBinPathExist() {
-  const ustring bin = per_user_install_path + kClientRelPath;
+  const ustring bin = per_user_install_path + "/" + kClientExecutable;
   return access(bin.c_str(), F_OK) == 0;
 }
 
@@ -369,7 +354,7 @@ void LinuxService::StopService() {
   }
   ClientProcess client(pid);
   if (client.Gone()) return;
-  if (!ClientIdentity(per_user_install_path + kClientRelPath).Runs(pid)) {
+  if (!ClientIdentity(per_user_install_path + "/" + kClientExecutable).Runs(pid)) {
     LOG_MSG(L_NOTICE, "service_debug",
             "[NOTE] linux/linux-service(%d): process %d is not the client of '%s', nothing stopped\n",
             static_cast<int>(pid), GetUserNimboraInstallPath().c_str());
@@ -381,9 +366,10 @@ void LinuxService::StopService() {
     LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): kill: %s (%d)\n", strerror(errno),
             errno);
   }
-  for (int waited = 0; waited < stop_wait_ms && !client.Exited(); waited += kProbeIntervalMs)
-    client.Wait(std::min(kProbeIntervalMs, stop_wait_ms - waited));
-  if (!client.Exited()) client.Signal(SIGKILL);
+  bool exited = client.Exited(0);
+  for (int waited = 0; waited < stop_wait_ms && !exited; waited += kProbeIntervalMs)
+    exited = client.Exited(std::min(kProbeIntervalMs, stop_wait_ms - waited));
+  if (!exited) client.Signal(SIGKILL);
   client.WaitUntilReaped();
 }
 
@@ -402,11 +388,11 @@ int LinuxService::HandlePackageUpgrade() {
   const int rc = PrepareUserEnv();
   const int64_t now = time(nullptr);
   if (rc != 0) {
-    attempt.Fail(package, last_failure, now, free_at_start);
+    attempt.End(package, last_failure, now, free_at_start);
   } else if (previous_copy.empty()) {
     attempt.Clear();
   } else {
-    attempt.Probation(package, now);
+    attempt.End(package, UpgradeFailure::kProbation, now, 0);
     probation_pending = true;
     probation_since = now;
   }
@@ -414,7 +400,7 @@ int LinuxService::HandlePackageUpgrade() {
 }
 
 void LinuxService::PostUpgrade() {
-  const int status = RunStartScript();
+  const int status = LaunchPerUserBin();
   if (probation_pending) JudgeNewCopy(status);
 }
 
@@ -450,7 +436,7 @@ void LinuxService::JudgeNewCopy(int start_status) {
   }
   // On record first: a launcher that dies while putting the copy back
   // leaves the next launch a held-back package to finish the job with.
-  attempt.Fail(TargetPackage(), UpgradeFailure::kPackage, time(nullptr), 0);
+  attempt.End(TargetPackage(), UpgradeFailure::kPackage, time(nullptr), 0);
   FallBack(start_status == 0 ? "no client of it runs" : "its start script failed");
 }
 
@@ -461,12 +447,12 @@ void LinuxService::FallBack(const char* why) {
       "previous copy put back\n",
       why, target_version.build_version.c_str());
   StopService();
-  if (PutPreviousCopyBack() == 0) RunStartScript();
+  if (PutPreviousCopyBack() == 0) LaunchPerUserBin();
 }
 
 // Looks until the sign is seen or the bound has passed.
 LinuxService::ClientSign LinuxService::LookForSign() const {
-  const ClientIdentity client(per_user_install_path + kClientRelPath);
+  const ClientIdentity client(per_user_install_path + "/" + kClientExecutable);
   const auto end = std::chrono::steady_clock::now() + ShortenedBound("NIMBORA_CLIENT_LOOK_MS", kSignLook);
   for (;;) {
     const ClientSign sign = SignOf(client);
@@ -490,16 +476,11 @@ LinuxService::ClientSign LinuxService::SignOf(const ClientIdentity& client) cons
   return client.AnyRuns() ? ClientSign::kStarting : ClientSign::kNone;
 }
 
-int LinuxService::LaunchPerUserBin() {
-  RunStartScript();
-  return 0;
-}
-
 // The start script's status as RunAndWait gives it (-2 also when the copy
 // has none that can be run); every failure is logged.
-int LinuxService::RunStartScript() {
+int LinuxService::LaunchPerUserBin() {
   // Program and argument apart, so that a home folder with a blank works.
-  const ustring script = per_user_install_path + kStartScriptRelPath;
+  const ustring script = per_user_install_path + "/" + kStartScript;
   if (!IsFileExist(script, false)) {
     LOG_MSG(L_ERR, "service_debug", "[ERROR] linux/linux-service(%d): start script '%s' does not exist\n",
             script.c_str());
@@ -514,10 +495,9 @@ int LinuxService::RunStartScript() {
   // Without HOME the launcher took the home from the password database; the
   // client must work in that same tree (its pid file there, or the next
   // upgrade cannot stop it).
-  std::vector<std::string> overrides;
   const char* home = getenv("HOME");
-  if (!home || !*home) overrides.push_back(std::string("HOME=") + GetUserInstallPath().c_str());
-  const int rc = RunAndWait(script, kStartScriptArgument, overrides);
+  const std::string home_entry = home && *home ? "" : std::string(kHomePrefix) + GetUserInstallPath().c_str();
+  const int rc = RunAndWait(script, kStartScriptArgument, home_entry);
   if (rc == 0) return 0;
   if (rc == -2) {
     LOG_MSG(L_ERR, "service_debug",

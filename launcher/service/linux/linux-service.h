@@ -36,7 +36,6 @@ class LinuxService : public Service {
   // What the client of a new copy has shown so far.
   enum class ClientSign { kRuns, kStarting, kNone };
 
-  int RunStartScript();
   void SettleCurrentCopy(UpgradeAttempt& attempt);
   void JudgeNewCopy(int start_status);
   ClientSign LookForSign() const;
