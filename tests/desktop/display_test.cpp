@@ -265,15 +265,17 @@ TEST(OnWaylandAtScale2, DialogIsDrawnAtTwiceItsSizeAndShowsItsWholeText) {
   EXPECT_THAT(w.requests(), HasSubstr(".set_buffer_scale(2)"));
 
   // The shell fades the screen in from black once its own client is up:
-  // pictures are taken until one shows the dialog.
+  // pictures are taken until two in a row show the dialog in the same place
+  // (one taken mid-fade shows only part of it).
   std::string path;
   QImage shot;
-  QRect box;
+  QRect box, before;
   XDesktop::wait_until([&] {
+    before = box;
     path = weston.screenshot(dir.path());
     shot = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
     box = dialog_box(shot);
-    return path.empty() || !box.isNull();
+    return path.empty() || (!box.isNull() && box == before);
   });
   ASSERT_FALSE(path.empty()) << "weston-screenshooter took no picture";
   ASSERT_EQ(shot.size(), QSize(3200, 2000)) << path;
