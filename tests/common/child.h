@@ -37,28 +37,9 @@ class Child {
   Child(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out,
         const Barrier* barrier = nullptr)
       : out_(out) {
-    int exec_seen[2] = {-1, -1};
-    if (!barrier && pipe2(exec_seen, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
-    pid_ = fork();
-    if (pid_ < 0) throw std::runtime_error("fork");
-    if (pid_ == 0) {
-      int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND, 0644);
-      if (fd >= 0) {
-        dup2(fd, 1);
-        dup2(fd, 2);
-      }
-      int null = open("/dev/null", O_RDONLY);
-      if (null >= 0) dup2(null, 0);
-      if (barrier) barrier->wait_in_child();
-      apply_env(env);
-      std::vector<char*> args;
-      for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-      args.push_back(nullptr);
-      execvp(args[0], args.data());
-      _exit(127);
-    }
+    pid_ = barrier ? fork_behind(argv, env, *barrier) : spawn_now(argv, env);
+    if (pid_ < 0) throw std::runtime_error("could not start " + argv[0]);
     pidfd_ = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
-    if (!barrier) wait_for_exec(exec_seen);
   }
   ~Child() {
     if (!reaped_) {
@@ -102,13 +83,37 @@ class Child {
   }
 
  private:
-  // The pipe's write end closes with the exec (or the exit) of the child.
-  static void wait_for_exec(int (&exec_seen)[2]) {
-    close(exec_seen[1]);
-    char c;
-    while (read(exec_seen[0], &c, 1) < 0 && errno == EINTR) {
+  // Output to out_, input from /dev/null. Returns once the program runs.
+  pid_t spawn_now(const std::vector<std::string>& argv, const std::vector<std::string>& env) const {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, out_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND,
+                                     0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    const pid_t pid = spawn(argv, env, actions);
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+  }
+
+  // Forked, waiting on the barrier before it runs the program.
+  pid_t fork_behind(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                    const Barrier& barrier) const {
+    const std::vector<std::string> environment = environment_with(env);
+    const std::string program = program_path(argv[0], environment);
+    std::vector<char*> args = c_strings(argv), envp = c_strings(environment);
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    int fd = open(out_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND, 0644);
+    if (fd >= 0) {
+      dup2(fd, 1);
+      dup2(fd, 2);
     }
-    close(exec_seen[0]);
+    int null = open("/dev/null", O_RDONLY);
+    if (null >= 0) dup2(null, 0);
+    barrier.wait_in_child();
+    execve(program.c_str(), args.data(), envp.data());
+    _exit(127);
   }
 
   int reap(int hung) {
