@@ -25,14 +25,21 @@
 #include <utility>
 #include <vector>
 
-// How many times slower than a plain build the code under test runs in this
-// build: sanitizers instrument every access and allocation (compiled in by
-// tests/CMakeLists.txt from SANITIZE).
-#ifndef NIMBORA_BUILD_TIME_FACTOR
-#define NIMBORA_BUILD_TIME_FACTOR 1
-#endif
+// Defined in a program linked with a sanitizer's runtime.
+extern "C" void __asan_init() __attribute__((weak));
+extern "C" void __tsan_init() __attribute__((weak));
 
 namespace testutil {
+
+// How many times slower than a plain build the code under test runs in this
+// build: sanitizers instrument every access and allocation. Read from the
+// runtime the program is linked with, so that a suite's code compiles alike
+// in every build.
+inline double build_time_factor() {
+  if (&__tsan_init) return 8;
+  if (&__asan_init) return 4;
+  return 1;
+}
 
 // A bound on a wait only catches a hang: it must lie far beyond what a
 // correct run takes, however slow the build and however busy the machine.
@@ -43,7 +50,7 @@ inline double time_factor() {
   static const double factor = [] {
     const char* s = getenv("NIMBORA_TEST_TIME_FACTOR");
     const double machine = s && *s ? atof(s) : 1.0;
-    return NIMBORA_BUILD_TIME_FACTOR * (machine >= 1.0 ? machine : 1.0);
+    return build_time_factor() * (machine >= 1.0 ? machine : 1.0);
   }();
   return factor;
 }
@@ -282,7 +289,18 @@ inline RunResult sh(const std::string& script, const std::vector<std::string>& e
 // Where the source tree, the build and the installed test tree are
 // (compiled in by tests/CMakeLists.txt).
 inline std::string source_dir() { return NIMBORA_SOURCE_DIR; }
-inline std::string build_dir() { return NIMBORA_BUILD_DIR; }
-inline std::string installed_root() { return NIMBORA_TEST_ROOT; }
+// The build is found from the suite's program (BUILD/tests/SUITE/PROGRAM),
+// so that a suite's code compiles alike in every build folder.
+inline std::string build_dir() {
+  static const std::string dir = [] {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().parent_path().parent_path().string();
+  }();
+  return dir;
+}
+inline std::string installed_root() { return build_dir() + "/test-root"; }
+// A file of the build, by its path relative to the build folder.
+inline std::string in_build(const std::string& relative) { return build_dir() + "/" + relative; }
 
 }  // namespace testutil

@@ -145,7 +145,7 @@ TEST_P(StartedElsewhere, PluginsAndSystemRootFollowTheExecutablesRealFile) {
     const std::string dir = (link ? other : other + "/work") + "/lib/plugins/platforms";
     make_dirs(dir);
     for (const char* name : {"libqoffscreen.so", "libqxcb.so"}) {
-      ASSERT_EQ(sh("cp '" PLANTED_PLATFORM "' '" + dir + "/" + name + "'").status, 0);
+      ASSERT_EQ(sh("cp '" + std::string(PLANTED_PLATFORM) + "' '" + dir + "/" + name + "'").status, 0);
     }
     if (geteuid() == 0) {
       ASSERT_EQ(sh("chown -hR 65534:65534 '" + other + "'").status, 0);
