@@ -286,8 +286,7 @@ inline RunResult sh(const std::string& script, const std::vector<std::string>& e
   return run({"/bin/sh", "-c", script}, env);
 }
 
-// Where the source tree, the build and the installed test tree are
-// (compiled in by tests/CMakeLists.txt).
+// Where the source tree is (compiled in by tests/CMakeLists.txt).
 inline std::string source_dir() { return NIMBORA_SOURCE_DIR; }
 // The build is found from the suite's program (BUILD/tests/SUITE/PROGRAM),
 // so that a suite's code compiles alike in every build folder.
