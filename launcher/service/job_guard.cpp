@@ -1,9 +1,11 @@
 #include "job_guard.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <pthread.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -27,6 +29,11 @@ constexpr std::chrono::milliseconds kLeaveAfterDone{3000};
 // The signals a session sends as it ends: TERM from the session manager or
 // logind, HUP from a closed terminal or a dropped remote connection.
 constexpr int kSessionSignals[] = {SIGTERM, SIGHUP};
+
+// Sent through the signals' pipe by Done; no signal has the number 0.
+constexpr unsigned char kDoneByte = 0;
+
+using Clock = std::chrono::steady_clock;
 
 struct State {
   std::mutex mutex;
@@ -90,8 +97,12 @@ void ForwardSignal(int sig) {
   errno = saved;
 }
 
-void LeaveAfterBound() {
-  std::this_thread::sleep_for(kLeaveAfterDone);
+int MillisUntil(Clock::time_point t) {
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(t - Clock::now()).count();
+  return static_cast<int>(std::max<decltype(left)>(0, left));
+}
+
+[[noreturn]] void LeaveHeldMainThread() {
   State& s = TheState();
   std::lock_guard<std::mutex> lock(s.mutex);
   // Past Disarm the logger may already be torn down.
@@ -115,14 +126,29 @@ void JobGuard::WatchSessionSignals() {
     struct sigaction old;
     if (sigaction(sig, nullptr, &old) == 0 && old.sa_handler != SIG_IGN) sigaction(sig, &action, nullptr);
   }
-  std::thread([] {
-    for (;;) {
-      unsigned char sig = 0;
-      const ssize_t n = read(g_signal_pipe[0], &sig, 1);
-      if (n == 1) OnSessionSignal(sig);
-      if (n == 0 || (n < 0 && errno != EINTR)) return;
+  std::thread(WatchPipe).detach();
+}
+
+// The session's signals, and once the job is done the bound on the main
+// thread's way out: one thread for both, since a thread's start costs a
+// launch with nothing to install about a millisecond.
+void JobGuard::WatchPipe() {
+  bool leaving = false;
+  Clock::time_point leave_by;
+  for (;;) {
+    pollfd ready = {g_signal_pipe[0], POLLIN, 0};
+    const int n = poll(&ready, 1, leaving ? MillisUntil(leave_by) : -1);
+    if (n == 0) LeaveHeldMainThread();
+    if (n < 0 && errno == EINTR) continue;
+    unsigned char byte = 0;
+    if (n < 0 || read(g_signal_pipe[0], &byte, 1) != 1) return;
+    if (byte != kDoneByte) {
+      OnSessionSignal(byte);
+    } else if (!leaving) {
+      leaving = true;
+      leave_by = Clock::now() + kLeaveAfterDone;
     }
-  }).detach();
+  }
 }
 
 void JobGuard::OnSessionSignal(int sig) {
@@ -169,7 +195,13 @@ void JobGuard::Done() {
     armed = s.armed;
   }
   s.done_changed.notify_all();
-  if (armed) std::thread(LeaveAfterBound).detach();
+  if (!armed) return;
+  if (g_signal_pipe[1] >= 0 && write(g_signal_pipe[1], &kDoneByte, 1) == 1) return;
+  // Without the watching thread (its pipe could not be made), one of its own.
+  std::thread([] {
+    std::this_thread::sleep_for(kLeaveAfterDone);
+    LeaveHeldMainThread();
+  }).detach();
 }
 
 void JobGuard::Disarm() {

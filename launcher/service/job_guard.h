@@ -64,4 +64,5 @@ class JobGuard {
   JobGuard() = delete;
   static void OnSessionEnd(SessionCause cause);
   static void OnSessionSignal(int sig);
+  static void WatchPipe();
 };
