@@ -24,7 +24,7 @@ namespace {
 
 // Bump whenever the bytes of a package change, so that cached packages made
 // by an older generator are not reused.
-constexpr int kGeneratorVersion = 1;
+constexpr int kGeneratorVersion = 2;
 
 // The build number the packages offer; the harness writes an older one into
 // the copy it upgrades.
